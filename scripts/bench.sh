@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the benchmarks optimised and runs them. Extra arguments go to every
+# benchmark program (for example --benchmark_filter=CalcPayment).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAYSMITH_TESTS=OFF >/dev/null
+cmake --build build-bench
+for program in build-bench/bench/paysmith_bench_*; do
+  "$program" "$@"
+done

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds Paysmith and runs every test. With PAYSMITH_SANITIZE=1 the build and
+# the tests run under AddressSanitizer and UndefinedBehaviorSanitizer, in a
+# build folder of their own.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+
+if [ "${PAYSMITH_SANITIZE:-0}" = 1 ]; then
+  dir=build-sanitize
+  options=(-DPAYSMITH_SANITIZE=ON -DPAYSMITH_BENCH=OFF)
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+  dir=build
+  options=()
+fi
+
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
+cmake --build "$dir"
+ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
