@@ -22,8 +22,12 @@ std::optional<std::int32_t> frequencyIndexOf(std::u16string_view caption, Captio
     return std::nullopt;
 }
 
-std::int32_t periodsPerYearOf(std::int32_t index) { return entryOf(index).periodsPerYear; }
+std::int32_t periodsPerYearOf(std::int32_t index) {
+    return entryOf(index).periodsPerYear;
+}
 
-std::int32_t rateDivisorOf(std::int32_t index) { return entryOf(index).rateDivisor; }
+std::int32_t rateDivisorOf(std::int32_t index) {
+    return entryOf(index).rateDivisor;
+}
 
 } // namespace paysmith

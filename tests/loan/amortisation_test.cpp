@@ -46,8 +46,8 @@ TEST(Amortisation, AgreesWithAnAccurateClosedFormOnRealisticLoans) {
     for (double ratePercent = 0.05; ratePercent < 40; ratePercent += 0.37)
         for (std::int32_t index = 1; index <= 9; ++index)
             for (std::int32_t payments : {1, 7, 36, 180, 480, 3650, 32767}) {
-                const long double rate = static_cast<long double>(ratePercent / 100) /
-                                         rateDivisorOf(index);
+                const long double rate =
+                    static_cast<long double>(ratePercent / 100) / rateDivisorOf(index);
                 const long double expected =
                     -150000.0L * rate / std::expm1l(-payments * std::log1pl(rate));
                 const double payment = CalcPayment(payments, index, ratePercent, 150000);

@@ -39,8 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PaymentCase{"biannually", 60, 8, 6.75, 150000, 5862.6312},
                     PaymentCase{"annually", 30, 9, 6.75, 150000, 11785.8232},
                     PaymentCase{"constant", 360, 0, 6.75, 150000, 10125.0},
-                    PaymentCase{"out_of_table_index_like_constant", 360, 42, 6.75, 150000,
-                                10125.0},
+                    PaymentCase{"out_of_table_index_like_constant", 360, 42, 6.75, 150000, 10125.0},
                     PaymentCase{"second_default_loan", 240, 6, 5.75, 150000, 1053.1253},
                     PaymentCase{"negative_count", -360, 6, 6.75, 150000, -129.1471},
                     PaymentCase{"negative_rate", 360, 6, -6.75, 150000, 127.4634},
@@ -141,7 +140,9 @@ TEST(GetPower, CapsTheExponentAt88AndUnderflowsSilently) {
     EXPECT_EQ(getPower(10.0, -1000.0), 0.0);
 }
 
-TEST(GetPower, NegativeBaseIsInvalid) { EXPECT_THROW(getPower(-0.25, -120.0), EInvalidOp); }
+TEST(GetPower, NegativeBaseIsInvalid) {
+    EXPECT_THROW(getPower(-0.25, -120.0), EInvalidOp);
+}
 
 } // namespace
 } // namespace paysmith
