@@ -1,0 +1,10 @@
+#include "numfield/entrycontroller.h"
+
+namespace paysmith {
+
+TEntryController& TEntryController::defaultController() {
+    static TEntryController controller;
+    return controller;
+}
+
+} // namespace paysmith
