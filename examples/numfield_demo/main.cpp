@@ -1,0 +1,13 @@
+#include "demowindow.h"
+
+#include "numfield/sharedintl.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    paysmith::applicationIntlSupport();
+    paysmith::DemoWindow window;
+    window.show();
+    return QApplication::exec();
+}
