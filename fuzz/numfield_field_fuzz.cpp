@@ -45,12 +45,17 @@ class Bytes {
     std::size_t m_at = 0;
 };
 
-// What a user can type into a field, the decimal and grouping marks of both
-// settings included.
+// What a user can type into a field, with the marks of the conventions in
+// force added at the end.
 constexpr std::u16string_view kAlphabet = u"0123456789.-,() aE\x01";
 
-char16_t characterOf(std::uint8_t byte) {
-    return kAlphabet[byte % kAlphabet.size()];
+char16_t characterOf(std::uint8_t byte, const TIntlSupport& intl) {
+    const std::size_t at = byte % (kAlphabet.size() + 2);
+    if (at == kAlphabet.size())
+        return intl.DecimalMark();
+    if (at == kAlphabet.size() + 1)
+        return intl.GroupMark();
+    return kAlphabet[at];
 }
 
 class Window : public FieldRequests {
