@@ -15,9 +15,15 @@ export DEMO="$build/examples/numfield_demo/numfield_demo" OUT="$out"
 xvfb-run --auto-servernum --server-args="-screen 0 640x400x24" bash -c '
   set -euo pipefail
   openbox & wm=$!
+  trap "kill $wm 2>/dev/null || true" EXIT
+  # A window mapped before the window manager is up is never managed.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+  done
   "$DEMO" & demo=$!
   trap "kill $demo $wm 2>/dev/null || true" EXIT
-  window=$(xdotool search --sync --onlyvisible --name "^Numeric fields$" | head -n 1)
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Numeric fields$" | head -n 1)
   xdotool windowactivate --sync "$window"
   sleep 0.5
   xdotool type --delay 80 "25"
