@@ -7,5 +7,7 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAYSMITH_TESTS=OFF >/dev/null
 cmake --build build-bench
 for program in build-bench/bench/paysmith_bench_*; do
+  # The glob also meets the build's generated folders.
+  [ -f "$program" ] && [ -x "$program" ] || continue
   "$program" "$@"
 done
