@@ -9,7 +9,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox wmctrl xdotool imagemagick x11-utils
-  util-linux time
+  util-linux mount time bc
 )
 
 missing=()
