@@ -14,14 +14,15 @@ enum class MaskKind { Amount, Rate, Count };
 enum class Entry { ByTab, ByMouse };
 
 struct Typed {
-    std::u16string text;
+    std::u16string text{};
 };
 struct Pasted {
-    std::u16string text;
+    std::u16string text{};
 };
 struct Pressed {
     Key key;
     Modifiers modifiers = Modifiers::None;
+    std::u16string text{};
 };
 using Step = std::variant<Typed, Pasted, Pressed>;
 
@@ -72,7 +73,7 @@ TEST_P(Editing, ShowsWhatWasTypedAndLaysItOutOnLeaving) {
             window.press(Key::V, Modifiers::Ctrl);
         } else {
             const auto& pressed = std::get<Pressed>(step);
-            window.press(pressed.key, pressed.modifiers);
+            field.model.keyPress({pressed.key, pressed.modifiers}, pressed.text);
         }
     }
     const std::size_t length = field.model.displayText().size();
@@ -238,6 +239,38 @@ INSTANTIATE_TEST_SUITE_P(
                  u"7",
                  u"7.00",
                  0},
+        EditCase{"alt_with_a_character_is_the_windows",
+                 MaskKind::Amount,
+                 12,
+                 Entry::ByMouse,
+                 {Pressed{Key::Digit5, Modifiers::Alt, u"5"}},
+                 u"12.00",
+                 u"12.00",
+                 0},
+        EditCase{"ctrl_with_a_printable_types_nothing",
+                 MaskKind::Amount,
+                 12,
+                 Entry::ByMouse,
+                 {Pressed{Key::Other, Modifiers::Ctrl, u"-"}},
+                 u"12.00",
+                 u"12.00",
+                 0},
+        EditCase{"ctrl_letter_control_code_beeps_keeps_selection",
+                 MaskKind::Amount,
+                 12,
+                 Entry::ByTab,
+                 {Pressed{Key::A, Modifiers::Ctrl, u"\x01"}},
+                 u"12.00",
+                 u"12.00",
+                 1},
+        EditCase{"ctrl_digit_is_a_marker_and_drops_selection",
+                 MaskKind::Amount,
+                 12,
+                 Entry::ByTab,
+                 {Pressed{Key::Digit1, Modifiers::Ctrl, u"1"}, Typed{u"4"}},
+                 u"12.004",
+                 u"12.00",
+                 0},
         EditCase{"restore_puts_back_the_saved_text",
                  MaskKind::Amount,
                  150000,
@@ -303,6 +336,14 @@ INSTANTIATE_TEST_SUITE_P(
                  u"5",
                  u"5",
                  1},
+        EditCase{"paste_minus_into_negative_keeps_sign",
+                 MaskKind::Amount,
+                 -5,
+                 Entry::ByMouse,
+                 {Pasted{u"-3"}},
+                 u"-5.003",
+                 u"-5.00",
+                 0},
         EditCase{"paste_drops_decimals_beyond_width",
                  MaskKind::Rate,
                  0,
@@ -370,6 +411,38 @@ TEST(Editing, DecimalCommaLocaleTypesAndReadsWithItsMarks) {
     window.tabInto(next);
     EXPECT_EQ(utf8(amount.model.displayString()), "1.234,50");
     EXPECT_DOUBLE_EQ(amount.model.FloatValue(), 1234.5);
+}
+
+TEST(Editing, CutCopiesTheShownTextAndClears) {
+    const TIntlSupport intl;
+    FakeWindow window(intl);
+    FakeField& amount = window.addAmount("amount");
+    amount.model.setFloatValue(-1234.5);
+    window.tabInto(amount);
+    window.press(Key::X, Modifiers::Ctrl);
+    EXPECT_EQ(utf8(window.clipboard), "-1,234.50");
+    EXPECT_EQ(utf8(amount.model.displayString()), "0");
+    window.press(Key::X, Modifiers::Ctrl);
+    EXPECT_EQ(utf8(window.clipboard), "-1,234.50");
+}
+
+TEST(Editing, InsertKeySwitchesTheModeAllFieldsShare) {
+    const TIntlSupport intl;
+    FakeWindow window(intl);
+    FakeField& amount = window.addAmount("amount");
+    FakeField& rate = window.addRate("rate");
+    FakeField& forced = window.addCount("forced");
+    forced.model.setOptions({TEntryFieldOption::efoForceOvertype});
+    window.tabInto(amount);
+    window.press(Key::Insert);
+    EXPECT_EQ(amount.model.insertMode(), InsertMode::Overtype);
+    window.tabInto(rate);
+    EXPECT_EQ(rate.model.insertMode(), InsertMode::Overtype);
+    window.press(Key::Insert);
+    window.tabInto(forced);
+    window.press(Key::Insert);
+    EXPECT_EQ(forced.model.insertMode(), InsertMode::Overtype);
+    EXPECT_EQ(window.controller.insertMode(), InsertMode::Insert);
 }
 
 } // namespace

@@ -164,6 +164,22 @@ TEST(FieldValue, WritingLaysOutReadingGivesTheShownValue) {
     EXPECT_EQ(changes, 0);
 }
 
+TEST(FieldValue, ARangeOfItsOwnRejectsWhatTheTypeWouldTake) {
+    const TIntlSupport intl;
+    FakeWindow window(intl);
+    FakeField& rate = window.addRate("rate");
+    FakeField& amount = window.addAmount("amount");
+    rate.model.setRangeLo(rangeRecordOf(TNumericDataType::nftDouble, 0));
+    rate.model.setRangeHi(rangeRecordOf(TNumericDataType::nftDouble, 100));
+    window.tabInto(rate);
+    window.type(u"150");
+    window.tabInto(amount);
+    EXPECT_EQ(rate.model.LastValidationCode(), ErrRange);
+    // Equal limits count as none set: the type's own range applies.
+    rate.model.setRangeHi(rangeRecordOf(TNumericDataType::nftDouble, 0));
+    EXPECT_DOUBLE_EQ(rate.model.FloatValue(), 150);
+}
+
 TEST(FieldValue, WritingToTheFocusedFieldSelectsItAndTypingGoesOnFromIt) {
     const TIntlSupport intl;
     FakeWindow window(intl);

@@ -71,8 +71,13 @@ class NumericFieldTest : public QObject {
     void tabOrderSkipsReadOuts_data();
     void tabOrderSkipsReadOuts();
     void rejectedValueComesBackBeforeItsMessage();
+    void connectedOnErrorTakesThePlaceOfTheBox();
     void contextMenuEnabling_data();
     void contextMenuEnabling();
+    void contextMenuItemsAct_data();
+    void contextMenuItemsAct();
+    void keysReachTheirCommands_data();
+    void keysReachTheirCommands();
     void copyLeavesOutTheLeadingBlanks();
     void mouseEntryAppendsAndDoubleClickSelects();
     void refusedKeysBeep();
@@ -84,6 +89,8 @@ class NumericFieldTest : public QObject {
   private:
     void activate();
     void focusOn(TNumericField* field, Qt::FocusReason reason = Qt::TabFocusReason);
+    // Opens the field's context menu and presses `key` in it.
+    void chooseFromMenu(TNumericField* field, Qt::Key key);
 
     TIntlSupport m_intl;
     RecordingAlerts m_alerts;
@@ -157,6 +164,17 @@ void NumericFieldTest::rejectedValueComesBackBeforeItsMessage() {
     QCOMPARE(m_window->count->text(), QStringLiteral("40000"));
 }
 
+void NumericFieldTest::connectedOnErrorTakesThePlaceOfTheBox() {
+    QStringList reported;
+    connect(m_window->count, &TNumericField::OnError, this,
+            [&](int code, const QString& message) { reported << QString::number(code) + message; });
+    focusOn(m_window->count);
+    QTest::keyClicks(m_window->count, QStringLiteral("-40000"));
+    QTest::keyClick(m_window->count, Qt::Key_Tab);
+    QTRY_COMPARE(reported, QStringList{QStringLiteral("256Value is not within required range")});
+    QVERIFY(m_alerts.log.isEmpty());
+}
+
 void NumericFieldTest::contextMenuEnabling_data() {
     QTest::addColumn<bool>("typeFirst");
     QTest::addColumn<QString>("clipboard");
@@ -195,6 +213,101 @@ void NumericFieldTest::contextMenuEnabling() {
     });
     QTest::mouseClick(field, Qt::RightButton);
     QCOMPARE(seen.join(QLatin1Char(' ')), enabled);
+}
+
+void NumericFieldTest::chooseFromMenu(TNumericField* field, Qt::Key key) {
+    bool opened = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* menu = QApplication::activePopupWidget();
+        opened = menu != nullptr;
+        if (menu)
+            QTest::keyClick(menu, key);
+    });
+    QTest::mouseClick(field, Qt::RightButton);
+    QVERIFY(opened);
+}
+
+// Each starts in a field showing 1,234.56 entered by Tab, with "9" on the
+// clipboard.
+void NumericFieldTest::contextMenuItemsAct_data() {
+    QTest::addColumn<QString>("typedFirst");
+    QTest::addColumn<Qt::Key>("mnemonic");
+    QTest::addColumn<QString>("typedAfter");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("restore") << "7" << Qt::Key_R << ""
+                             << "1,234.56"
+                             << "9";
+    QTest::newRow("cut") << "" << Qt::Key_T << ""
+                         << "0"
+                         << "1,234.56";
+    QTest::newRow("copy") << "" << Qt::Key_C << ""
+                          << "1,234.56"
+                          << "1,234.56";
+    QTest::newRow("paste") << "" << Qt::Key_P << ""
+                           << "9"
+                           << "9";
+    QTest::newRow("delete") << "" << Qt::Key_D << ""
+                            << "0"
+                            << "9";
+    QTest::newRow("select all") << "7" << Qt::Key_A << "5"
+                                << "5"
+                                << "9";
+}
+
+void NumericFieldTest::contextMenuItemsAct() {
+    QFETCH(QString, typedFirst);
+    QFETCH(Qt::Key, mnemonic);
+    QFETCH(QString, typedAfter);
+    QFETCH(QString, shown);
+    QFETCH(QString, clipboard);
+    // Not the field the window's activation focused: its text is saved for
+    // Restore when the focus comes to it here.
+    TNumericField* field = m_window->second;
+    field->setFloatValue(1234.56);
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    focusOn(field);
+    QTest::keyClicks(field, typedFirst);
+    chooseFromMenu(field, mnemonic);
+    QTest::keyClicks(field, typedAfter);
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+}
+
+// Each starts in a field showing 1,234.56 entered by mouse, with "7" typed
+// after it and "9" on the clipboard.
+void NumericFieldTest::keysReachTheirCommands_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("backspace") << Qt::Key_Backspace << Qt::KeyboardModifiers() << "1,234.56";
+    QTest::newRow("delete") << Qt::Key_Delete << Qt::KeyboardModifiers() << "1,234.56";
+    QTest::newRow("shift insert pastes")
+        << Qt::Key_Insert << Qt::KeyboardModifiers(Qt::ShiftModifier) << "1,234.5679";
+    QTest::newRow("ctrl z restores")
+        << Qt::Key_Z << Qt::KeyboardModifiers(Qt::ControlModifier) << "1,234.56";
+    QTest::newRow("alt backspace restores")
+        << Qt::Key_Backspace << Qt::KeyboardModifiers(Qt::AltModifier) << "1,234.56";
+    QTest::newRow("home moves nothing") << Qt::Key_Home << Qt::KeyboardModifiers() << "1,234.567";
+    QTest::newRow("keypad digit types")
+        << Qt::Key_5 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.5675";
+    QTest::newRow("keypad enter beeps unchanged")
+        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.567";
+}
+
+void NumericFieldTest::keysReachTheirCommands() {
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, shown);
+    // Not the field the window's activation focused: its text is saved for
+    // Restore when the focus comes to it here.
+    TNumericField* field = m_window->second;
+    field->setFloatValue(1234.56);
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    focusOn(field, Qt::MouseFocusReason);
+    QTest::keyClicks(field, QStringLiteral("7"));
+    QTest::keyClick(field, key, modifiers);
+    QCOMPARE(field->text(), shown);
 }
 
 void NumericFieldTest::copyLeavesOutTheLeadingBlanks() {
