@@ -348,7 +348,6 @@ void TNumericFieldModel::focusIn(FocusSource source, FocusCause cause) {
     if (!returning) {
         m_modified = false;
         m_saved = m_display;
-        m_focusByMouse = cause == FocusCause::Mouse;
         m_allSelected = cause == FocusCause::Keyboard &&
                         m_controller->EntryOptions.contains(TBaseEFOption::efoAutoSelect);
     }

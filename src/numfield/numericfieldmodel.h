@@ -44,8 +44,9 @@ enum class FieldLook { Normal, Disabled, Error };
 enum class KeyUse { Used, NotUsed };
 
 // A numeric entry field without a window: its display text (the only place
-// its value lives), the entry string while it has the focus, selection, flags
-// and validation. Keys arrive as strokes, focus with the kind of control that
+// its value lives), the entry string while it has the focus, the selection
+// (all or nothing: the caret always stands at the right end), flags and
+// validation. Keys arrive as strokes, focus with the kind of control that
 // takes or gives it; what the window system must do goes out through
 // FieldRequests.
 class TNumericFieldModel {
@@ -109,10 +110,7 @@ class TNumericFieldModel {
     bool modified() const { return m_modified; }
     bool invalid() const { return m_invalid; }
     bool errorPending() const { return m_errorPending; }
-    bool focusByMouse() const { return m_focusByMouse; }
     bool allSelected() const { return m_allSelected; }
-    // The caret stands after the last display position, always.
-    std::size_t caretPosition() const { return m_display.size(); }
     InsertMode insertMode() const;
     FieldLook look() const;
     // Selected characters are drawn in the highlight colours only while the
@@ -168,7 +166,6 @@ class TNumericFieldModel {
     bool m_modified = false;
     bool m_invalid = false;
     bool m_errorPending = false;
-    bool m_focusByMouse = false;
     bool m_allSelected = false;
     // Set while this field's rejected value holds the controller's mark.
     bool m_holdsControllerMark = false;
