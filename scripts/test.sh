@@ -10,6 +10,7 @@ if [ "${PAYSMITH_SANITIZE:-0}" = 1 ]; then
   dir=build-sanitize
   options=(-DPAYSMITH_SANITIZE=ON -DPAYSMITH_BENCH=OFF)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
   dir=build
