@@ -4,10 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
-program=build/src/app/paysmith
-if [ ! -x "$program" ]; then
-  echo "Paysmith's loan arithmetic is built; the main window is not part of this version yet."
-  exit 0
+cmake --build build --target paysmith
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Paysmith is built in build/src/app/paysmith, but there is no display to show it on." >&2
+  exit 1
 fi
-exec "$program"
+exec build/src/app/paysmith

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Paysmith as a person uses it: start it in a real X session, type a new amount
+# for Loan 1, Tab out, close the window with the window manager, and check
+# what the settings file holds.
+set -euo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+source "$here/../../scripts/xvfb-session.sh"
+
+work=$(mktemp -d)
+export XDG_CONFIG_HOME="$work/config"
+settings="$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith/paysmith.ini"
+fail() { echo "FAIL: $*"; [ -f "$settings" ] && cat "$settings"; exit 1; }
+
+start_x_session
+"$program" &
+app=$!
+
+main=$(wait_for_window '^Paysmith, 4\.6$') || fail "the main window did not appear"
+# The first start shows its help topic; put it away like a person would.
+if help=$(wait_for_window '^Paysmith Help$'); then
+  wmctrl -c 'Paysmith Help'
+fi
+xdotool windowactivate --sync "$main"
+sleep 0.3
+# On to the frequency box and back, so that Loan 1's amount is entered by
+# the keyboard and its whole value is selected.
+xdotool key --window "$main" Tab
+xdotool key --window "$main" shift+Tab
+xdotool type --window "$main" --delay 40 250000
+xdotool key --window "$main" Tab
+sleep 0.3
+wmctrl -c 'Paysmith, 4.6'
+for _ in $(seq 100); do
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "Paysmith did not end after its window was closed"
+wait "$app" || fail "Paysmith exited with an error"
+
+[ -f "$settings" ] || fail "no settings file was written"
+expect() { grep -qx "$1" "$settings" || fail "the settings file lacks the line '$1'"; }
+expect '\[LastValues\]'
+expect 'Loan1=250000'
+expect 'Interest1=6.75'
+expect 'Term1=360'
+expect 'Frequency1=Monthly 12'
+expect 'Loan2=150000'
+expect 'term2=240'
+expect '\[GeneralValues\]'
+expect 'Run=1'
+[ "$(wc -l < "$settings")" -eq 17 ] || fail "the settings file is not 17 lines long"
+echo "1 passed, 0 failed"
