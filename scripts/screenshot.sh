@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Takes the README's screenshot of Paysmith's main window under Xvfb.
+# Usage: scripts/screenshot.sh [output.png]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+output=$(realpath -m "${1:-docs/screenshot.png}")
+./scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target paysmith >/dev/null
+source scripts/xvfb-session.sh
+
+work=$(mktemp -d)
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith"
+printf '[GeneralValues]\nRun=1\n' > "$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith/paysmith.ini"
+
+start_x_session
+build/src/app/paysmith &
+app=$!
+window=$(wait_for_window '^Paysmith, 4\.6$')
+xdotool windowactivate --sync "$window"
+sleep 0.5
+mkdir -p "$(dirname "$output")"
+import -window root -crop "$(xwininfo -id "$window" -frame | awk '
+  /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+  /Width/ { w = $2 } /Height/ { h = $2 } END { printf "%dx%d+%d+%d", w, h, x, y }')" \
+  "$output"
+kill "$app"
+echo "$output"
