@@ -10,9 +10,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRandomGenerator>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include <memory>
@@ -125,6 +128,50 @@ class MainWindowTest : public QObject {
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(combo("cbFrequency1")->currentText(), QString("Monthly 12"));
         QCOMPARE(label("lblTerm"), QString("30.00 years."));
+    }
+
+    void changingPageLeavesTheEditedFieldFirst() {
+        openWindow();
+        m_window->notebook()->addTab(new QWidget, "Other");
+        enterByTab("edtLoan1");
+        QTest::keyClicks(focused(), "90000");
+        QTabBar* tabs = m_window->notebook()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(m_window->notebook()->currentIndex(), 1);
+        QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().Amount, 90000.0);
+        QCOMPARE(text("edtLoan1"), QString("90,000.00"));
+        QCOMPARE(text("edtPayment1"), QString("583.74"));
+    }
+
+    void f1OpensTheHelpContents() {
+        writeSettings("[GeneralValues]\nRun=1\n");
+        openWindow();
+        QVERIFY(!m_window->helpWindow());
+        enterByTab("edtTerm2");
+        QTest::keyClick(focused(), Qt::Key_F1);
+        QVERIFY(m_window->helpWindow());
+        QVERIFY(m_window->helpWindow()->isVisible());
+        QVERIFY(m_window->helpWindow()->findChild<QTextBrowser*>()->toPlainText().contains(
+            "index.html"));
+    }
+
+    void closingClosesTheHelp() {
+        openWindow();
+        QPointer<HelpWindow> help = m_window->helpWindow();
+        QVERIFY(help && help->isVisible());
+        m_window->close();
+        QVERIFY(!help || !help->isVisible());
+    }
+
+    void refusedSaveShowsTheGeneralMessage() {
+        openWindow();
+        // A folder where the file should be refuses the write, even to root.
+        QVERIFY(QDir().mkpath(settingsFilePath()));
+        m_window->close();
+        QCOMPARE(m_shown.size(), 1);
+        QVERIFY(m_shown[0].text.startsWith("An error has occurred."));
+        QVERIFY(!m_shown[0].text.contains("Unable"));
+        QVERIFY(QFileInfo(settingsFilePath()).isDir());
     }
 
     void tabVisitsTheInputsOfBothLoansInOrder() {
