@@ -11,10 +11,7 @@ cmake --build build-bench --target paysmith bare_window >/dev/null
 source scripts/xvfb-session.sh
 
 work=$(mktemp -d)
-export XDG_CONFIG_HOME="$work/config"
-# A settings file from an earlier run, so that no first-run help opens.
-mkdir -p "$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith"
-printf '[GeneralValues]\nRun=1\n' > "$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith/paysmith.ini"
+use_settled_config "$work"
 
 start_x_session
 

@@ -9,10 +9,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target paysmith >/dev/null
 source scripts/xvfb-session.sh
 
-work=$(mktemp -d)
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith"
-printf '[GeneralValues]\nRun=1\n' > "$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith/paysmith.ini"
+use_settled_config "$(mktemp -d)"
 
 start_x_session
 build/src/app/paysmith &

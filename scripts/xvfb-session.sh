@@ -15,13 +15,26 @@ start_x_session() {
   done
   openbox >/dev/null 2>&1 &
   WM_PID=$!
-  sleep 0.5
+  # A window mapped before the window manager runs is never managed by it.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
   trap stop_x_session EXIT
 }
 
 stop_x_session() {
   kill "${WM_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
   wait 2>/dev/null || true
+}
+
+# Points Paysmith at a fresh config folder below $1 holding the settings file
+# of an earlier run, so that no first-run help opens.
+use_settled_config() {
+  export XDG_CONFIG_HOME="$1/config"
+  local folder="$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith"
+  mkdir -p "$folder"
+  printf '[GeneralValues]\nRun=1\n' > "$folder/paysmith.ini"
 }
 
 # Waits until a window whose title matches $1 is mapped; prints its id.
