@@ -2,11 +2,30 @@
 
 #include "app/mainwindow.h"
 
+#include <QProxyStyle>
+
 #include <stdexcept>
 
 namespace paysmith {
 
-PaysmithApplication::PaysmithApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+
+// Tooltips come up after the pointer has rested 400 ms on a control.
+class HintTimingStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return 400;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+PaysmithApplication::PaysmithApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setStyle(new HintTimingStyle);
+}
 
 bool PaysmithApplication::notify(QObject* receiver, QEvent* event) {
     try {

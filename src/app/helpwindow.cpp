@@ -29,7 +29,6 @@ HelpWindow::HelpWindow(QString helpFolder, QWidget* parent)
     connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
-    m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({m_folder});
 
     auto* buttons = new QHBoxLayout;

@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include <memory>
+
 int main(int argc, char* argv[]) {
     paysmith::PaysmithApplication app(argc, argv);
-    app.setApplicationDisplayName(paysmith::kApplicationTitle);
+    app.setApplicationName("paysmith");
+    app.setDesktopFileName("paysmith");
     app.setWindowIcon(QIcon(":/icons/paysmith.png"));
 
     paysmith::MainWindowServices services;
@@ -18,8 +21,11 @@ int main(int argc, char* argv[]) {
     services.helpFolder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
     services.decimalSeparator = paysmith::applicationIntlSupport().DecimalMark();
 
-    auto* window = new paysmith::TfrmMain(std::move(services));
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    services.showStartupError = [](QWidget* parent, const QString& text) {
+        QMessageBox::critical(parent, paysmith::kApplicationTitle, text);
+    };
+
+    auto window = std::make_unique<paysmith::TfrmMain>(std::move(services));
     window->show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/abort.h"
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
 #include "app/messages.h"
@@ -77,7 +78,11 @@ void TfrmMain::FormCreate() {
     m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
     createMenus();
 
-    readSettingsAtStart();
+    try {
+        readSettingsAtStart();
+    } catch (const std::exception& error) {
+        m_services.showStartupError(this, QString::fromUtf8(error.what()));
+    }
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
@@ -224,6 +229,8 @@ void TfrmMain::AppOnException(const std::exception& error) {
         m_services.showInformation(this, kInformationCaption,
                                    QString::fromStdString(withPlainLineBreaks(text)));
     };
+    if (dynamic_cast<const EAbort*>(&error))
+        return;
     if (!dynamic_cast<const EMathError*>(&error)) {
         show(generalErrorMessage());
         return;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <stdexcept>
 
 class QMenu;
 class QTabWidget;
@@ -17,13 +18,15 @@ class QToolButton;
 namespace paysmith {
 
 class PanelStatusBar;
-struct SavedValues;
+struct SavedLoanValues;
 
 // What the main window needs from its surroundings; tests replace the
 // message box and point the help at their own folder.
 struct MainWindowServices {
     std::function<void(QWidget* parent, const QString& caption, const QString& text)>
         showInformation;
+    // Errors before the error handler is in place show with their own text.
+    std::function<void(QWidget* parent, const QString& text)> showStartupError;
     QString helpFolder;
     char16_t decimalSeparator = u'.';
 };
@@ -61,6 +64,8 @@ class TfrmMain : public QMainWindow {
             handler();
         } catch (const std::exception& error) {
             AppOnException(error);
+        } catch (...) {
+            AppOnException(std::runtime_error("unknown error"));
         }
     }
 
@@ -76,7 +81,7 @@ class TfrmMain : public QMainWindow {
     void createMenus();
     void readSettingsAtStart();
     void SaveValuesAtExit();
-    void restoreMainInputs(LoanPanel& panel, const struct SavedLoanValues& defaults);
+    void restoreMainInputs(LoanPanel& panel, const SavedLoanValues& defaults);
     void showHelpTopic(int context);
     HelpWindow& help();
     void ApplicationActivate();

@@ -11,10 +11,30 @@
 #include <QLineEdit>
 
 #include <array>
+#include <string_view>
 
 namespace paysmith {
 
+// One numeric row of the panel. Names carry %1 for the loan's number; the
+// label tops and hints differ between the two loans.
+struct LoanPanelRow {
+    enum class Kind { Amount, Rate, Count };
+    enum class Role { Input, ReadOut };
+
+    const char* caption;
+    const char* name;
+    Kind kind;
+    Role role;
+    int controlTop;
+    int labelTop[2];
+    const char* hint[2];
+};
+
 namespace {
+
+using Row = LoanPanelRow;
+using Kind = Row::Kind;
+using Role = Row::Role;
 
 constexpr int kControlLeft = 197;
 constexpr int kControlWidth = 110;
@@ -22,20 +42,94 @@ constexpr int kControlHeight = 23;
 constexpr int kLabelRight = 191;
 constexpr int kLabelHeight = 15;
 
-constexpr const char* kAmountMask = "###,###,###.##";
-constexpr const char* kRateMask = "###.####";
-constexpr const char* kCountMask = "iiiiii";
+constexpr Row kAmount{"Amount Borrowed  $",
+                      "edtLoan%1",
+                      Kind::Amount,
+                      Role::Input,
+                      13,
+                      {16, 17},
+                      {" Enter the amount of the loan", " Enter the amount of the loan"}};
+constexpr Row kPayments{
+    "Number of Payments",
+    "edtTerm%1",
+    Kind::Count,
+    Role::Input,
+    65,
+    {68, 68},
+    {"Enter the number of payment periods", "Enter the number of payment periods"}};
+constexpr Row kRate{"Annual Interest Rate  %",
+                    "edtInterest%1",
+                    Kind::Rate,
+                    Role::Input,
+                    91,
+                    {94, 94},
+                    {" Enter the annual interest rate", " Enter the annual interest rate"}};
+constexpr Row kTaxes{"Estimated Annual Taxes  $",
+                     "edtAnnualTaxes%1",
+                     Kind::Amount,
+                     Role::Input,
+                     117,
+                     {121, 121},
+                     {" Enter the estimated annual taxes", " Enter the estimated annual taxes"}};
+constexpr Row kInsurance{
+    "Estimated Annual Insurance  $",
+    "edtAnnualInsurance%1",
+    Kind::Amount,
+    Role::Input,
+    142,
+    {146, 146},
+    {" Enter the estimated annual insurance", " Enter the estimated annual insurance"}};
+constexpr Row kPayment{"Payment Amount  $",
+                       "edtPayment%1",
+                       Kind::Amount,
+                       Role::ReadOut,
+                       187,
+                       {190, 191},
+                       {"Calculated payment (PITI) amount", "Calculated payment amount"}};
+constexpr Row kInterestPaid{
+    "Total Interest Paid  $",
+    "edtInterestPaid%1",
+    Kind::Amount,
+    Role::ReadOut,
+    212,
+    {215, 216},
+    {"Total interest paid over term of loan", "Total interest paid over term of loan"}};
+constexpr Row kTaxesPaid{
+    "Total Taxes Paid  $",
+    "edtTaxes%1",
+    Kind::Amount,
+    Role::ReadOut,
+    237,
+    {240, 240},
+    {"Total taxes paid over term of loan", "Total taxes paid over term of loan"}};
+constexpr Row kInsurancePaid{
+    "Total Insurance Paid  $",
+    "edtInsurance%1",
+    Kind::Amount,
+    Role::ReadOut,
+    262,
+    {265, 265},
+    {"Total insurance paid over term of loan", "Total insurance paid over term of loan"}};
+constexpr Row kTotalPaid{
+    "Total Amount Paid  $",
+    "edtTotalPaid%1",
+    Kind::Amount,
+    Role::ReadOut,
+    287,
+    {290, 291},
+    {"Total amount (PITI) paid over term of loan", "Total amount paid over term of loan"}};
 
-enum class Role { Input, ReadOut };
-
-struct Row {
-    const char* caption;
-    const char* name; // with %1 for the loan's number
-    const char* mask;
-    int controlTop;
-    int labelTop[2];
-    const char* hint[2];
-};
+const char* maskOf(Kind kind) {
+    switch (kind) {
+    case Kind::Amount:
+        return "###,###,###.##";
+    case Kind::Rate:
+        return "###.####";
+    case Kind::Count:
+        return "iiiiii";
+    }
+    return "";
+}
 
 QString nameFor(const char* pattern, LoanNumber loan) {
     return QString::fromLatin1(pattern).arg(loan == LoanNumber::First ? 1 : 2);
@@ -79,142 +173,31 @@ LoanPanel::~LoanPanel() {
 }
 
 void LoanPanel::createControls(LoanNumber loan) {
-    const int i = indexOf(loan);
     QFont bold = font();
     bold.setBold(true);
-
     auto* title = new QLabel(loan == LoanNumber::First ? "Loan 1" : "Loan 2", this);
     title->setFont(bold);
     title->move(11, 6);
 
-    auto makeField = [&](const Row& row, Role role) {
-        auto* field = new TNumericField(this);
-        field->setObjectName(nameFor(row.name, loan));
-        if (row.mask == kCountMask)
-            field->setDataType(TNumericDataType::nftInteger);
-        else
-            field->setDataType(TNumericDataType::nftDouble);
-        field->setPictureMask(QString::fromLatin1(row.mask));
-        field->setColor(role == Role::Input ? Qt::white : Qt::yellow);
-        if (role == Role::ReadOut)
-            field->setFocusPolicy(Qt::ClickFocus);
-        field->setGeometry(kControlLeft, row.controlTop, kControlWidth, kControlHeight);
-        setHint(field, row.hint[i]);
-        addLabel(this, QString::fromLatin1(row.caption), kLabelRight, row.labelTop[i]);
-        connect(field, &TNumericField::OnExit, this,
-                [this] { emit recalculationRequested(RecalcSource::Other); });
-        return field;
-    };
+    m_controls.amount = addNumericField(kAmount, loan);
+    m_controls.frequency = addFrequencyBox(loan);
+    setFrequencyText(fromUtf16(kDefaultFrequencyCaption));
+    m_controls.payments = addNumericField(kPayments, loan);
+    m_controls.rate = addNumericField(kRate, loan);
+    m_controls.annualTaxes = addNumericField(kTaxes, loan);
+    m_controls.annualInsurance = addNumericField(kInsurance, loan);
 
-    static constexpr Row amount{"Amount Borrowed  $",
-                                "edtLoan%1",
-                                kAmountMask,
-                                13,
-                                {16, 17},
-                                {" Enter the amount of the loan", " Enter the amount of the loan"}};
-    static constexpr Row payments{
-        "Number of Payments",
-        "edtTerm%1",
-        kCountMask,
-        65,
-        {68, 68},
-        {"Enter the number of payment periods", "Enter the number of payment periods"}};
-    static constexpr Row rate{
-        "Annual Interest Rate  %",
-        "edtInterest%1",
-        kRateMask,
-        91,
-        {94, 94},
-        {" Enter the annual interest rate", " Enter the annual interest rate"}};
-    static constexpr Row taxes{
-        "Estimated Annual Taxes  $",
-        "edtAnnualTaxes%1",
-        kAmountMask,
-        117,
-        {121, 121},
-        {" Enter the estimated annual taxes", " Enter the estimated annual taxes"}};
-    static constexpr Row insurance{
-        "Estimated Annual Insurance  $",
-        "edtAnnualInsurance%1",
-        kAmountMask,
-        142,
-        {146, 146},
-        {" Enter the estimated annual insurance", " Enter the estimated annual insurance"}};
-    static constexpr Row payment{
-        "Payment Amount  $", "edtPayment%1",
-        kAmountMask,         187,
-        {190, 191},          {"Calculated payment (PITI) amount", "Calculated payment amount"}};
-    static constexpr Row interestPaid{
-        "Total Interest Paid  $",
-        "edtInterestPaid%1",
-        kAmountMask,
-        212,
-        {215, 216},
-        {"Total interest paid over term of loan", "Total interest paid over term of loan"}};
-    static constexpr Row taxesPaid{
-        "Total Taxes Paid  $",
-        "edtTaxes%1",
-        kAmountMask,
-        237,
-        {240, 240},
-        {"Total taxes paid over term of loan", "Total taxes paid over term of loan"}};
-    static constexpr Row insurancePaid{
-        "Total Insurance Paid  $",
-        "edtInsurance%1",
-        kAmountMask,
-        262,
-        {265, 265},
-        {"Total insurance paid over term of loan", "Total insurance paid over term of loan"}};
-    static constexpr Row totalPaid{
-        "Total Amount Paid  $",
-        "edtTotalPaid%1",
-        kAmountMask,
-        287,
-        {290, 291},
-        {"Total amount (PITI) paid over term of loan", "Total amount paid over term of loan"}};
+    addLabel(this, "The term of this loan is", 198, 168)->setFont(bold);
+    m_controls.term = new QLabel("360 months", this);
+    m_controls.term->setObjectName(loan == LoanNumber::First ? "lblTerm" : "lblTerm2");
+    m_controls.term->setFont(bold);
+    m_controls.term->setGeometry(201, 168, 112, kLabelHeight);
 
-    m_controls.amount = makeField(amount, Role::Input);
-
-    auto* frequency = new QComboBox(this);
-    frequency->setObjectName(nameFor("cbFrequency%1", loan));
-    frequency->setEditable(true);
-    frequency->setInsertPolicy(QComboBox::NoInsert);
-    frequency->setCompleter(nullptr);
-    for (const PaymentFrequency& f : kPaymentFrequencies)
-        if (f.inList)
-            frequency->addItem(fromUtf16(f.caption));
-    frequency->setMaxVisibleItems(9);
-    frequency->setEditText(fromUtf16(kDefaultFrequencyCaption));
-    frequency->setGeometry(kControlLeft, 39, kControlWidth, kControlHeight);
-    frequency->setProperty("hint", QStringLiteral("Choose payment frequency"));
-    addLabel(this, "Payment Frequency", kLabelRight, 41);
-    // Only the user's own edits and choices recalculate; the program sets the
-    // text without a recalculation (start-up, Reset, the error handler).
-    connect(frequency->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { emit recalculationRequested(RecalcSource::FrequencyBox); });
-    connect(frequency, &QComboBox::activated, this,
-            [this] { emit recalculationRequested(RecalcSource::FrequencyBox); });
-    frequency->installEventFilter(this);
-    m_controls.frequency = frequency;
-
-    m_controls.payments = makeField(payments, Role::Input);
-    m_controls.rate = makeField(rate, Role::Input);
-    m_controls.annualTaxes = makeField(taxes, Role::Input);
-    m_controls.annualInsurance = makeField(insurance, Role::Input);
-
-    auto* termCaption = addLabel(this, "The term of this loan is", 198, 168);
-    termCaption->setFont(bold);
-    auto* term = new QLabel("360 months", this);
-    term->setObjectName(loan == LoanNumber::First ? "lblTerm" : "lblTerm2");
-    term->setFont(bold);
-    term->setGeometry(201, 168, 110, kLabelHeight);
-    m_controls.term = term;
-
-    m_controls.payment = makeField(payment, Role::ReadOut);
-    m_controls.totalInterest = makeField(interestPaid, Role::ReadOut);
-    m_controls.totalTaxes = makeField(taxesPaid, Role::ReadOut);
-    m_controls.totalInsurance = makeField(insurancePaid, Role::ReadOut);
-    m_controls.totalPaid = makeField(totalPaid, Role::ReadOut);
+    m_controls.payment = addNumericField(kPayment, loan);
+    m_controls.totalInterest = addNumericField(kInterestPaid, loan);
+    m_controls.totalTaxes = addNumericField(kTaxesPaid, loan);
+    m_controls.totalInsurance = addNumericField(kInsurancePaid, loan);
+    m_controls.totalPaid = addNumericField(kTotalPaid, loan);
 
     const std::array<QWidget*, 6> tabOrder{m_controls.amount,      m_controls.frequency,
                                            m_controls.payments,    m_controls.rate,
@@ -223,8 +206,56 @@ void LoanPanel::createControls(LoanNumber loan) {
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
 }
 
+TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber loan) {
+    auto* field = new TNumericField(this);
+    field->setObjectName(nameFor(row.name, loan));
+    field->setDataType(row.kind == Kind::Count ? TNumericDataType::nftInteger
+                                               : TNumericDataType::nftDouble);
+    field->setPictureMask(QString::fromLatin1(maskOf(row.kind)));
+    field->setColor(row.role == Role::Input ? Qt::white : Qt::yellow);
+    if (row.role == Role::ReadOut)
+        field->setFocusPolicy(Qt::ClickFocus);
+    field->setGeometry(kControlLeft, row.controlTop, kControlWidth, kControlHeight);
+    setHint(field, row.hint[indexOf(loan)]);
+    QLabel* label =
+        addLabel(this, QString::fromLatin1(row.caption), kLabelRight, row.labelTop[indexOf(loan)]);
+    label->setBuddy(field);
+    connect(field, &TNumericField::OnExit, this,
+            [this] { emit recalculationRequested(RecalcSource::Other); });
+    return field;
+}
+
+QComboBox* LoanPanel::addFrequencyBox(LoanNumber loan) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(nameFor("cbFrequency%1", loan));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    for (const PaymentFrequency& f : kPaymentFrequencies)
+        if (f.inList)
+            box->addItem(fromUtf16(f.caption));
+    box->setMaxVisibleItems(9);
+    box->setGeometry(kControlLeft, 39, kControlWidth, kControlHeight);
+    box->setProperty("hint", QStringLiteral("Choose payment frequency"));
+    addLabel(this, "Payment Frequency", kLabelRight, 41)->setBuddy(box);
+    // Only the user's own edits and choices recalculate; the program sets the
+    // text without a recalculation (start-up, Reset, the error handler).
+    connect(box->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { emit recalculationRequested(RecalcSource::FrequencyBox); });
+    connect(box, &QComboBox::activated, this,
+            [this] { emit recalculationRequested(RecalcSource::FrequencyBox); });
+    box->installEventFilter(this);
+    return box;
+}
+
 void LoanPanel::setFrequencyText(const QString& text) {
-    m_controls.frequency->setEditText(text);
+    // The list's current entry follows the text, so that the arrow keys and
+    // the opened list start from what is shown.
+    QComboBox* box = m_controls.frequency;
+    if (const int entry = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        entry >= 0)
+        box->setCurrentIndex(entry);
+    box->setEditText(text);
 }
 
 QString LoanPanel::frequencyText() const {
@@ -232,8 +263,12 @@ QString LoanPanel::frequencyText() const {
 }
 
 bool LoanPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_controls.frequency && event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    if (watched != m_controls.frequency || event->type() != QEvent::FocusOut)
+        return QFrame::eventFilter(watched, event);
+    // The box is left only for another control of this window: its own list
+    // opening, or another window becoming active, leaves it where it is.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
         emit recalculationRequested(RecalcSource::FrequencyBox);
     return QFrame::eventFilter(watched, event);
 }

@@ -10,6 +10,7 @@ class QLabel;
 namespace paysmith {
 
 class TNumericField;
+struct LoanPanelRow;
 
 enum class LoanNumber { First, Second };
 
@@ -63,6 +64,8 @@ class LoanPanel : public QFrame {
 
   private:
     void createControls(LoanNumber loan);
+    TNumericField* addNumericField(const LoanPanelRow& row, LoanNumber loan);
+    QComboBox* addFrequencyBox(LoanNumber loan);
     void evaluate();
 
     char16_t m_decimalSeparator;

@@ -13,9 +13,11 @@
 #include <QMetaMethod>
 #include <QPainter>
 #include <QPointer>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleHints>
 #include <QStyleOptionFrame>
+#include <QTabWidget>
 
 namespace paysmith {
 
@@ -401,7 +403,22 @@ void TNumericField::focusField() {
     // took the focus away.
     if (QWidget* grabber = QWidget::mouseGrabber(); grabber && grabber != this)
         grabber->releaseMouse();
+    revealInPages();
     setFocus(Qt::OtherFocusReason);
+}
+
+void TNumericField::revealInPages() {
+    // A hidden widget cannot take the focus: bring every notebook page or
+    // stacked page that holds the field to the front first.
+    for (QWidget* page = this; page->parentWidget(); page = page->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
+        if (!stack)
+            continue;
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+            tabs->setCurrentWidget(page);
+        else
+            stack->setCurrentWidget(page);
+    }
 }
 
 } // namespace paysmith

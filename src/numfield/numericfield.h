@@ -95,6 +95,7 @@ class TNumericField : public QWidget, private FieldRequests {
     void focusField() override;
 
     void connectModelEvents();
+    void revealInPages();
     FocusTarget focusTarget() const;
     void syncAvailability();
     void showContextMenu(const QPoint& globalPosition);

@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 
+#include "app/abort.h"
 #include "app/settingsfile.h"
+#include "numfield/fieldalerts.h"
 #include "numfield/numericfield.h"
 
 #include <QApplication>
@@ -23,6 +25,13 @@
 namespace paysmith {
 
 namespace {
+
+class RecordingAlerts : public FieldAlerts {
+  public:
+    void beep() override {}
+    void showError(QWidget*, const QString& message) override { messages.push_back(message); }
+    QStringList messages;
+};
 
 struct Shown {
     QString caption;
@@ -94,7 +103,8 @@ class MainWindowTest : public QObject {
         box->setEditText("Annually 1");
         m_window->Calculate(RecalcSource::FrequencyBox);
         QCOMPARE(label("lblTerm"), QString("360.00 years."));
-        box->lineEdit()->setFocus();
+        box->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(focusedName(), QString("cbFrequency1"));
         box->lineEdit()->selectAll();
         QTest::keyClicks(box->lineEdit(), "W");
         QCOMPARE(box->currentText(), QString("Monthly 12"));
@@ -103,8 +113,8 @@ class MainWindowTest : public QObject {
 
     void pastedConstantIsAccepted() {
         openWindow();
+        enterByTab("cbFrequency1");
         QLineEdit* edit = combo("cbFrequency1")->lineEdit();
-        edit->setFocus();
         edit->selectAll();
         QApplication::clipboard()->setText("Constant");
         edit->paste();
@@ -172,6 +182,49 @@ class MainWindowTest : public QObject {
         QVERIFY(m_shown[0].text.startsWith("An error has occurred."));
         QVERIFY(!m_shown[0].text.contains("Unable"));
         QVERIFY(QFileInfo(settingsFilePath()).isDir());
+    }
+
+    void anotherWindowBecomingActiveDoesNotLeaveTheFrequencyBox() {
+        writeSettings("[LastValues]\nFrequency1=monthly 12\n[GeneralValues]\nRun=1\n");
+        openWindow();
+        enterByTab("cbFrequency1");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(combo("cbFrequency1")->currentText(), QString("monthly 12"));
+        QCOMPARE(label("lblTerm"), QString("15.00 years."));
+    }
+
+    void arrowKeysStepFromTheShownFrequency() {
+        openWindow();
+        enterByTab("cbFrequency1");
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(combo("cbFrequency1")->currentText(), QString("Quarterly 4"));
+        QCOMPARE(label("lblTerm"), QString("90.00 years."));
+    }
+
+    void rejectedEntryOnAnotherPageComesBackToTheFront() {
+        RecordingAlerts alerts;
+        setFieldAlerts(&alerts);
+        openWindow();
+        m_window->notebook()->addTab(new QWidget, "Other");
+        enterByTab("edtTerm1");
+        QTest::keyClicks(focused(), "99999");
+        QTabBar* tabs = m_window->notebook()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QTRY_COMPARE(alerts.messages.size(), 1);
+        setFieldAlerts(nullptr);
+        QCOMPARE(alerts.messages[0], QString("Value is not within required range"));
+        QCOMPARE(m_window->notebook()->currentIndex(), 0);
+        QCOMPARE(focusedName(), QString("edtTerm1"));
+        QCOMPARE(text("edtTerm1"), QString("99999"));
+    }
+
+    void silentAbortShowsNothing() {
+        openWindow();
+        m_window->guarded([] { throw EAbort(); });
+        QVERIFY(m_shown.isEmpty());
     }
 
     void tabVisitsTheInputsOfBothLoansInOrder() {
@@ -307,6 +360,9 @@ class MainWindowTest : public QObject {
         MainWindowServices services;
         services.showInformation = [this](QWidget*, const QString& caption, const QString& text) {
             m_shown.push_back({caption, text, focusedName()});
+        };
+        services.showStartupError = [this](QWidget*, const QString& text) {
+            m_shown.push_back({"startup", text, focusedName()});
         };
         services.helpFolder = m_config->filePath("no-help");
         m_window = std::make_unique<TfrmMain>(std::move(services));

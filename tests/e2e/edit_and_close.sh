@@ -18,9 +18,8 @@ app=$!
 
 main=$(wait_for_window '^Paysmith, 4\.6$') || fail "the main window did not appear"
 # The first start shows its help topic; put it away like a person would.
-if help=$(wait_for_window '^Paysmith Help$'); then
-  wmctrl -c 'Paysmith Help'
-fi
+help=$(wait_for_window '^Paysmith Help$') || fail "the first start showed no help"
+wmctrl -i -c "$help"
 xdotool windowactivate --sync "$main"
 sleep 0.3
 # On to the frequency box and back, so that Loan 1's amount is entered by
@@ -30,7 +29,7 @@ xdotool key --window "$main" shift+Tab
 xdotool type --window "$main" --delay 40 250000
 xdotool key --window "$main" Tab
 sleep 0.3
-wmctrl -c 'Paysmith, 4.6'
+wmctrl -i -c "$main"
 for _ in $(seq 100); do
   kill -0 "$app" 2>/dev/null || break
   sleep 0.1
