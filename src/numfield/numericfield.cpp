@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMetaMethod>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QStackedWidget>
 #include <QStyle>
@@ -202,13 +203,7 @@ void TNumericField::paintEvent(QPaintEvent*) {
     // Qt paints every widget into the window's back buffer and puts it on
     // the screen in one step, so the field is drawn off-screen as it is.
     QPainter painter(this);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
-    frame.midLineWidth = 0;
-    frame.state |= QStyle::State_Sunken;
-    frame.palette.setColor(QPalette::Base, background);
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
+    painter.drawPixmap(0, 0, framePixmap(background));
 
     const QRect inner = innerRect();
     const int textRight = inner.x() + inner.width() - (m_textMargin + 1);
@@ -229,6 +224,39 @@ void TNumericField::paintEvent(QPaintEvent*) {
         painter.setCompositionMode(QPainter::CompositionMode_Difference);
         painter.fillRect(caretRect(textRight), Qt::white);
     }
+}
+
+QPixmap TNumericField::framePixmap(const QColor& background) const {
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+    frame.midLineWidth = 0;
+    frame.state |= QStyle::State_Sunken;
+    frame.palette.setColor(QPalette::Base, background);
+
+    // The style's antialiased frame is the dearest part of a field's painting,
+    // and a window's fields mostly share size, state and colour: draw each
+    // combination once.
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("paysmith-field-frame-%1x%2@%3-%4-%5-%6-%7")
+                            .arg(width())
+                            .arg(height())
+                            .arg(ratio)
+                            .arg(static_cast<uint>(frame.state))
+                            .arg(background.rgba())
+                            .arg(palette().cacheKey())
+                            .arg(reinterpret_cast<quintptr>(style()));
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 void TNumericField::refresh() {

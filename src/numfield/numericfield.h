@@ -96,6 +96,7 @@ class TNumericField : public QWidget, private FieldRequests {
 
     void connectModelEvents();
     void revealInPages();
+    QPixmap framePixmap(const QColor& background) const;
     FocusTarget focusTarget() const;
     void syncAvailability();
     void showContextMenu(const QPoint& globalPosition);
