@@ -290,6 +290,11 @@ void TNumericField::timerEvent(QTimerEvent* event) {
 
 void TNumericField::keyPressEvent(QKeyEvent* event) {
     if (m_model.keyPress(keyStrokeOf(*event), event->text().toStdU16String()) == KeyUse::NotUsed) {
+        // Passed on, Ctrl+Shift+Tab would turn a notebook's page and hide the
+        // field without leaving it, so its entry would never be validated.
+        const bool pageKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+        if (pageKey && (event->modifiers() & Qt::ControlModifier))
+            return;
         QWidget::keyPressEvent(event);
         return;
     }
@@ -365,8 +370,12 @@ void TNumericField::focusInEvent(QFocusEvent* event) {
     const Qt::FocusReason reason = event->reason();
     const bool fromOutside =
         reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    // Only a left click places the digits after the value; the focus a right
+    // click gives selects the whole text, ready for the menu's Copy.
+    const bool leftClick =
+        reason == Qt::MouseFocusReason && (QGuiApplication::mouseButtons() & Qt::LeftButton);
     m_model.focusIn(fromOutside ? FocusSource::OtherWindow : FocusSource::SameWindow,
-                    reason == Qt::MouseFocusReason ? FocusCause::Mouse : FocusCause::Keyboard);
+                    leftClick ? FocusCause::Mouse : FocusCause::Keyboard);
     refresh();
 }
 

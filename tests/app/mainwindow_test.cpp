@@ -221,6 +221,17 @@ class MainWindowTest : public QObject {
         QCOMPARE(text("edtTerm1"), QString("99999"));
     }
 
+    void ctrlShiftTabDoesNotTurnThePageUnderAnEntry() {
+        openWindow();
+        m_window->notebook()->addTab(new QWidget, "Other");
+        enterByTab("edtTerm1");
+        QTest::keyClicks(focused(), "400");
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_window->notebook()->currentIndex(), 0);
+        QCOMPARE(focusedName(), QString("edtTerm1"));
+        QCOMPARE(text("edtTerm1"), QString("400"));
+    }
+
     void silentAbortShowsNothing() {
         openWindow();
         m_window->guarded([] { throw EAbort(); });

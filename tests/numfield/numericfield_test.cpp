@@ -81,6 +81,7 @@ class NumericFieldTest : public QObject {
     void copyLeavesOutTheLeadingBlanks();
     void mouseEntryAppendsAndDoubleClickSelects();
     void refusedKeysBeep();
+    void focusWithoutALeftClickSelectsTheWholeText();
     void screenReadersGetNameAndValue();
     void autoSizeGivesTheDesignedHeight();
     void textEndsTheMarginFromTheInnerEdge();
@@ -304,7 +305,8 @@ void NumericFieldTest::keysReachTheirCommands() {
     TNumericField* field = m_window->second;
     field->setFloatValue(1234.56);
     QGuiApplication::clipboard()->setText(QStringLiteral("9"));
-    focusOn(field, Qt::MouseFocusReason);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), field);
     QTest::keyClicks(field, QStringLiteral("7"));
     QTest::keyClick(field, key, modifiers);
     QCOMPARE(field->text(), shown);
@@ -324,8 +326,22 @@ void NumericFieldTest::mouseEntryAppendsAndDoubleClickSelects() {
     QTest::keyClicks(field, QStringLiteral("5"));
     QCOMPARE(field->text(), QStringLiteral("0.005"));
     QTest::mouseDClick(field, Qt::LeftButton);
+    // QTest's double click ends with the button still down as far as the
+    // application knows; let it go so later focus changes are not clicks.
+    QTest::mouseRelease(field, Qt::LeftButton);
     QTest::keyClicks(field, QStringLiteral("8"));
     QCOMPARE(field->text(), QStringLiteral("8"));
+}
+
+void NumericFieldTest::focusWithoutALeftClickSelectsTheWholeText() {
+    m_window->readOut->setFloatValue(972.9);
+    // What a right click gives: the mouse's focus reason without the left
+    // button, so the menu's Copy has the whole value to copy.
+    focusOn(m_window->readOut, Qt::MouseFocusReason);
+    QVERIFY(m_window->readOut->model().allSelected());
+    QTest::mouseClick(m_window->amount, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->amount);
+    QVERIFY(!m_window->amount->model().allSelected());
 }
 
 void NumericFieldTest::refusedKeysBeep() {
