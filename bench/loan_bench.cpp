@@ -2,8 +2,8 @@
 // divisions, so a bare std::log + std::exp pair over the same inputs is the
 // floor each measurement is compared with.
 
-#include "loan/evaluation.h"
-#include "loan/payment.h"
+#include "loan/core/evaluation.h"
+#include "loan/core/payment.h"
 
 #include <benchmark/benchmark.h>
 

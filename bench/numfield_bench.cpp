@@ -2,7 +2,7 @@
 // read is the strip, the conversion and the range check. Each is measured in
 // the three masks of the loan panels over a rotation of values.
 
-#include "numfield/numerictext.h"
+#include "numfield/text/numerictext.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Every keystroke in a numeric field rebuilds its whole display text from the
 // entry string; these measure that per key on the program's three masks.
 
-#include "numfield/numericfieldmodel.h"
+#include "numfield/model/numericfieldmodel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numfield/numerictext.h"
+#include "numfield/text/numerictext.h"
 
 #include <array>
 #include <cstdint>

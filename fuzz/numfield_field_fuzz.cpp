@@ -6,7 +6,7 @@
 
 #include "fuzzfields.h"
 
-#include "numfield/numericfieldmodel.h"
+#include "numfield/model/numericfieldmodel.h"
 
 #include <cmath>
 #include <cstdint>

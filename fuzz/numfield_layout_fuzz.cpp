@@ -5,7 +5,7 @@
 
 #include "fuzzfields.h"
 
-#include "numfield/fieldexceptions.h"
+#include "numfield/text/fieldexceptions.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "demowindow.h"
 
-#include "loan/matherror.h"
-#include "loan/payment.h"
-#include "numfield/numericfield.h"
+#include "loan/core/matherror.h"
+#include "loan/core/payment.h"
+#include "numfield/widget/numericfield.h"
 
 #include <QFont>
 #include <QLabel>

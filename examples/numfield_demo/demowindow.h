@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numfield/datatype.h"
+#include "numfield/text/datatype.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "demowindow.h"
 
-#include "numfield/sharedintl.h"
+#include "numfield/widget/sharedintl.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "app/application.h"
-#include "app/mainwindow.h"
-#include "app/messages.h"
-#include "numfield/sharedintl.h"
+#include "app/core/messages.h"
+#include "app/window/application.h"
+#include "app/window/mainwindow.h"
+#include "numfield/widget/sharedintl.h"
 
 #include <QDir>
 #include <QMessageBox>

@@ -1,0 +1,132 @@
+#include "app/settings/savedvalues.h"
+
+#include "app/settings/settingvalues.h"
+#include "base/text/utf8.h"
+#include "loan/core/frequency.h"
+
+#include <string_view>
+
+namespace paysmith {
+
+namespace {
+
+constexpr std::string_view kLoanSection = "LastValues";
+constexpr std::string_view kGeneralSection = "GeneralValues";
+constexpr std::string_view kRunKey = "Run";
+
+struct LoanKeys {
+    std::string_view amount;
+    std::string_view interest;
+    std::string_view termRead;
+    std::string_view termWritten;
+    std::string_view payment;
+    std::string_view frequency;
+    std::string_view taxes;
+    std::string_view insurance;
+};
+
+// Loan 2's number of payments has always been written "term2"; lookup ignores
+// case, so files holding "Term2" read the same.
+constexpr LoanKeys kLoan1Keys{"Loan1",    "Interest1",  "Term1",  "Term1",
+                              "Payment1", "Frequency1", "Taxes1", "Insurance1"};
+constexpr LoanKeys kLoan2Keys{"Loan2",    "Interest2",  "Term2",  "term2",
+                              "Payment2", "Frequency2", "Taxes2", "Insurance2"};
+
+struct SettingKey {
+    std::string_view section;
+    std::string_view read;
+    std::string_view written;
+};
+
+// The one place that fixes which member goes under which key, and in which
+// order the keys are written.
+template <typename Loan, typename Visit>
+void forEachLoanValue(Loan& loan, const LoanKeys& keys, Visit visit) {
+    const auto key = [](std::string_view name) { return SettingKey{kLoanSection, name, name}; };
+    visit(key(keys.amount), loan.amount);
+    visit(key(keys.interest), loan.interest);
+    visit(SettingKey{kLoanSection, keys.termRead, keys.termWritten}, loan.term);
+    visit(key(keys.payment), loan.payment);
+    visit(key(keys.frequency), loan.frequency);
+    visit(key(keys.taxes), loan.taxes);
+    visit(key(keys.insurance), loan.insurance);
+}
+
+class Reader {
+  public:
+    Reader(const IniDocument& document, char16_t decimalSeparator)
+        : m_document(document), m_decimalSeparator(decimalSeparator) {}
+
+    // Each member holds its default when visited.
+    void operator()(SettingKey key, double& value) const {
+        value = readSettingFloat(text(key, u""), m_decimalSeparator, value);
+    }
+    void operator()(SettingKey key, std::int32_t& value) const {
+        value = readSettingInteger(text(key, u""), value);
+    }
+    void operator()(SettingKey key, std::u16string& value) const { value = text(key, value); }
+    void operator()(SettingKey key, bool& value) const {
+        value = readSettingFlag(text(key, u""), value);
+    }
+
+  private:
+    std::u16string text(SettingKey key, std::u16string_view defaultText) const {
+        return utf16FromUtf8(m_document.value(key.section, key.read, utf8FromUtf16(defaultText)));
+    }
+
+    const IniDocument& m_document;
+    char16_t m_decimalSeparator;
+};
+
+class Writer {
+  public:
+    Writer(IniDocument& document, char16_t decimalSeparator)
+        : m_document(document), m_decimalSeparator(decimalSeparator) {}
+
+    void operator()(SettingKey key, double value) const {
+        set(key, formatSettingFloat(value, m_decimalSeparator));
+    }
+    void operator()(SettingKey key, std::int32_t value) const {
+        set(key, formatSettingInteger(value));
+    }
+    void operator()(SettingKey key, const std::u16string& value) const { set(key, value); }
+    void operator()(SettingKey key, bool value) const { set(key, formatSettingFlag(value)); }
+
+  private:
+    void set(SettingKey key, std::u16string_view text) const {
+        m_document.setValue(key.section, key.written, utf8FromUtf16(text));
+    }
+
+    IniDocument& m_document;
+    char16_t m_decimalSeparator;
+};
+
+// Reading and writing walk the same keys in the same order.
+template <typename Values, typename Visit> void forEachValue(Values& values, Visit visit) {
+    forEachLoanValue(values.loan1, kLoan1Keys, visit);
+    forEachLoanValue(values.loan2, kLoan2Keys, visit);
+    visit(SettingKey{kGeneralSection, kRunKey, kRunKey}, values.firstRunDone);
+}
+
+} // namespace
+
+SavedValues RestoreDefaults() {
+    const std::u16string monthly(kDefaultFrequencyCaption);
+    return SavedValues{
+        .loan1 = {150000.0, 6.75, 360, 972.9, monthly, 0.0, 0.0},
+        .loan2 = {150000.0, 5.75, 240, 1053.13, monthly, 0.0, 0.0},
+        .firstRunDone = false,
+    };
+}
+
+SavedValues readSavedValues(const IniDocument& document, char16_t decimalSeparator) {
+    SavedValues values = RestoreDefaults();
+    forEachValue(values, Reader(document, decimalSeparator));
+    return values;
+}
+
+void writeSavedValues(IniDocument& document, const SavedValues& values, char16_t decimalSeparator) {
+    forEachValue(values, Writer(document, decimalSeparator));
+}
+
+} // namespace paysmith

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/settings/inidocument.h"
+
+#include <cstdint>
+#include <string>
+
+namespace paysmith {
+
+// One loan's inputs as the settings file keeps them between runs.
+struct SavedLoanValues {
+    double amount = 0.0;
+    double interest = 0.0; // annual rate in percent
+    std::int32_t term = 0; // number of payments
+    double payment = 0.0;
+    std::u16string frequency; // the frequency box's text, kept even when it is no caption
+    double taxes = 0.0;
+    double insurance = 0.0;
+
+    friend bool operator==(const SavedLoanValues&, const SavedLoanValues&) = default;
+};
+
+struct SavedValues {
+    SavedLoanValues loan1;
+    SavedLoanValues loan2;
+    bool firstRunDone = false; // the key "Run"
+
+    friend bool operator==(const SavedValues&, const SavedValues&) = default;
+};
+
+// The built-in inputs: what a missing file or key reads as, and what Reset
+// puts back (the payments matter only until the first recalculation).
+SavedValues RestoreDefaults();
+
+// Every key missing from `document`, or not converting, reads as its default.
+SavedValues readSavedValues(const IniDocument& document, char16_t decimalSeparator);
+
+// Sets every key of the program, in the file's documented order, leaving all
+// other lines of `document` as they were.
+void writeSavedValues(IniDocument& document, const SavedValues& values, char16_t decimalSeparator);
+
+} // namespace paysmith

@@ -1,0 +1,74 @@
+#include "app/window/helpwindow.h"
+
+#include "app/core/helptopics.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace paysmith {
+
+HelpWindow::HelpWindow(QString helpFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_folder(std::move(helpFolder)),
+      m_browser(new QTextBrowser(this)) {
+    setObjectName("helpWindow");
+    setWindowTitle(tr("Paysmith Help"));
+    resize(640, 520);
+
+    auto* contents = new QPushButton(tr("&Contents"), this);
+    auto* back = new QPushButton(tr("&Back"), this);
+    auto* forward = new QPushButton(tr("&Forward"), this);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    m_browser->setSearchPaths({m_folder});
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+}
+
+void HelpWindow::showContents() {
+    showPage(QString::fromUtf8(kHelpContentsPage));
+}
+
+bool HelpWindow::showTopic(int context) {
+    const auto page = helpPageForContext(context);
+    if (!page) {
+        m_browser->setHtml(tr("<p>There is no help topic %1.</p>").arg(context));
+        show();
+        return false;
+    }
+    return showPage(QString::fromUtf8(page->data(), static_cast<qsizetype>(page->size())));
+}
+
+bool HelpWindow::showPage(const QString& fileName) {
+    const QFileInfo file(QDir(m_folder), fileName);
+    const bool found = file.isFile() && file.isReadable();
+    if (found)
+        m_browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    else
+        m_browser->setHtml(tr("<h3>Help is not available</h3><p>The help page <b>%1</b> was not "
+                              "found. Paysmith looks for its help in the folder <tt>%2</tt>; "
+                              "reinstalling Paysmith puts it back.</p>")
+                               .arg(fileName.toHtmlEscaped(), m_folder.toHtmlEscaped()));
+    show();
+    raise();
+    activateWindow();
+    return found;
+}
+
+} // namespace paysmith

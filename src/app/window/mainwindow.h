@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/window/helpwindow.h"
+#include "app/window/loanpanelvalues.h"
+#include "loan/panel/loanpanel.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <stdexcept>
+
+class QMenu;
+class QTabWidget;
+class QToolButton;
+
+namespace paysmith {
+
+class PanelStatusBar;
+struct SavedLoanValues;
+
+// What the main window needs from its surroundings; tests replace the
+// message box and point the help at their own folder.
+struct MainWindowServices {
+    std::function<void(QWidget* parent, const QString& caption, const QString& text)>
+        showInformation;
+    // Errors before the error handler is in place show with their own text.
+    std::function<void(QWidget* parent, const QString& text)> showStartupError;
+    QString helpFolder;
+    char16_t decimalSeparator = u'.';
+};
+
+// The program's one window: two loan panels in a notebook, a tool panel,
+// menus and a status bar. It reads the settings file when it is created and
+// writes it when it closes.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TfrmMain(MainWindowServices services, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The window while it exists, for the dialogs that centre themselves on it.
+    static TfrmMain* instance();
+
+    LoanPanel* loanPanel(LoanNumber loan) const;
+    QTabWidget* notebook() const { return m_notebook; }
+    std::int32_t FirstRunDone() const { return m_firstRunDone; }
+    HelpWindow* helpWindow() const { return m_help; }
+
+    void Calculate(RecalcSource source);
+    void Calculate2(RecalcSource source);
+    void btnResetClick();
+    void mnuFileExitClick();
+    void mnuHelpContentsClick();
+    void CenterForm(QWidget* form) const;
+
+    // Reports an error that escaped an event handler.
+    void AppOnException(const std::exception& error);
+
+    // Runs an event handler; whatever it throws goes to AppOnException.
+    template <typename Handler> void guarded(Handler&& handler) {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            AppOnException(error);
+        } catch (...) {
+            AppOnException(std::runtime_error("unknown error"));
+        }
+    }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void FormCreate();
+    void FormClose();
+    void createTopPanel(QWidget* client);
+    void createNotebook(QWidget* client);
+    void createMenus();
+    void readSettingsAtStart();
+    void SaveValuesAtExit();
+    void restoreInputs(LoanPanel& panel, const SavedLoanValues& defaults, SavedInputs which);
+    void showHelpTopic(int context);
+    HelpWindow& help();
+    void ApplicationActivate();
+
+    MainWindowServices m_services;
+    LoanPanel* m_loan1 = nullptr;
+    LoanPanel* m_loan2 = nullptr;
+    QTabWidget* m_notebook = nullptr;
+    PanelStatusBar* m_statusBar = nullptr;
+    QMenu* m_popup = nullptr;
+    QPointer<HelpWindow> m_help;
+    std::int32_t m_firstRunDone = 0; // 0 false, -1 true
+};
+
+} // namespace paysmith

@@ -1,0 +1,140 @@
+// The main window's tool panel, main menu and popup menu.
+
+#include "app/window/mainwindow.h"
+
+#include "dialogs/links/destinations.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace paysmith {
+
+namespace {
+
+QIcon icon(const char* name) {
+    return QIcon(QStringLiteral(":/icons/%1.png").arg(name));
+}
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const char* iconName) {
+    QAction* action = menu->addAction(icon(iconName), caption);
+    action->setObjectName(name);
+    return action;
+}
+
+const char* iconFor(const Destination& destination) {
+    if (destination.place == MenuPlace::EmailSubmenu)
+        return "mail";
+    if (destination.place == MenuPlace::TrialSubmenu)
+        return "trial";
+    if (destination.sender == "mnuWOCheckForUpdate")
+        return "update";
+    return "web";
+}
+
+} // namespace
+
+void TfrmMain::createTopPanel(QWidget* client) {
+    auto* panel = new QFrame(client);
+    panel->setObjectName("pnlTop");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(0, 0, client->width(), 35);
+
+    struct SpeedButton {
+        const char* name;
+        int left;
+        const char* icon;
+        const char* hint;
+        void (TfrmMain::*action)();
+    };
+    static constexpr SpeedButton kButtons[] = {
+        {"btnReset", 9, "reset", "Reset| Reset Default Values ...", &TfrmMain::btnResetClick},
+        {"btnUpdate", 38, "update", " Check for New Version ...", nullptr},
+        {"btnAbout", 67, "about", " About ...", nullptr},
+        {"btnHelp", 96, "help", " Help ...", &TfrmMain::mnuHelpContentsClick},
+        {"SpeedButton1", 624, "exit", " Exit|Exit Paysmith", &TfrmMain::mnuFileExitClick},
+    };
+    for (const SpeedButton& b : kButtons) {
+        auto* button = new QToolButton(panel);
+        button->setObjectName(b.name);
+        button->setIcon(icon(b.icon));
+        button->setIconSize(QSize(16, 16));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(b.left, 3, 28, 28);
+        button->setProperty("hint", QString::fromLatin1(b.hint));
+        if (b.action)
+            connect(button, &QToolButton::clicked, this,
+                    [this, action = b.action] { guarded([&] { (this->*action)(); }); });
+    }
+}
+
+void TfrmMain::createMenus() {
+    auto guardedSlot = [this](void (TfrmMain::*action)()) {
+        return [this, action] { guarded([&] { (this->*action)(); }); };
+    };
+
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    connect(addEntry(file, "mnuFileReset", "&Reset", "reset"), &QAction::triggered, this,
+            guardedSlot(&TfrmMain::btnResetClick));
+    file->addSeparator();
+    connect(addEntry(file, "mnuFileExit", "E&xit", "exit"), &QAction::triggered, this,
+            guardedSlot(&TfrmMain::mnuFileExitClick));
+
+    QMenu* online = menuBar()->addMenu("&Online Resources");
+    online->setObjectName("Internet1");
+    QMenu* email = new QMenu("Contact Harrowfield Software by &Email", online);
+    email->setObjectName("ContactHarrowfieldbyEmail1");
+    email->setIcon(icon("mail"));
+    QMenu* trials = new QMenu("&Trial Versions of Financial Software", online);
+    trials->setObjectName("mnuInternetDownload");
+    trials->setIcon(icon("trial"));
+    for (const Destination& destination : onlineDestinations()) {
+        if (destination.sender.empty()) {
+            online->addSeparator();
+            continue;
+        }
+        QMenu* menu = online;
+        if (destination.place == MenuPlace::EmailSubmenu)
+            menu = email;
+        else if (destination.place == MenuPlace::TrialSubmenu)
+            menu = trials;
+        if (menu != online && menu->isEmpty())
+            online->addMenu(menu);
+        addEntry(menu, std::string(destination.sender).c_str(), fromView(destination.caption),
+                 iconFor(destination));
+    }
+    // The e-mail entries are kept but never offered.
+    email->menuAction()->setVisible(false);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    QAction* contents = addEntry(help, "mnuHelpContents", "&Contents", "contents");
+    contents->setShortcut(Qt::Key_F1);
+    contents->setShortcutContext(Qt::WindowShortcut);
+    connect(contents, &QAction::triggered, this, guardedSlot(&TfrmMain::mnuHelpContentsClick));
+    help->addSeparator();
+    addEntry(help, "mnuHelpDisclaimer", "&Disclaimer ...", "disclaimer");
+    help->addSeparator();
+    addEntry(help, "mnuHelpAbout", "&About...", "about");
+
+    m_popup = new QMenu(this);
+    m_popup->setObjectName("mnuPop");
+    connect(addEntry(m_popup, "mnuPopReset", "&Reset", "reset"), &QAction::triggered, this,
+            guardedSlot(&TfrmMain::btnResetClick));
+    m_popup->addSeparator();
+    addEntry(m_popup, "mnuPopAbout", "&About...", "about");
+    m_popup->addSeparator();
+    connect(addEntry(m_popup, "mnuPopExit", "E&xit", "exit"), &QAction::triggered, this,
+            guardedSlot(&TfrmMain::mnuFileExitClick));
+}
+
+} // namespace paysmith

@@ -1,0 +1,308 @@
+#include "loan/panel/loanpanel.h"
+
+#include "base/qt/qtstrings.h"
+
+#include "loan/core/frequency.h"
+#include "loan/core/termtext.h"
+#include "numfield/widget/numericfield.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <array>
+#include <string_view>
+
+namespace paysmith {
+
+// One numeric row of the panel. Names carry %1 for the loan's number; the
+// label tops and hints differ between the two loans.
+struct LoanPanelRow {
+    enum class Kind { Amount, Rate, Count };
+    enum class Role { Input, ReadOut };
+
+    const char* caption;
+    const char* name;
+    Kind kind;
+    Role role;
+    int controlTop;
+    int labelTop[2];
+    const char* hint[2];
+};
+
+namespace {
+
+using Row = LoanPanelRow;
+using Kind = Row::Kind;
+using Role = Row::Role;
+
+constexpr int kControlLeft = 197;
+constexpr int kControlWidth = 110;
+constexpr int kControlHeight = 23;
+constexpr int kLabelRight = 191;
+constexpr int kLabelHeight = 15;
+
+constexpr Row kAmount{"Amount Borrowed  $",
+                      "edtLoan%1",
+                      Kind::Amount,
+                      Role::Input,
+                      13,
+                      {16, 17},
+                      {" Enter the amount of the loan", " Enter the amount of the loan"}};
+constexpr Row kPayments{
+    "Number of Payments",
+    "edtTerm%1",
+    Kind::Count,
+    Role::Input,
+    65,
+    {68, 68},
+    {"Enter the number of payment periods", "Enter the number of payment periods"}};
+constexpr Row kRate{"Annual Interest Rate  %",
+                    "edtInterest%1",
+                    Kind::Rate,
+                    Role::Input,
+                    91,
+                    {94, 94},
+                    {" Enter the annual interest rate", " Enter the annual interest rate"}};
+constexpr Row kTaxes{"Estimated Annual Taxes  $",
+                     "edtAnnualTaxes%1",
+                     Kind::Amount,
+                     Role::Input,
+                     117,
+                     {121, 121},
+                     {" Enter the estimated annual taxes", " Enter the estimated annual taxes"}};
+constexpr Row kInsurance{
+    "Estimated Annual Insurance  $",
+    "edtAnnualInsurance%1",
+    Kind::Amount,
+    Role::Input,
+    142,
+    {146, 146},
+    {" Enter the estimated annual insurance", " Enter the estimated annual insurance"}};
+constexpr Row kPayment{"Payment Amount  $",
+                       "edtPayment%1",
+                       Kind::Amount,
+                       Role::ReadOut,
+                       187,
+                       {190, 191},
+                       {"Calculated payment (PITI) amount", "Calculated payment amount"}};
+constexpr Row kInterestPaid{
+    "Total Interest Paid  $",
+    "edtInterestPaid%1",
+    Kind::Amount,
+    Role::ReadOut,
+    212,
+    {215, 216},
+    {"Total interest paid over term of loan", "Total interest paid over term of loan"}};
+constexpr Row kTaxesPaid{
+    "Total Taxes Paid  $",
+    "edtTaxes%1",
+    Kind::Amount,
+    Role::ReadOut,
+    237,
+    {240, 240},
+    {"Total taxes paid over term of loan", "Total taxes paid over term of loan"}};
+constexpr Row kInsurancePaid{
+    "Total Insurance Paid  $",
+    "edtInsurance%1",
+    Kind::Amount,
+    Role::ReadOut,
+    262,
+    {265, 265},
+    {"Total insurance paid over term of loan", "Total insurance paid over term of loan"}};
+constexpr Row kTotalPaid{
+    "Total Amount Paid  $",
+    "edtTotalPaid%1",
+    Kind::Amount,
+    Role::ReadOut,
+    287,
+    {290, 291},
+    {"Total amount (PITI) paid over term of loan", "Total amount paid over term of loan"}};
+
+const char* maskOf(Kind kind) {
+    switch (kind) {
+    case Kind::Amount:
+        return "###,###,###.##";
+    case Kind::Rate:
+        return "###.####";
+    case Kind::Count:
+        return "iiiiii";
+    }
+    return "";
+}
+
+QString nameFor(const char* pattern, LoanNumber loan) {
+    return QString::fromLatin1(pattern).arg(loan == LoanNumber::First ? 1 : 2);
+}
+
+int indexOf(LoanNumber loan) {
+    return loan == LoanNumber::First ? 0 : 1;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& caption, int rightEdge, int top) {
+    auto* label = new QLabel(caption, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setGeometry(0, top, rightEdge, kLabelHeight);
+    return label;
+}
+
+void setHint(QWidget* control, const char* hint) {
+    control->setProperty("hint", QString::fromLatin1(hint));
+}
+
+} // namespace
+
+LoanPanel::LoanPanel(LoanNumber loan, char16_t decimalSeparator, QWidget* parent)
+    : QFrame(parent), m_decimalSeparator(decimalSeparator) {
+    setObjectName(loan == LoanNumber::First ? "Panel1" : "Panel3");
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setFixedSize(319, 322);
+    createControls(loan);
+}
+
+LoanPanel::~LoanPanel() {
+    // The focused field is told it lost the focus while the children are
+    // destroyed, after this panel's own part is gone: nothing may reach it then.
+    m_controls.frequency->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
+void LoanPanel::createControls(LoanNumber loan) {
+    QFont bold = font();
+    bold.setBold(true);
+    auto* title = new QLabel(loan == LoanNumber::First ? "Loan 1" : "Loan 2", this);
+    title->setFont(bold);
+    title->move(11, 6);
+
+    m_controls.amount = addNumericField(kAmount, loan);
+    m_controls.frequency = addFrequencyBox(loan);
+    setFrequencyText(toQString(kDefaultFrequencyCaption));
+    m_controls.payments = addNumericField(kPayments, loan);
+    m_controls.rate = addNumericField(kRate, loan);
+    m_controls.annualTaxes = addNumericField(kTaxes, loan);
+    m_controls.annualInsurance = addNumericField(kInsurance, loan);
+
+    addLabel(this, "The term of this loan is", 198, 168)->setFont(bold);
+    m_controls.term = new QLabel("360 months", this);
+    m_controls.term->setObjectName(loan == LoanNumber::First ? "lblTerm" : "lblTerm2");
+    m_controls.term->setFont(bold);
+    m_controls.term->setGeometry(201, 168, 112, kLabelHeight);
+
+    m_controls.payment = addNumericField(kPayment, loan);
+    m_controls.totalInterest = addNumericField(kInterestPaid, loan);
+    m_controls.totalTaxes = addNumericField(kTaxesPaid, loan);
+    m_controls.totalInsurance = addNumericField(kInsurancePaid, loan);
+    m_controls.totalPaid = addNumericField(kTotalPaid, loan);
+
+    const std::array<QWidget*, 6> tabOrder{m_controls.amount,      m_controls.frequency,
+                                           m_controls.payments,    m_controls.rate,
+                                           m_controls.annualTaxes, m_controls.annualInsurance};
+    for (std::size_t k = 1; k < tabOrder.size(); ++k)
+        setTabOrder(tabOrder[k - 1], tabOrder[k]);
+}
+
+TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber loan) {
+    auto* field = new TNumericField(this);
+    field->setObjectName(nameFor(row.name, loan));
+    field->setDataType(row.kind == Kind::Count ? TNumericDataType::nftInteger
+                                               : TNumericDataType::nftDouble);
+    field->setPictureMask(QString::fromLatin1(maskOf(row.kind)));
+    field->setColor(row.role == Role::Input ? Qt::white : Qt::yellow);
+    if (row.role == Role::ReadOut)
+        field->setFocusPolicy(Qt::ClickFocus);
+    field->setGeometry(kControlLeft, row.controlTop, kControlWidth, kControlHeight);
+    setHint(field, row.hint[indexOf(loan)]);
+    QLabel* label =
+        addLabel(this, QString::fromLatin1(row.caption), kLabelRight, row.labelTop[indexOf(loan)]);
+    label->setBuddy(field);
+    connect(field, &TNumericField::OnExit, this,
+            [this] { emit recalculationRequested(RecalcSource::Other); });
+    return field;
+}
+
+QComboBox* LoanPanel::addFrequencyBox(LoanNumber loan) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(nameFor("cbFrequency%1", loan));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    for (const PaymentFrequency& f : kPaymentFrequencies)
+        if (f.inList)
+            box->addItem(toQString(f.caption));
+    box->setMaxVisibleItems(9);
+    box->setGeometry(kControlLeft, 39, kControlWidth, kControlHeight);
+    box->setProperty("hint", QStringLiteral("Choose payment frequency"));
+    addLabel(this, "Payment Frequency", kLabelRight, 41)->setBuddy(box);
+    // Only the user's own edits and choices recalculate; the program sets the
+    // text without a recalculation (start-up, Reset, the error handler).
+    connect(box->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { emit recalculationRequested(RecalcSource::FrequencyBox); });
+    connect(box, &QComboBox::activated, this,
+            [this] { emit recalculationRequested(RecalcSource::FrequencyBox); });
+    box->installEventFilter(this);
+    return box;
+}
+
+void LoanPanel::setFrequencyText(const QString& text) {
+    // The list's current entry follows the text, so that the arrow keys and
+    // the opened list start from what is shown.
+    QComboBox* box = m_controls.frequency;
+    if (const int entry = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        entry >= 0)
+        box->setCurrentIndex(entry);
+    box->setEditText(text);
+}
+
+QString LoanPanel::frequencyText() const {
+    return m_controls.frequency->currentText();
+}
+
+bool LoanPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_controls.frequency || event->type() != QEvent::FocusOut)
+        return QFrame::eventFilter(watched, event);
+    // The box is left only for another control of this window: its own list
+    // opening, or another window becoming active, leaves it where it is.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        emit recalculationRequested(RecalcSource::FrequencyBox);
+    return QFrame::eventFilter(watched, event);
+}
+
+void LoanPanel::recalculate(RecalcSource source) {
+    const auto caption = toU16String(frequencyText());
+    if (source == RecalcSource::FrequencyBox && !frequencyIndexOf(caption))
+        setFrequencyText(toQString(kDefaultFrequencyCaption));
+
+    if (const auto index = frequencyIndexOf(toU16String(frequencyText())))
+        m_state.FrequencyIndex = *index;
+
+    m_state.PeriodsPerYear = periodsPerYearOf(m_state.FrequencyIndex);
+    const std::int32_t payments = m_controls.payments->IntegerValue();
+    m_controls.term->setText(
+        toQString(termText(payments, m_state.PeriodsPerYear, m_decimalSeparator)));
+
+    evaluate();
+}
+
+void LoanPanel::evaluate() {
+    LoanInputs inputs;
+    inputs.amount = m_controls.amount->FloatValue();
+    inputs.annualRatePercent = m_controls.rate->FloatValue();
+    inputs.payments = m_controls.payments->IntegerValue();
+    inputs.payment = m_controls.payment->FloatValue();
+    inputs.annualTaxes = m_controls.annualTaxes->FloatValue();
+    inputs.annualInsurance = m_controls.annualInsurance->FloatValue();
+
+    const LoanResults results = evaluateLoan(m_state, inputs);
+
+    m_controls.payment->setFloatValue(results.payment);
+    m_controls.totalPaid->setFloatValue(results.totalPaid);
+    m_controls.totalInterest->setFloatValue(results.totalInterest);
+    m_controls.totalTaxes->setFloatValue(results.totalTaxes);
+    m_controls.totalInsurance->setFloatValue(results.totalInsurance);
+}
+
+} // namespace paysmith

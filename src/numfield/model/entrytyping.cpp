@@ -1,0 +1,79 @@
+#include "numfield/model/entrytyping.h"
+
+#include "numfield/text/charcheck.h"
+
+#include <optional>
+
+namespace paysmith {
+
+namespace {
+
+EntryLimits limitsOf(const PictureMask& mask) {
+    return {mask.digitWidth(), mask.integerDigits(), mask.hasDecimalPoint()};
+}
+
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// What a clipboard character stands for, or nullopt when it is skipped before
+// the typing rules see it.
+std::optional<char16_t> pastedCharacter(std::u16string_view text, std::size_t at,
+                                        const PictureMask& mask, char16_t decimalMark, Sign sign) {
+    char16_t c = text[at];
+    if (c == u'(' && mask.hasParentheses() && text.find(u')', at + 1) != std::u16string_view::npos)
+        c = u'-';
+    if (c == u'-' && sign == Sign::Negative)
+        return std::nullopt;
+    if (c == decimalMark)
+        return u'.';
+    if (c == u'.')
+        return std::nullopt;
+    return c;
+}
+
+// The characters whose refusal would change the number rather than drop its
+// decoration or its excess precision.
+bool carriesTheNumber(char16_t c, const EntryString& entry) {
+    return c == u'.' || c == u'-' || (isDigit(c) && !entry.hasPoint());
+}
+
+// A character with the decimal mark already read as ".": the mask's last
+// picture position must accept it, then the entry's rules apply.
+Offer offerToField(EntryString& entry, char16_t c, const PictureMask& mask) {
+    const std::optional<char16_t> maskCharacter = mask.lastPictureCharacter();
+    if (!maskCharacter)
+        return Offer::Refused;
+    const std::optional<char16_t> accepted = acceptCharacter(*maskCharacter, c);
+    if (!accepted)
+        return Offer::Refused;
+    return entry.offer(*accepted, limitsOf(mask));
+}
+
+} // namespace
+
+Offer typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
+                    char16_t decimalMark) {
+    if (typed == decimalMark)
+        typed = u'.';
+    else if (typed == u'.')
+        return Offer::Refused;
+    return offerToField(entry, typed, mask);
+}
+
+Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask& mask,
+                char16_t decimalMark) {
+    EntryString trial = entry;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::optional<char16_t> c =
+            pastedCharacter(text, at, mask, decimalMark, trial.sign());
+        if (!c)
+            continue;
+        if (offerToField(trial, *c, mask) == Offer::Refused && carriesTheNumber(*c, trial))
+            return Paste::Refused;
+    }
+    entry = trial;
+    return Paste::Taken;
+}
+
+} // namespace paysmith

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "numfield/model/entrystring.h"
+#include "numfield/text/picturemask.h"
+
+#include <string_view>
+
+namespace paysmith {
+
+// One typed character offered to the entry string of a field with this mask:
+// the decimal mark stands for ".", any other "." is refused, the mask's last
+// picture position must accept the character, and then the entry's own rules
+// for the sign, the point and the digits apply.
+Offer typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
+                    char16_t decimalMark);
+
+enum class Paste { Taken, Refused };
+
+// Clipboard text taken character by character into the entry string: a "-"
+// when the entry is already negative, any "." that is not the decimal mark,
+// and whatever the field refuses (grouping marks, currency, blanks, letters)
+// are skipped. "(" counts as "-" in a mask with "p" when a ")" follows.
+//
+// A text whose number the field cannot take whole is refused and the entry
+// left as it was: a decimal point the field cannot take, an integer digit
+// beyond its width or a sign it has no place for would otherwise splice or cut
+// the number ("12.5" into "iiiiii" would become 125). Decimals beyond the
+// width are dropped as the typing rules drop them.
+Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask& mask,
+                char16_t decimalMark);
+
+} // namespace paysmith

@@ -1,0 +1,35 @@
+#include "numfield/widget/fieldalerts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace paysmith {
+
+namespace {
+
+class SystemAlerts : public FieldAlerts {
+  public:
+    void beep() override { QApplication::beep(); }
+
+    void showError(QWidget* owner, const QString& message) override {
+        // An error box sounds on the systems that have an error sound; here the
+        // box is silent, so the beep stands in for that sound.
+        QApplication::beep();
+        QMessageBox::critical(owner, QStringLiteral("Error"), message, QMessageBox::Ok);
+    }
+};
+
+SystemAlerts g_systemAlerts;
+FieldAlerts* g_alerts = &g_systemAlerts;
+
+} // namespace
+
+FieldAlerts& fieldAlerts() {
+    return *g_alerts;
+}
+
+void setFieldAlerts(FieldAlerts* alerts) {
+    g_alerts = alerts ? alerts : &g_systemAlerts;
+}
+
+} // namespace paysmith

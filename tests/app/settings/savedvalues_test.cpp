@@ -1,0 +1,197 @@
+#include "app/settings/savedvalues.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace paysmith {
+namespace {
+
+constexpr const char* kFirstClose = "[LastValues]\n"
+                                    "Loan1=150000\n"
+                                    "Interest1=6.75\n"
+                                    "Term1=360\n"
+                                    "Payment1=972.9\n"
+                                    "Frequency1=Monthly 12\n"
+                                    "Taxes1=0\n"
+                                    "Insurance1=0\n"
+                                    "Loan2=150000\n"
+                                    "Interest2=5.75\n"
+                                    "term2=240\n"
+                                    "Payment2=1053.13\n"
+                                    "Frequency2=Monthly 12\n"
+                                    "Taxes2=0\n"
+                                    "Insurance2=0\n"
+                                    "[GeneralValues]\n"
+                                    "Run=1\n";
+
+std::string written(const std::string& before, const SavedValues& values, char16_t separator) {
+    IniDocument document(before);
+    writeSavedValues(document, values, separator);
+    return document.text();
+}
+
+SavedValues afterFirstRun() {
+    SavedValues values = RestoreDefaults();
+    values.firstRunDone = true;
+    return values;
+}
+
+TEST(SavedValuesFile, FirstCloseWithDefaultsWritesTheSeventeenLines) {
+    EXPECT_EQ(written("", afterFirstRun(), u'.'), kFirstClose);
+}
+
+TEST(SavedValuesFile, RewritingChangesOnlyTheChangedValue) {
+    SavedValues values = afterFirstRun();
+    values.loan2.term = 12;
+    std::string expected = kFirstClose;
+    expected.replace(expected.find("term2=240"), 9, "term2=12");
+    EXPECT_EQ(written(kFirstClose, values, u'.'), expected);
+}
+
+TEST(SavedValuesFile, ForeignLinesAndSectionsSurvive) {
+    const std::string before = "; kept comment\r\n"
+                               "[Window]\r\n"
+                               "Left=10\r\n"
+                               "\r\n"
+                               "[lastvalues]\r\n"
+                               "LOAN1 = 99\r\n"
+                               "Colour=blue\r\n"
+                               "odd line\r\n"
+                               "\r\n"
+                               "[Other]\r\n"
+                               "Term1=5\r\n";
+    const std::string after = "; kept comment\r\n"
+                              "[Window]\r\n"
+                              "Left=10\r\n"
+                              "\r\n"
+                              "[lastvalues]\r\n"
+                              "LOAN1=150000\r\n"
+                              "Colour=blue\r\n"
+                              "Interest1=6.75\r\nTerm1=360\r\nPayment1=972.9\r\n"
+                              "Frequency1=Monthly 12\r\nTaxes1=0\r\nInsurance1=0\r\n"
+                              "Loan2=150000\r\nInterest2=5.75\r\nterm2=240\r\nPayment2=1053.13\r\n"
+                              "Frequency2=Monthly 12\r\nTaxes2=0\r\nInsurance2=0\r\n"
+                              "odd line\r\n"
+                              "\r\n"
+                              "[Other]\r\n"
+                              "Term1=5\r\n"
+                              "[GeneralValues]\r\n"
+                              "Run=1\r\n";
+    EXPECT_EQ(written(before, afterFirstRun(), u'.'), after);
+}
+
+struct ReadCase {
+    const char* name;
+    std::string file;
+    char16_t separator;
+    void (*expect)(SavedValues&); // turns the defaults into what the file reads as
+};
+
+class SavedValuesReading : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(SavedValuesReading, TakesEachKeyOrItsDefault) {
+    SavedValues expected = RestoreDefaults();
+    GetParam().expect(expected);
+    EXPECT_EQ(readSavedValues(IniDocument(GetParam().file), GetParam().separator), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SavedValuesReading,
+    testing::Values(
+        ReadCase{"missing_file", "", u'.', [](SavedValues&) {}},
+        ReadCase{"hexadecimal_terms", "[LastValues]\nTerm1=0xF0\nTerm2=0x168\n", u'.',
+                 [](SavedValues& v) {
+                     v.loan1.term = 240;
+                     v.loan2.term = 360;
+                 }},
+        ReadCase{"letters_as_term", "[LastValues]\nTerm1=abc\nTerm2=12\n", u'.',
+                 [](SavedValues& v) { v.loan2.term = 12; }},
+        ReadCase{"comma_under_point", "[LastValues]\nInterest1=6,75\nLoan2=1,5\nTaxes1=9,5\n", u'.',
+                 [](SavedValues&) {}},
+        ReadCase{"comma_under_comma", "[LastValues]\nInterest1=7,25\nPayment2=1000,5\n", u',',
+                 [](SavedValues& v) {
+                     v.loan1.interest = 7.25;
+                     v.loan2.payment = 1000.5;
+                 }},
+        ReadCase{"run_yes", "[GeneralValues]\nRun=yes\n", u'.', [](SavedValues&) {}},
+        ReadCase{"run_one", "[GeneralValues]\nRun=1\n", u'.',
+                 [](SavedValues& v) { v.firstRunDone = true; }},
+        ReadCase{"frequency_other_case_kept", "[LastValues]\nFrequency1=monthly 12\n", u'.',
+                 [](SavedValues& v) { v.loan1.frequency = u"monthly 12"; }},
+        ReadCase{"frequency_no_caption_kept", "[LastValues]\nFrequency2=Each full moon\n", u'.',
+                 [](SavedValues& v) { v.loan2.frequency = u"Each full moon"; }},
+        ReadCase{"frequency_utf8", "[LastValues]\nFrequency1=Mensuel 12 \xE2\x82\xAC\n", u'.',
+                 [](SavedValues& v) { v.loan1.frequency = u"Mensuel 12 \u20AC"; }},
+        ReadCase{"empty_frequency_is_a_value", "[LastValues]\nFrequency1=\nLoan1=\n", u'.',
+                 [](SavedValues& v) { v.loan1.frequency = u""; }},
+        ReadCase{"names_ignore_case",
+                 "[LASTVALUES]\nloan1=5\nTERM2=12\ninsurance2=3.5\n[generalvalues]\nRUN=1\n", u'.',
+                 [](SavedValues& v) {
+                     v.loan1.amount = 5;
+                     v.loan2.term = 12;
+                     v.loan2.insurance = 3.5;
+                     v.firstRunDone = true;
+                 }},
+        ReadCase{"keys_in_wrong_sections", "[GeneralValues]\nLoan1=5\n[LastValues]\nRun=1\n", u'.',
+                 [](SavedValues&) {}}),
+    [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+
+SavedValues unusualValues() {
+    return SavedValues{
+        .loan1 = {-1.5e-6, 1234567890123456.0, INT32_MIN, 0.1 + 0.2, u"Weekly 52", 1e20, -0.5},
+        .loan2 = {0.00001, 100.0, INT32_MAX, 1.0 / 3, u"=[x] \u20AC;", 987654.32, 12.5},
+        .firstRunDone = true,
+    };
+}
+
+// What the unusual values read back as: 15 significant digits at most.
+SavedValues unusualValuesRead() {
+    SavedValues values = unusualValues();
+    values.loan1.interest = 1234567890123460.0;
+    values.loan1.payment = 0.3;
+    values.loan2.payment = 0.333333333333333;
+    return values;
+}
+
+struct RoundTripCase {
+    const char* name;
+    SavedValues written;
+    SavedValues read;
+    char16_t separator;
+};
+
+class SavedValuesRoundTrip : public testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(SavedValuesRoundTrip, ReadsBackEveryKeyWritten) {
+    const IniDocument document(written("", GetParam().written, GetParam().separator));
+    EXPECT_EQ(readSavedValues(document, GetParam().separator), GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SavedValuesRoundTrip,
+    testing::Values(RoundTripCase{"defaults_point", RestoreDefaults(), RestoreDefaults(), u'.'},
+                    RoundTripCase{"defaults_comma", RestoreDefaults(), RestoreDefaults(), u','},
+                    RoundTripCase{"unusual_point", unusualValues(), unusualValuesRead(), u'.'},
+                    RoundTripCase{"unusual_comma", unusualValues(), unusualValuesRead(), u','}),
+    [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
+
+TEST(SavedValuesRoundTrip, SurvivesAnyForeignContent) {
+    std::mt19937 random(99);
+    const std::string alphabet = "[]=;\r\n LastVluesGnr1Tm2\x80\xFF";
+    for (int round = 0; round < 300; ++round) {
+        std::string noise(std::uniform_int_distribution<std::size_t>(0, 600)(random), '\0');
+        for (char& byte : noise)
+            byte = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() -
+                                                                              1)(random)];
+        SavedValues values = RestoreDefaults();
+        values.loan1.amount = round;
+        values.loan2.frequency = u"Annually 1";
+        EXPECT_EQ(readSavedValues(IniDocument(written(noise, values, u'.')), u'.'), values)
+            << "round " << round;
+    }
+}
+
+} // namespace
+} // namespace paysmith

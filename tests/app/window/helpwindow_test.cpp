@@ -1,0 +1,71 @@
+#include "app/window/helpwindow.h"
+
+#include "app/core/helptopics.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace paysmith {
+
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void firstRunTopicShowsTheGettingStartedPage() {
+        QTemporaryDir folder;
+        writePage(folder, "getting-started.html", "<p>Welcome to the loans</p>");
+        HelpWindow help(folder.path(), nullptr);
+        QVERIFY(help.showTopic(kFirstRunHelpContext));
+        QVERIFY(help.isVisible());
+        QVERIFY(browserText(help).contains("Welcome to the loans"));
+    }
+
+    void contentsShowTheIndexPage() {
+        QTemporaryDir folder;
+        writePage(folder, "index.html", "<p>All topics</p>");
+        HelpWindow help(folder.path(), nullptr);
+        help.showContents();
+        QVERIFY(browserText(help).contains("All topics"));
+    }
+
+    void missingFolderIsExplainedInTheWindow() {
+        HelpWindow help("/nonexistent/help", nullptr);
+        QVERIFY(!help.showTopic(kFirstRunHelpContext));
+        QVERIFY(help.isVisible());
+        QVERIFY(browserText(help).contains("not found"));
+        QVERIFY(browserText(help).contains("/nonexistent/help"));
+    }
+
+    void unknownContextIsExplainedInTheWindow() {
+        QTemporaryDir folder;
+        HelpWindow help(folder.path(), nullptr);
+        QVERIFY(!help.showTopic(4711));
+        QVERIFY(browserText(help).contains("4711"));
+    }
+
+    void installedHelpHasEveryPageTheProgramOpens() {
+        const QString installed = QStringLiteral(PAYSMITH_HELP_FOLDER);
+        QVERIFY(QFile::exists(installed + "/" + QString::fromUtf8(kHelpContentsPage)));
+        const auto page = helpPageForContext(kFirstRunHelpContext);
+        QVERIFY(page.has_value());
+        QVERIFY(QFile::exists(installed + "/" + QString::fromUtf8(page->data(), page->size())));
+    }
+
+  private:
+    static void writePage(const QTemporaryDir& folder, const QString& name,
+                          const QByteArray& html) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(html);
+    }
+
+    static QString browserText(const HelpWindow& help) {
+        return help.findChild<QTextBrowser*>()->toPlainText();
+    }
+};
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::HelpWindowTest)
+#include "helpwindow_test.moc"

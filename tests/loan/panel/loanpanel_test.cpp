@@ -1,0 +1,65 @@
+#include "loan/panel/loanpanel.h"
+
+#include "numfield/widget/numericfield.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QtTest>
+
+namespace paysmith {
+
+class LoanPanelTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void recalculationReadsTheFrequencyText_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QString>("payment");
+        const int box = static_cast<int>(RecalcSource::FrequencyBox);
+        const int other = static_cast<int>(RecalcSource::Other);
+        // 150,000.00 at 6.75 % over 360 payments.
+        QTest::newRow("monthly") << "Monthly 12" << other << "Monthly 12"
+                                 << "30.00 years."
+                                 << "972.90";
+        QTest::newRow("quarterly") << "Quarterly 4" << other << "Quarterly 4"
+                                   << "90.00 years."
+                                   << "2,537.39";
+        QTest::newRow("unknown text left by the box becomes monthly")
+            << "monthly 12" << box << "Monthly 12"
+            << "30.00 years."
+            << "972.90";
+        // The index stays at the previous recalculation's frequency.
+        QTest::newRow("unknown text from elsewhere stands")
+            << "Fortnightly" << other << "Fortnightly"
+            << "30.00 years."
+            << "972.90";
+        QTest::newRow("constant is no list caption but a frequency")
+            << "Constant" << box << "Constant"
+            << "15.00 years."
+            << "10,125.00";
+    }
+
+    void recalculationReadsTheFrequencyText() {
+        QFETCH(QString, frequency);
+        QFETCH(int, source);
+        QWidget window;
+        LoanPanel panel(LoanNumber::First, u'.', &window);
+        panel.controls().amount->setFloatValue(150000.0);
+        panel.controls().rate->setFloatValue(6.75);
+        panel.controls().payments->setIntegerValue(360);
+        panel.recalculate(RecalcSource::Other);
+
+        panel.setFrequencyText(frequency);
+        panel.recalculate(static_cast<RecalcSource>(source));
+        QTEST(panel.frequencyText(), "shown");
+        QTEST(panel.controls().term->text(), "term");
+        QTEST(panel.controls().payment->text(), "payment");
+    }
+};
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::LoanPanelTest)
+#include "loanpanel_test.moc"

@@ -1,0 +1,409 @@
+#include "numfield/widget/numericfield.h"
+
+#include "numfield/widget/fieldalerts.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+namespace paysmith {
+namespace {
+
+class RecordingAlerts : public FieldAlerts {
+  public:
+    int beeps = 0;
+    QStringList log;
+
+    void beep() override { ++beeps; }
+    void showError(QWidget*, const QString& message) override {
+        const QWidget* focus = QApplication::focusWidget();
+        log << QStringLiteral("message %1 with focus in %2")
+                   .arg(message, focus ? focus->objectName() : QStringLiteral("nothing"));
+    }
+};
+
+// Amount, count, a yellow read-out that Tab skips, and a second amount.
+class Window : public QWidget {
+  public:
+    explicit Window(const TIntlSupport& intl) {
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPixelSize(12);
+        setFont(arial);
+        amount = add(intl, "amount", TNumericDataType::nftDouble, "###,###,###.##");
+        count = add(intl, "count", TNumericDataType::nftInteger, "iiiiii");
+        readOut = add(intl, "readOut", TNumericDataType::nftDouble, "###,###,###.##");
+        readOut->setFocusPolicy(Qt::ClickFocus);
+        readOut->setColor(Qt::yellow);
+        second = add(intl, "second", TNumericDataType::nftDouble, "###,###,###.##");
+        resize(200, 140);
+    }
+
+    TNumericField* add(const TIntlSupport& intl, const char* name, TNumericDataType type,
+                       const char* mask) {
+        auto* field = new TNumericField(intl, this);
+        field->setObjectName(QLatin1String(name));
+        field->setDataType(type);
+        field->setPictureMask(QLatin1String(mask));
+        field->setGeometry(10, 10 + 30 * static_cast<int>(children().size() - 1), 110,
+                           field->height());
+        return field;
+    }
+
+    TNumericField* amount;
+    TNumericField* count;
+    TNumericField* readOut;
+    TNumericField* second;
+};
+
+} // namespace
+
+class NumericFieldTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void tabOrderSkipsReadOuts_data();
+    void tabOrderSkipsReadOuts();
+    void rejectedValueComesBackBeforeItsMessage();
+    void connectedOnErrorTakesThePlaceOfTheBox();
+    void contextMenuEnabling_data();
+    void contextMenuEnabling();
+    void contextMenuItemsAct_data();
+    void contextMenuItemsAct();
+    void keysReachTheirCommands_data();
+    void keysReachTheirCommands();
+    void copyLeavesOutTheLeadingBlanks();
+    void mouseEntryAppendsAndDoubleClickSelects();
+    void refusedKeysBeep();
+    void focusWithoutALeftClickSelectsTheWholeText();
+    void screenReadersGetNameAndValue();
+    void autoSizeGivesTheDesignedHeight();
+    void textEndsTheMarginFromTheInnerEdge();
+    void closingTheWindowMidEditRunsNoExitHandling();
+
+  private:
+    void activate();
+    void focusOn(TNumericField* field, Qt::FocusReason reason = Qt::TabFocusReason);
+    // Opens the field's context menu and presses `key` in it.
+    void chooseFromMenu(TNumericField* field, Qt::Key key);
+
+    TIntlSupport m_intl;
+    RecordingAlerts m_alerts;
+    std::unique_ptr<Window> m_window;
+};
+
+void NumericFieldTest::init() {
+    m_alerts.beeps = 0;
+    m_alerts.log.clear();
+    setFieldAlerts(&m_alerts);
+    QGuiApplication::clipboard()->clear();
+    m_window = std::make_unique<Window>(m_intl);
+    activate();
+}
+
+void NumericFieldTest::cleanup() {
+    m_window.reset();
+    setFieldAlerts(nullptr);
+}
+
+void NumericFieldTest::activate() {
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void NumericFieldTest::focusOn(TNumericField* field, Qt::FocusReason reason) {
+    field->setFocus(reason);
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+}
+
+void NumericFieldTest::tabOrderSkipsReadOuts_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("tab amount to count") << "amount" << Qt::KeyboardModifiers() << "count";
+    QTest::newRow("tab count past the read-out") << "count" << Qt::KeyboardModifiers() << "second";
+    QTest::newRow("shift-tab second past the read-out")
+        << "second" << Qt::KeyboardModifiers(Qt::ShiftModifier) << "count";
+    QTest::newRow("tab leaves a clicked read-out forward")
+        << "readOut" << Qt::KeyboardModifiers() << "second";
+}
+
+void NumericFieldTest::tabOrderSkipsReadOuts() {
+    QFETCH(QString, start);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, expected);
+    focusOn(m_window->findChild<TNumericField*>(start), Qt::MouseFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), expected);
+}
+
+void NumericFieldTest::rejectedValueComesBackBeforeItsMessage() {
+    QStringList onExit;
+    connect(m_window->count, &TNumericField::OnExit, this, [&] {
+        const QWidget* focus = QApplication::focusWidget();
+        onExit << QStringLiteral("exit reads %1 code %2 focus in %3")
+                      .arg(m_window->count->IntegerValue())
+                      .arg(m_window->count->LastValidationCode())
+                      .arg(focus->objectName());
+    });
+    focusOn(m_window->count);
+    QTest::keyClicks(m_window->count, QStringLiteral("40000"));
+    QTest::keyClick(m_window->count, Qt::Key_Tab);
+    QCOMPARE(onExit, QStringList{QStringLiteral("exit reads 0 code 256 focus in second")});
+    QVERIFY(m_alerts.log.isEmpty());
+    QTRY_COMPARE(m_alerts.log, QStringList{QStringLiteral(
+                                   "message Value is not within required range with focus in "
+                                   "count")});
+    QCOMPARE(QApplication::focusWidget(), m_window->count);
+    QCOMPARE(m_window->count->text(), QStringLiteral("40000"));
+}
+
+void NumericFieldTest::connectedOnErrorTakesThePlaceOfTheBox() {
+    QStringList reported;
+    connect(m_window->count, &TNumericField::OnError, this,
+            [&](int code, const QString& message) { reported << QString::number(code) + message; });
+    focusOn(m_window->count);
+    QTest::keyClicks(m_window->count, QStringLiteral("-40000"));
+    QTest::keyClick(m_window->count, Qt::Key_Tab);
+    QTRY_COMPARE(reported, QStringList{QStringLiteral("256Value is not within required range")});
+    QVERIFY(m_alerts.log.isEmpty());
+}
+
+void NumericFieldTest::contextMenuEnabling_data() {
+    QTest::addColumn<bool>("typeFirst");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("enabled");
+    QTest::newRow("entered by tab, all selected")
+        << false << "12" << false << "&Restore:0 Cu&t:1 &Copy:1 &Paste:1 &Delete:1 Select &All:0";
+    QTest::newRow("after typing, modified")
+        << true << "12" << false << "&Restore:1 Cu&t:0 &Copy:0 &Paste:1 &Delete:0 Select &All:1";
+    QTest::newRow("nothing to paste")
+        << false << "" << false << "&Restore:0 Cu&t:1 &Copy:1 &Paste:0 &Delete:1 Select &All:0";
+    QTest::newRow("read-only") << false << "12" << true
+                               << "&Restore:0 Cu&t:0 &Copy:1 &Paste:0 &Delete:0 Select &All:0";
+}
+
+void NumericFieldTest::contextMenuEnabling() {
+    QFETCH(bool, typeFirst);
+    QFETCH(QString, clipboard);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, enabled);
+    TNumericField* field = m_window->amount;
+    if (readOnly)
+        field->setOptions({TEntryFieldOption::efoReadOnly});
+    QGuiApplication::clipboard()->setText(clipboard);
+    focusOn(field);
+    if (typeFirst)
+        QTest::keyClicks(field, QStringLiteral("7"));
+    QStringList seen;
+    QTimer::singleShot(0, this, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                seen << QStringLiteral("%1:%2").arg(action->text()).arg(action->isEnabled());
+        menu->close();
+    });
+    QTest::mouseClick(field, Qt::RightButton);
+    QCOMPARE(seen.join(QLatin1Char(' ')), enabled);
+}
+
+void NumericFieldTest::chooseFromMenu(TNumericField* field, Qt::Key key) {
+    bool opened = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* menu = QApplication::activePopupWidget();
+        opened = menu != nullptr;
+        if (menu)
+            QTest::keyClick(menu, key);
+    });
+    QTest::mouseClick(field, Qt::RightButton);
+    QVERIFY(opened);
+}
+
+// Each starts in a field showing 1,234.56 entered by Tab, with "9" on the
+// clipboard.
+void NumericFieldTest::contextMenuItemsAct_data() {
+    QTest::addColumn<QString>("typedFirst");
+    QTest::addColumn<Qt::Key>("mnemonic");
+    QTest::addColumn<QString>("typedAfter");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("restore") << "7" << Qt::Key_R << ""
+                             << "1,234.56"
+                             << "9";
+    QTest::newRow("cut") << "" << Qt::Key_T << ""
+                         << "0"
+                         << "1,234.56";
+    QTest::newRow("copy") << "" << Qt::Key_C << ""
+                          << "1,234.56"
+                          << "1,234.56";
+    QTest::newRow("paste") << "" << Qt::Key_P << ""
+                           << "9"
+                           << "9";
+    QTest::newRow("delete") << "" << Qt::Key_D << ""
+                            << "0"
+                            << "9";
+    QTest::newRow("select all") << "7" << Qt::Key_A << "5"
+                                << "5"
+                                << "9";
+}
+
+void NumericFieldTest::contextMenuItemsAct() {
+    QFETCH(QString, typedFirst);
+    QFETCH(Qt::Key, mnemonic);
+    QFETCH(QString, typedAfter);
+    QFETCH(QString, shown);
+    QFETCH(QString, clipboard);
+    // Not the field the window's activation focused: its text is saved for
+    // Restore when the focus comes to it here.
+    TNumericField* field = m_window->second;
+    field->setFloatValue(1234.56);
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    focusOn(field);
+    QTest::keyClicks(field, typedFirst);
+    chooseFromMenu(field, mnemonic);
+    QTest::keyClicks(field, typedAfter);
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+}
+
+// Each starts in a field showing 1,234.56 entered by mouse, with "7" typed
+// after it and "9" on the clipboard.
+void NumericFieldTest::keysReachTheirCommands_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("backspace") << Qt::Key_Backspace << Qt::KeyboardModifiers() << "1,234.56";
+    QTest::newRow("delete") << Qt::Key_Delete << Qt::KeyboardModifiers() << "1,234.56";
+    QTest::newRow("shift insert pastes")
+        << Qt::Key_Insert << Qt::KeyboardModifiers(Qt::ShiftModifier) << "1,234.5679";
+    QTest::newRow("ctrl z restores")
+        << Qt::Key_Z << Qt::KeyboardModifiers(Qt::ControlModifier) << "1,234.56";
+    QTest::newRow("alt backspace restores")
+        << Qt::Key_Backspace << Qt::KeyboardModifiers(Qt::AltModifier) << "1,234.56";
+    QTest::newRow("home moves nothing") << Qt::Key_Home << Qt::KeyboardModifiers() << "1,234.567";
+    QTest::newRow("keypad digit types")
+        << Qt::Key_5 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.5675";
+    QTest::newRow("keypad enter beeps unchanged")
+        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.567";
+}
+
+void NumericFieldTest::keysReachTheirCommands() {
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, shown);
+    // Not the field the window's activation focused: its text is saved for
+    // Restore when the focus comes to it here.
+    TNumericField* field = m_window->second;
+    field->setFloatValue(1234.56);
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+    QTest::keyClicks(field, QStringLiteral("7"));
+    QTest::keyClick(field, key, modifiers);
+    QCOMPARE(field->text(), shown);
+}
+
+void NumericFieldTest::copyLeavesOutTheLeadingBlanks() {
+    m_window->amount->setFloatValue(1234.5);
+    focusOn(m_window->amount);
+    QTest::keyClick(m_window->amount, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1,234.50"));
+}
+
+void NumericFieldTest::mouseEntryAppendsAndDoubleClickSelects() {
+    TNumericField* field = m_window->amount;
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+    QTest::keyClicks(field, QStringLiteral("5"));
+    QCOMPARE(field->text(), QStringLiteral("0.005"));
+    QTest::mouseDClick(field, Qt::LeftButton);
+    // QTest's double click ends with the button still down as far as the
+    // application knows; let it go so later focus changes are not clicks.
+    QTest::mouseRelease(field, Qt::LeftButton);
+    QTest::keyClicks(field, QStringLiteral("8"));
+    QCOMPARE(field->text(), QStringLiteral("8"));
+}
+
+void NumericFieldTest::focusWithoutALeftClickSelectsTheWholeText() {
+    m_window->readOut->setFloatValue(972.9);
+    // What a right click gives: the mouse's focus reason without the left
+    // button, so the menu's Copy has the whole value to copy.
+    focusOn(m_window->readOut, Qt::MouseFocusReason);
+    QVERIFY(m_window->readOut->model().allSelected());
+    QTest::mouseClick(m_window->amount, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->amount);
+    QVERIFY(!m_window->amount->model().allSelected());
+}
+
+void NumericFieldTest::refusedKeysBeep() {
+    focusOn(m_window->count);
+    QTest::keyClicks(m_window->count, QStringLiteral("1.x2"));
+    QCOMPARE(m_window->count->text(), QStringLiteral("12"));
+    QCOMPARE(m_alerts.beeps, 2);
+}
+
+void NumericFieldTest::screenReadersGetNameAndValue() {
+    m_window->amount->setAccessibleName(QStringLiteral("Amount Borrowed"));
+    m_window->amount->setFloatValue(150000);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(m_window->amount);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::EditableText);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Amount Borrowed"));
+    QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("150,000.00"));
+    QVERIFY(accessible->valueInterface());
+    QCOMPARE(accessible->valueInterface()->currentValue().toDouble(), 150000.0);
+}
+
+void NumericFieldTest::autoSizeGivesTheDesignedHeight() {
+    QCOMPARE(m_window->amount->height(), 23);
+    QFont larger = m_window->font();
+    larger.setPixelSize(24);
+    m_window->amount->setFont(larger);
+    QCOMPARE(m_window->amount->height(), QFontMetrics(larger).height() + 9);
+}
+
+// The text is drawn right-aligned against the margin: widening the margin by
+// four pixels moves its rightmost ink exactly four pixels left.
+void NumericFieldTest::textEndsTheMarginFromTheInnerEdge() {
+    TNumericField* field = m_window->readOut;
+    field->setFloatValue(10);
+    const auto rightmostInk = [field] {
+        const QImage image = field->grab().toImage();
+        for (int x = image.width() - 4; x >= 0; --x)
+            for (int y = 4; y < image.height() - 4; ++y)
+                if (qGray(image.pixel(x, y)) < 128)
+                    return x;
+        return -1;
+    };
+    const int atTwo = rightmostInk();
+    field->setTextMargin(6);
+    QCOMPARE(rightmostInk(), atTwo - 4);
+    QVERIFY(atTwo >= field->width() - 2 - 3 - 2);
+    field->setTextMargin(1);
+    QCOMPARE(field->TextMargin(), 6);
+}
+
+void NumericFieldTest::closingTheWindowMidEditRunsNoExitHandling() {
+    int exits = 0;
+    connect(m_window->count, &TNumericField::OnExit, this, [&] { ++exits; });
+    focusOn(m_window->count);
+    QTest::keyClicks(m_window->count, QStringLiteral("40000"));
+    m_window.reset();
+    QCoreApplication::processEvents();
+    QCOMPARE(exits, 0);
+    QVERIFY(m_alerts.log.isEmpty());
+}
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::NumericFieldTest)
+#include "numericfield_test.moc"
