@@ -9,9 +9,8 @@ namespace paysmith {
 inline constexpr const char* kApplicationTitle = "Paysmith, " PAYSMITH_VERSION;
 inline constexpr const char* kInformationCaption = "Information";
 
-// The two reports of the error handler, with their line breaks exactly as the
-// program has always written them: LF CR in the calculation message, CR LF in
-// the general one.
+// The two reports of the error handler, with their line breaks as the texts
+// define them: LF CR in the calculation message, CR LF in the general one.
 std::string calculationErrorMessage();
 std::string generalErrorMessage();
 

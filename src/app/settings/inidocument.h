@@ -8,8 +8,8 @@
 
 namespace paysmith {
 
-// An INI text with the private-profile rules the settings file has always
-// been read and written by:
+// An INI text with the private-profile rules the settings file is read and
+// written by:
 // - section and key names match without regard to ASCII case, and blanks
 //   around them, around "=" and around values are not part of them;
 // - a value longer than kMaxValueCharacters is read cut to that length;

@@ -25,8 +25,8 @@ struct LoanKeys {
     std::string_view insurance;
 };
 
-// Loan 2's number of payments has always been written "term2"; lookup ignores
-// case, so files holding "Term2" read the same.
+// Loan 2's number of payments is written "term2", in lower case unlike every
+// other key; lookup ignores case, so files holding "Term2" read the same.
 constexpr LoanKeys kLoan1Keys{"Loan1",    "Interest1",  "Term1",  "Term1",
                               "Payment1", "Frequency1", "Taxes1", "Insurance1"};
 constexpr LoanKeys kLoan2Keys{"Loan2",    "Interest2",  "Term2",  "term2",

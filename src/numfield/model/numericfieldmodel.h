@@ -60,7 +60,7 @@ class TNumericFieldModel {
     TNumericDataType DataType() const { return m_text.dataType(); }
     // Resets the mask and range to the type's defaults and the value to 0.
     void setDataType(TNumericDataType type);
-    const std::u16string& PictureMask() const { return m_text.mask().text(); }
+    const std::u16string& maskText() const { return m_text.mask().text(); }
     void setPictureMask(std::u16string mask);
     const TRangeRecord& RangeLo() const { return m_rangeLo; }
     const TRangeRecord& RangeHi() const { return m_rangeHi; }

@@ -17,8 +17,9 @@ struct DataTypeTraits {
     long double high;
 };
 
-// The stored forms hold 1.7E308 with its 64-bit mantissa cut, not rounded:
-// f2168983b9dbb273, where rounding to nearest would end in 74.
+// The double types' limit is 1.7E308 as an extended with its 64-bit mantissa
+// cut, not rounded: f2168983b9dbb273, where rounding to nearest would end in
+// 74. Range records carry these bits, so the limit must match them exactly.
 constexpr long double kDoubleLimit = 0x1.e42d130773b764e6p1023L;
 
 constexpr std::array<DataTypeTraits, 10> kTraits{{

@@ -5,7 +5,8 @@
 
 namespace paysmith {
 
-// The order is that of the stored forms; do not reorder.
+// The values number the data types as the field's DataType property does;
+// do not reorder.
 enum class TNumericDataType : std::uint8_t {
     nftLongInt,  // 32-bit signed
     nftWord,     // 16-bit unsigned

@@ -8,7 +8,7 @@
 
 namespace paysmith {
 
-// One range limit as stored forms carry it ("RangeLow", "RangeHigh"): exactly
+// One range limit as the field's RangeLow and RangeHigh properties carry it: exactly
 // 10 bytes. Integer types hold a little-endian 32-bit integer and zeros,
 // nftReal a double and two zeros, the other floating types an 80-bit extended.
 struct TRangeRecord {

@@ -28,8 +28,12 @@ FieldAlerts& fieldAlerts() {
     return *g_alerts;
 }
 
-void setFieldAlerts(FieldAlerts* alerts) {
-    g_alerts = alerts ? alerts : &g_systemAlerts;
+ScopedFieldAlerts::ScopedFieldAlerts(FieldAlerts& alerts) : m_previous(g_alerts) {
+    g_alerts = &alerts;
+}
+
+ScopedFieldAlerts::~ScopedFieldAlerts() {
+    g_alerts = m_previous;
 }
 
 } // namespace paysmith

@@ -18,8 +18,18 @@ class FieldAlerts {
 
 // The alerts every field uses.
 FieldAlerts& fieldAlerts();
-// Puts `alerts` in place of the system's beep and message box, which nullptr
-// brings back. The caller keeps ownership and keeps `alerts` alive meanwhile.
-void setFieldAlerts(FieldAlerts* alerts);
+// Puts `alerts` in place of the system's beep and message box for the guard's
+// lifetime and brings back the previous ones after it, so that a test that
+// ends early cannot leave the fields pointing at a destroyed recorder.
+class ScopedFieldAlerts {
+  public:
+    explicit ScopedFieldAlerts(FieldAlerts& alerts);
+    ~ScopedFieldAlerts();
+    ScopedFieldAlerts(const ScopedFieldAlerts&) = delete;
+    ScopedFieldAlerts& operator=(const ScopedFieldAlerts&) = delete;
+
+  private:
+    FieldAlerts* m_previous;
+};
 
 } // namespace paysmith

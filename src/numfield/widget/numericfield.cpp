@@ -82,7 +82,7 @@ void TNumericField::setDataType(TNumericDataType type) {
 }
 
 QString TNumericField::PictureMask() const {
-    return toQString(m_model.PictureMask());
+    return toQString(m_model.maskText());
 }
 
 void TNumericField::setPictureMask(const QString& mask) {

@@ -206,7 +206,7 @@ class MainWindowTest : public QObject {
 
     void rejectedEntryOnAnotherPageComesBackToTheFront() {
         RecordingAlerts alerts;
-        setFieldAlerts(&alerts);
+        const ScopedFieldAlerts useAlerts(alerts);
         openWindow();
         m_window->notebook()->addTab(new QWidget, "Other");
         enterByTab("edtTerm1");
@@ -214,7 +214,6 @@ class MainWindowTest : public QObject {
         QTabBar* tabs = m_window->notebook()->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         QTRY_COMPARE(alerts.messages.size(), 1);
-        setFieldAlerts(nullptr);
         QCOMPARE(alerts.messages[0], QString("Value is not within required range"));
         QCOMPARE(m_window->notebook()->currentIndex(), 0);
         QCOMPARE(focusedName(), QString("edtTerm1"));

@@ -69,6 +69,7 @@ TEST_P(LoanExtremes, ResultsShowThemselvesOrTheOverflowText) {
 constexpr double kLargestAmount = 999999999.99;
 constexpr double kMostNegativeAmount = -99999999.99;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Loans, LoanExtremes,
     testing::Values(LoanCase{"largest_amount_highest_rate_annual_longest",
@@ -77,39 +78,15 @@ INSTANTIATE_TEST_SUITE_P(
                              1,
                              false,
                              false},
-                    LoanCase{"largest_amount_highest_rate_annual_one_payment",
-                             {kLargestAmount, 999.9999, 1, 0.0, 0.0, 0.0},
-                             9,
-                             1,
-                             false,
-                             false},
-                    LoanCase{"largest_amount_monthly_thirty_years",
-                             {kLargestAmount, 6.75, 360, 0.0, 0.0, 0.0},
-                             6,
-                             12,
-                             true,
-                             false},
-                    LoanCase{"most_negative_count",
-                             {kLargestAmount, 999.9999, -32768, 0.0, 0.0, 0.0},
-                             9,
-                             1,
-                             true,
-                             true},
-                    LoanCase{"most_negative_amount",
-                             {kMostNegativeAmount, 999.9999, 32767, 0.0, kMostNegativeAmount, 0.0},
-                             9,
-                             1,
-                             false,
-                             false},
-                    LoanCase{"most_negative_rate_annual",
-                             {kLargestAmount, -99.9999, 360, 0.0, 0.0, 0.0},
-                             9,
-                             1,
-                             true,
-                             true},
+                    LoanCase{"largest_amount_highest_rate_annual_one_payment", {kLargestAmount, 999.9999, 1, 0.0, 0.0, 0.0}, 9, 1, false, false},
+                    LoanCase{"largest_amount_monthly_thirty_years", {kLargestAmount, 6.75, 360, 0.0, 0.0, 0.0}, 6, 12, true, false},
+                    LoanCase{"most_negative_count", {kLargestAmount, 999.9999, -32768, 0.0, 0.0, 0.0}, 9, 1, true, true},
+                    LoanCase{"most_negative_amount", {kMostNegativeAmount, 999.9999, 32767, 0.0, kMostNegativeAmount, 0.0}, 9, 1, false, false},
+                    LoanCase{"most_negative_rate_annual", {kLargestAmount, -99.9999, 360, 0.0, 0.0, 0.0}, 9, 1, true, true},
                     LoanCase{
                         "default_loan", {150000.0, 6.75, 360, 0.0, 0.0, 0.0}, 6, 12, true, true}),
     [](const testing::TestParamInfo<LoanCase>& info) { return info.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace paysmith

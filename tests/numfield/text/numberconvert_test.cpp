@@ -56,6 +56,7 @@ constexpr auto kDouble = TNumericDataType::nftDouble;
 constexpr auto kInteger = TNumericDataType::nftInteger;
 constexpr Conversion kInvalid{0.0L, ErrInvalid};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, ConvertNumberText,
     testing::Values(
@@ -69,18 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"extended_kept", u"0.1", TNumericDataType::nftExtended, 10, u'.', {0.1L, 0}},
         ConvertCase{"comp_rounded", u"2.6", TNumericDataType::nftComp, 10, u'.', {3.0L, 0}},
         ConvertCase{"exponent", u"1.5E3", kDouble, 10, u'.', {1500.0L, 0}},
-        ConvertCase{"many_digits_rounded_once",
-                    u"0.1000000000000000055511151231257827",
-                    kDouble,
-                    10,
-                    u'.',
-                    {0.1, 0}},
-        ConvertCase{"beyond_double_is_infinite",
-                    u"1E400",
-                    kDouble,
-                    10,
-                    u'.',
-                    {std::numeric_limits<long double>::infinity(), 0}},
+        ConvertCase{"many_digits_rounded_once", u"0.1000000000000000055511151231257827", kDouble, 10, u'.', {0.1, 0}},
+        ConvertCase{"beyond_double_is_infinite", u"1E400", kDouble, 10, u'.', {std::numeric_limits<long double>::infinity(), 0}},
         ConvertCase{"beyond_extended_invalid", u"1E5000", kDouble, 10, u'.', kInvalid},
         ConvertCase{"below_extended_is_zero", u"1E-5000", kDouble, 10, u'.', {0.0L, 0}},
         ConvertCase{"letter_invalid", u"12a", kDouble, 10, u'.', kInvalid},
@@ -96,29 +87,17 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"integer_minus_zero", u"-0", kInteger, 10, u'.', {0.0L, 0}},
         ConvertCase{
             "integer_out_of_type_still_converts", u"40000", kInteger, 10, u'.', {40000.0L, 0}},
-        ConvertCase{"integer_lowest",
-                    u"-2147483648",
-                    TNumericDataType::nftLongInt,
-                    10,
-                    u'.',
-                    {-2147483648.0L, 0}},
-        ConvertCase{"integer_beyond_32_bits", u"2147483648", TNumericDataType::nftLongInt, 10, u'.',
-                    kInvalid},
+        ConvertCase{"integer_lowest", u"-2147483648", TNumericDataType::nftLongInt, 10, u'.', {-2147483648.0L, 0}},
+        ConvertCase{"integer_beyond_32_bits", u"2147483648", TNumericDataType::nftLongInt, 10, u'.', kInvalid},
         ConvertCase{"integer_point_invalid", u"12.5", kInteger, 10, u'.', kInvalid},
         ConvertCase{"integer_letter_invalid", u"1a", kInteger, 10, u'.', kInvalid},
         ConvertCase{"hexadecimal", u"ff", TNumericDataType::nftLongInt, 16, u'.', {255.0L, 0}},
-        ConvertCase{"hexadecimal_all_bits_negative",
-                    u"FFFFFFFF",
-                    TNumericDataType::nftLongInt,
-                    16,
-                    u'.',
-                    {-1.0L, 0}},
-        ConvertCase{"hexadecimal_beyond_32_bits", u"100000000", TNumericDataType::nftLongInt, 16,
-                    u'.', kInvalid},
-        ConvertCase{"octal_digit_8_invalid", u"18", TNumericDataType::nftLongInt, 8, u'.',
-                    kInvalid},
+        ConvertCase{"hexadecimal_all_bits_negative", u"FFFFFFFF", TNumericDataType::nftLongInt, 16, u'.', {-1.0L, 0}},
+        ConvertCase{"hexadecimal_beyond_32_bits", u"100000000", TNumericDataType::nftLongInt, 16, u'.', kInvalid},
+        ConvertCase{"octal_digit_8_invalid", u"18", TNumericDataType::nftLongInt, 8, u'.', kInvalid},
         ConvertCase{"binary", u"101", TNumericDataType::nftLongInt, 2, u'.', {5.0L, 0}}),
     [](const testing::TestParamInfo<ConvertCase>& info) { return info.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace paysmith

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <optional>
+
 namespace paysmith {
 namespace {
 
@@ -95,13 +97,14 @@ class NumericFieldTest : public QObject {
 
     TIntlSupport m_intl;
     RecordingAlerts m_alerts;
+    std::optional<ScopedFieldAlerts> m_useAlerts;
     std::unique_ptr<Window> m_window;
 };
 
 void NumericFieldTest::init() {
     m_alerts.beeps = 0;
     m_alerts.log.clear();
-    setFieldAlerts(&m_alerts);
+    m_useAlerts.emplace(m_alerts);
     QGuiApplication::clipboard()->clear();
     m_window = std::make_unique<Window>(m_intl);
     activate();
@@ -109,7 +112,7 @@ void NumericFieldTest::init() {
 
 void NumericFieldTest::cleanup() {
     m_window.reset();
-    setFieldAlerts(nullptr);
+    m_useAlerts.reset();
 }
 
 void NumericFieldTest::activate() {
