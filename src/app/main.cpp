@@ -3,6 +3,7 @@
 #include "app/window/mainwindow.h"
 #include "numfield/widget/sharedintl.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 
@@ -22,7 +23,9 @@ int main(int argc, char* argv[]) {
     services.decimalSeparator = paysmith::applicationIntlSupport().DecimalMark();
 
     services.showStartupError = [](QWidget* parent, const QString& text) {
-        QMessageBox::critical(parent, paysmith::kApplicationTitle, text);
+        QMessageBox::critical(
+            parent, QCoreApplication::translate("paysmith::TfrmMain", paysmith::kApplicationTitle),
+            text);
     };
 
     auto window = std::make_unique<paysmith::TfrmMain>(std::move(services));

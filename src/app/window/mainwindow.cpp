@@ -63,7 +63,7 @@ LoanPanel* TfrmMain::loanPanel(LoanNumber loan) const {
 }
 
 void TfrmMain::FormCreate() {
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(tr(kApplicationTitle));
     QFont windowFont("Arial");
     windowFont.setPixelSize(12);
     setFont(windowFont);
@@ -114,7 +114,7 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_loan2 = new LoanPanel(LoanNumber::Second, m_services.decimalSeparator, page);
     m_loan2->move(330, 7);
     setTabOrder(m_loan1->controls().annualInsurance, m_loan2->controls().amount);
-    m_notebook->addTab(page, " Paysmith ");
+    m_notebook->addTab(page, tr(" Paysmith "));
 
     // The active tab's caption is blue. A style sheet would do it too, but it
     // would also stop the window's font from reaching the pages.
@@ -193,8 +193,8 @@ void TfrmMain::btnResetClick() {
 
 void TfrmMain::AppOnException(const std::exception& error) {
     auto show = [this](const std::string& text) {
-        m_services.showInformation(this, kInformationCaption,
-                                   QString::fromStdString(withPlainLineBreaks(text)));
+        m_services.showInformation(this, tr(kInformationCaption),
+                                   translated("paysmith::Messages", withPlainLineBreaks(text)));
     };
     if (dynamic_cast<const EAbort*>(&error))
         return;

@@ -2,6 +2,7 @@
 
 #include "app/window/mainwindow.h"
 
+#include "base/qt/qtstrings.h"
 #include "dialogs/links/destinations.h"
 
 #include <QAction>
@@ -17,10 +18,6 @@ namespace {
 
 QIcon icon(const char* name) {
     return QIcon(QStringLiteral(":/icons/%1.png").arg(name));
-}
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const char* iconName) {
@@ -55,11 +52,17 @@ void TfrmMain::createTopPanel(QWidget* client) {
         void (TfrmMain::*action)();
     };
     static constexpr SpeedButton kButtons[] = {
-        {"btnReset", 9, "reset", "Reset| Reset Default Values ...", &TfrmMain::btnResetClick},
-        {"btnUpdate", 38, "update", " Check for New Version ...", nullptr},
-        {"btnAbout", 67, "about", " About ...", nullptr},
-        {"btnHelp", 96, "help", " Help ...", &TfrmMain::mnuHelpContentsClick},
-        {"SpeedButton1", 624, "exit", " Exit|Exit Paysmith", &TfrmMain::mnuFileExitClick},
+        {"btnReset", 9, "reset",
+         QT_TRANSLATE_NOOP("paysmith::TfrmMain", "Reset| Reset Default Values ..."),
+         &TfrmMain::btnResetClick},
+        {"btnUpdate", 38, "update",
+         QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Check for New Version ..."), nullptr},
+        {"btnAbout", 67, "about", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " About ..."), nullptr},
+        {"btnHelp", 96, "help", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Help ..."),
+         &TfrmMain::mnuHelpContentsClick},
+        {"SpeedButton1", 624, "exit",
+         QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Exit|Exit Paysmith"),
+         &TfrmMain::mnuFileExitClick},
     };
     for (const SpeedButton& b : kButtons) {
         auto* button = new QToolButton(panel);
@@ -69,7 +72,7 @@ void TfrmMain::createTopPanel(QWidget* client) {
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(b.left, 3, 28, 28);
-        button->setProperty("hint", QString::fromLatin1(b.hint));
+        button->setProperty("hint", tr(b.hint));
         if (b.action)
             connect(button, &QToolButton::clicked, this,
                     [this, action = b.action] { guarded([&] { (this->*action)(); }); });
@@ -81,20 +84,20 @@ void TfrmMain::createMenus() {
         return [this, action] { guarded([&] { (this->*action)(); }); };
     };
 
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
-    connect(addEntry(file, "mnuFileReset", "&Reset", "reset"), &QAction::triggered, this,
+    connect(addEntry(file, "mnuFileReset", tr("&Reset"), "reset"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::btnResetClick));
     file->addSeparator();
-    connect(addEntry(file, "mnuFileExit", "E&xit", "exit"), &QAction::triggered, this,
+    connect(addEntry(file, "mnuFileExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));
 
-    QMenu* online = menuBar()->addMenu("&Online Resources");
+    QMenu* online = menuBar()->addMenu(tr("&Online Resources"));
     online->setObjectName("Internet1");
-    QMenu* email = new QMenu("Contact Harrowfield Software by &Email", online);
+    QMenu* email = new QMenu(tr("Contact Harrowfield Software by &Email"), online);
     email->setObjectName("ContactHarrowfieldbyEmail1");
     email->setIcon(icon("mail"));
-    QMenu* trials = new QMenu("&Trial Versions of Financial Software", online);
+    QMenu* trials = new QMenu(tr("&Trial Versions of Financial Software"), online);
     trials->setObjectName("mnuInternetDownload");
     trials->setIcon(icon("trial"));
     for (const Destination& destination : onlineDestinations()) {
@@ -109,31 +112,31 @@ void TfrmMain::createMenus() {
             menu = trials;
         if (menu != online && menu->isEmpty())
             online->addMenu(menu);
-        addEntry(menu, std::string(destination.sender).c_str(), fromView(destination.caption),
-                 iconFor(destination));
+        addEntry(menu, std::string(destination.sender).c_str(),
+                 tr(std::string(destination.caption).c_str()), iconFor(destination));
     }
     // The e-mail entries are kept but never offered.
     email->menuAction()->setVisible(false);
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
-    QAction* contents = addEntry(help, "mnuHelpContents", "&Contents", "contents");
+    QAction* contents = addEntry(help, "mnuHelpContents", tr("&Contents"), "contents");
     contents->setShortcut(Qt::Key_F1);
     contents->setShortcutContext(Qt::WindowShortcut);
     connect(contents, &QAction::triggered, this, guardedSlot(&TfrmMain::mnuHelpContentsClick));
     help->addSeparator();
-    addEntry(help, "mnuHelpDisclaimer", "&Disclaimer ...", "disclaimer");
+    addEntry(help, "mnuHelpDisclaimer", tr("&Disclaimer ..."), "disclaimer");
     help->addSeparator();
-    addEntry(help, "mnuHelpAbout", "&About...", "about");
+    addEntry(help, "mnuHelpAbout", tr("&About..."), "about");
 
     m_popup = new QMenu(this);
     m_popup->setObjectName("mnuPop");
-    connect(addEntry(m_popup, "mnuPopReset", "&Reset", "reset"), &QAction::triggered, this,
+    connect(addEntry(m_popup, "mnuPopReset", tr("&Reset"), "reset"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::btnResetClick));
     m_popup->addSeparator();
-    addEntry(m_popup, "mnuPopAbout", "&About...", "about");
+    addEntry(m_popup, "mnuPopAbout", tr("&About..."), "about");
     m_popup->addSeparator();
-    connect(addEntry(m_popup, "mnuPopExit", "E&xit", "exit"), &QAction::triggered, this,
+    connect(addEntry(m_popup, "mnuPopExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));
 }
 

@@ -1,5 +1,6 @@
 #include "app/window/panelstatusbar.h"
 
+#include "base/qt/qtstrings.h"
 #include "dialogs/links/maker.h"
 
 #include <QLabel>
@@ -10,10 +11,6 @@ namespace {
 
 constexpr int kWebPanelWidth = 96;
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 PanelStatusBar::PanelStatusBar(QWidget* parent)
@@ -22,7 +19,7 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
     setFixedHeight(19);
 
     m_webPanel->setObjectName("WebPanel");
-    m_webPanel->setText(fromView(maker::kSiteName));
+    m_webPanel->setText(toQString(maker::kSiteName));
     m_webPanel->setAlignment(Qt::AlignCenter);
     QFont linkFont("Arial");
     linkFont.setPixelSize(11);
@@ -32,7 +29,8 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
 
     m_hintPanel->setObjectName("HintPanel");
     m_hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_hintPanel->setText(fromView(maker::kSiteName) + " - " + fromView(maker::kSlogan));
+    m_hintPanel->setText(toQString(maker::kSiteName) + " - " +
+                         translated("paysmith::maker", maker::kSlogan));
 }
 
 void PanelStatusBar::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,7 @@
 #include "numfield/widget/numericfield.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -44,82 +45,94 @@ constexpr int kControlHeight = 23;
 constexpr int kLabelRight = 191;
 constexpr int kLabelHeight = 15;
 
-constexpr Row kAmount{"Amount Borrowed  $",
+constexpr Row kAmount{QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Amount Borrowed  $"),
                       "edtLoan%1",
                       Kind::Amount,
                       Role::Input,
                       13,
                       {16, 17},
-                      {" Enter the amount of the loan", " Enter the amount of the loan"}};
+                      {QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the amount of the loan"),
+                       QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the amount of the loan")}};
 constexpr Row kPayments{
-    "Number of Payments",
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Number of Payments"),
     "edtTerm%1",
     Kind::Count,
     Role::Input,
     65,
     {68, 68},
-    {"Enter the number of payment periods", "Enter the number of payment periods"}};
+    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Enter the number of payment periods"),
+     QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Enter the number of payment periods")}};
 constexpr Row kRate{"Annual Interest Rate  %",
                     "edtInterest%1",
                     Kind::Rate,
                     Role::Input,
                     91,
                     {94, 94},
-                    {" Enter the annual interest rate", " Enter the annual interest rate"}};
-constexpr Row kTaxes{"Estimated Annual Taxes  $",
-                     "edtAnnualTaxes%1",
-                     Kind::Amount,
-                     Role::Input,
-                     117,
-                     {121, 121},
-                     {" Enter the estimated annual taxes", " Enter the estimated annual taxes"}};
+                    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the annual interest rate"),
+                     QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the annual interest rate")}};
+constexpr Row kTaxes{
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Estimated Annual Taxes  $"),
+    "edtAnnualTaxes%1",
+    Kind::Amount,
+    Role::Input,
+    117,
+    {121, 121},
+    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the estimated annual taxes"),
+     QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the estimated annual taxes")}};
 constexpr Row kInsurance{
-    "Estimated Annual Insurance  $",
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Estimated Annual Insurance  $"),
     "edtAnnualInsurance%1",
     Kind::Amount,
     Role::Input,
     142,
     {146, 146},
-    {" Enter the estimated annual insurance", " Enter the estimated annual insurance"}};
-constexpr Row kPayment{"Payment Amount  $",
-                       "edtPayment%1",
-                       Kind::Amount,
-                       Role::ReadOut,
-                       187,
-                       {190, 191},
-                       {"Calculated payment (PITI) amount", "Calculated payment amount"}};
+    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the estimated annual insurance"),
+     QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the estimated annual insurance")}};
+constexpr Row kPayment{
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Payment Amount  $"),
+    "edtPayment%1",
+    Kind::Amount,
+    Role::ReadOut,
+    187,
+    {190, 191},
+    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Calculated payment (PITI) amount"),
+     QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Calculated payment amount")}};
 constexpr Row kInterestPaid{
-    "Total Interest Paid  $",
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Interest Paid  $"),
     "edtInterestPaid%1",
     Kind::Amount,
     Role::ReadOut,
     212,
     {215, 216},
-    {"Total interest paid over term of loan", "Total interest paid over term of loan"}};
+    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total interest paid over term of loan"),
+     QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total interest paid over term of loan")}};
 constexpr Row kTaxesPaid{
-    "Total Taxes Paid  $",
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Taxes Paid  $"),
     "edtTaxes%1",
     Kind::Amount,
     Role::ReadOut,
     237,
     {240, 240},
-    {"Total taxes paid over term of loan", "Total taxes paid over term of loan"}};
+    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total taxes paid over term of loan"),
+     QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total taxes paid over term of loan")}};
 constexpr Row kInsurancePaid{
-    "Total Insurance Paid  $",
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Insurance Paid  $"),
     "edtInsurance%1",
     Kind::Amount,
     Role::ReadOut,
     262,
     {265, 265},
-    {"Total insurance paid over term of loan", "Total insurance paid over term of loan"}};
+    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total insurance paid over term of loan"),
+     QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total insurance paid over term of loan")}};
 constexpr Row kTotalPaid{
-    "Total Amount Paid  $",
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Amount Paid  $"),
     "edtTotalPaid%1",
     Kind::Amount,
     Role::ReadOut,
     287,
     {290, 291},
-    {"Total amount (PITI) paid over term of loan", "Total amount paid over term of loan"}};
+    {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total amount (PITI) paid over term of loan"),
+     QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total amount paid over term of loan")}};
 
 const char* maskOf(Kind kind) {
     switch (kind) {
@@ -148,8 +161,8 @@ QLabel* addLabel(QWidget* parent, const QString& caption, int rightEdge, int top
     return label;
 }
 
-void setHint(QWidget* control, const char* hint) {
-    control->setProperty("hint", QString::fromLatin1(hint));
+void setHint(QWidget* control, const QString& hint) {
+    control->setProperty("hint", hint);
 }
 
 } // namespace
@@ -173,7 +186,7 @@ LoanPanel::~LoanPanel() {
 void LoanPanel::createControls(LoanNumber loan) {
     QFont bold = font();
     bold.setBold(true);
-    auto* title = new QLabel(loan == LoanNumber::First ? "Loan 1" : "Loan 2", this);
+    auto* title = new QLabel(loan == LoanNumber::First ? tr("Loan 1") : tr("Loan 2"), this);
     title->setFont(bold);
     title->move(11, 6);
 
@@ -185,8 +198,8 @@ void LoanPanel::createControls(LoanNumber loan) {
     m_controls.annualTaxes = addNumericField(kTaxes, loan);
     m_controls.annualInsurance = addNumericField(kInsurance, loan);
 
-    addLabel(this, "The term of this loan is", 198, 168)->setFont(bold);
-    m_controls.term = new QLabel("360 months", this);
+    addLabel(this, tr("The term of this loan is"), 198, 168)->setFont(bold);
+    m_controls.term = new QLabel(tr("360 months"), this);
     m_controls.term->setObjectName(loan == LoanNumber::First ? "lblTerm" : "lblTerm2");
     m_controls.term->setFont(bold);
     m_controls.term->setGeometry(201, 168, 112, kLabelHeight);
@@ -214,9 +227,8 @@ TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber lo
     if (row.role == Role::ReadOut)
         field->setFocusPolicy(Qt::ClickFocus);
     field->setGeometry(kControlLeft, row.controlTop, kControlWidth, kControlHeight);
-    setHint(field, row.hint[indexOf(loan)]);
-    QLabel* label =
-        addLabel(this, QString::fromLatin1(row.caption), kLabelRight, row.labelTop[indexOf(loan)]);
+    setHint(field, tr(row.hint[indexOf(loan)]));
+    QLabel* label = addLabel(this, tr(row.caption), kLabelRight, row.labelTop[indexOf(loan)]);
     label->setBuddy(field);
     connect(field, &TNumericField::OnExit, this,
             [this] { emit recalculationRequested(RecalcSource::Other); });
@@ -234,8 +246,8 @@ QComboBox* LoanPanel::addFrequencyBox(LoanNumber loan) {
             box->addItem(toQString(f.caption));
     box->setMaxVisibleItems(9);
     box->setGeometry(kControlLeft, 39, kControlWidth, kControlHeight);
-    box->setProperty("hint", QStringLiteral("Choose payment frequency"));
-    addLabel(this, "Payment Frequency", kLabelRight, 41)->setBuddy(box);
+    setHint(box, tr("Choose payment frequency"));
+    addLabel(this, tr("Payment Frequency"), kLabelRight, 41)->setBuddy(box);
     // Only the user's own edits and choices recalculate; the program sets the
     // text without a recalculation (start-up, Reset, the error handler).
     connect(box->lineEdit(), &QLineEdit::textEdited, this,

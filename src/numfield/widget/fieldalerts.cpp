@@ -1,6 +1,7 @@
 #include "numfield/widget/fieldalerts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace paysmith {
@@ -15,7 +16,8 @@ class SystemAlerts : public FieldAlerts {
         // An error box sounds on the systems that have an error sound; here the
         // box is silent, so the beep stands in for that sound.
         QApplication::beep();
-        QMessageBox::critical(owner, QStringLiteral("Error"), message, QMessageBox::Ok);
+        QMessageBox::critical(owner, QCoreApplication::translate("paysmith::FieldAlerts", "Error"),
+                              message, QMessageBox::Ok);
     }
 };
 

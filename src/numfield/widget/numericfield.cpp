@@ -65,7 +65,7 @@ void TNumericField::connectNotify(const QMetaMethod& signal) {
     if (signal != QMetaMethod::fromSignal(&TNumericField::OnError))
         return;
     m_model.OnError = [this](TNumericFieldModel&, int code, const std::u16string& message) {
-        emit OnError(code, toQString(message));
+        emit OnError(code, translated("paysmith::TNumericField", message));
     };
 }
 
@@ -338,7 +338,7 @@ void TNumericField::showContextMenu(const QPoint& globalPosition) {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(toQString(entry.text));
+        QAction* action = menu->addAction(translated("paysmith::TNumericField", entry.text));
         action->setEnabled(entry.enabled);
         action->setData(static_cast<int>(*entry.item));
     }
@@ -430,7 +430,7 @@ void TNumericField::setClipboardText(std::u16string_view text) {
 }
 
 void TNumericField::showErrorMessage(std::u16string_view message) {
-    fieldAlerts().showError(this, toQString(message));
+    fieldAlerts().showError(this, translated("paysmith::TNumericField", message));
 }
 
 void TNumericField::focusField() {
