@@ -19,7 +19,8 @@ int main(int argc, char* argv[]) {
     services.showInformation = [](QWidget* parent, const QString& caption, const QString& text) {
         QMessageBox::information(parent, caption, text);
     };
-    services.helpFolder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
+    // The build puts the data files beside the executable.
+    services.programFolder = QCoreApplication::applicationDirPath() + QDir::separator();
     services.decimalSeparator = paysmith::applicationIntlSupport().DecimalMark();
 
     services.showStartupError = [](QWidget* parent, const QString& text) {

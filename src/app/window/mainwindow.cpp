@@ -232,7 +232,7 @@ void TfrmMain::showHelpTopic(int context) {
 
 HelpWindow& TfrmMain::help() {
     if (!m_help)
-        m_help = new HelpWindow(m_services.helpFolder, this);
+        m_help = new HelpWindow(m_services.programFolder + QStringLiteral("help"), this);
     return *m_help;
 }
 

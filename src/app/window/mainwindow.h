@@ -28,7 +28,9 @@ struct MainWindowServices {
         showInformation;
     // Errors before the error handler is in place show with their own text.
     std::function<void(QWidget* parent, const QString& text)> showStartupError;
-    QString helpFolder;
+    // The folder of the program's data files (help/, License.txt), ending in
+    // its separator.
+    QString programFolder;
     char16_t decimalSeparator = u'.';
 };
 
@@ -48,6 +50,7 @@ class TfrmMain : public QMainWindow {
     QTabWidget* notebook() const { return m_notebook; }
     std::int32_t FirstRunDone() const { return m_firstRunDone; }
     HelpWindow* helpWindow() const { return m_help; }
+    const QString& ProgramFolder() const { return m_services.programFolder; }
 
     void Calculate(RecalcSource source);
     void Calculate2(RecalcSource source);

@@ -374,7 +374,7 @@ class MainWindowTest : public QObject {
         services.showStartupError = [this](QWidget*, const QString& text) {
             m_shown.push_back({"startup", text, focusedName()});
         };
-        services.helpFolder = m_config->filePath("no-help");
+        services.programFolder = m_config->filePath("no-data") + "/";
         m_window = std::make_unique<TfrmMain>(std::move(services));
         m_window->show();
         m_window->activateWindow();
