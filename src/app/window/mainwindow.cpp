@@ -8,8 +8,10 @@
 #include "app/settings/savedvalues.h"
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/helpwindow.h"
+#include "app/window/hinttracker.h"
 #include "app/window/loanpanelvalues.h"
 #include "app/window/panelstatusbar.h"
+#include "dialogs/links/destinations.h"
 #include "loan/core/frequency.h"
 #include "loan/core/matherror.h"
 #include "numfield/widget/numericfield.h"
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QTabBar>
@@ -71,11 +74,13 @@ void TfrmMain::FormCreate() {
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
+    m_referralSuffix = toQString(referralSuffix());
     createTopPanel(client);
     createNotebook(client);
-    m_statusBar = new PanelStatusBar(client);
-    m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
+    createStatusBar(client);
     createMenus();
+    m_hints = new HintTracker(this);
+    connect(m_hints, &HintTracker::hintChanged, this, &TfrmMain::ShowLongHint);
 
     try {
         readSettingsAtStart();
@@ -98,6 +103,13 @@ void TfrmMain::FormCreate() {
     setFixedSize(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TfrmMain::createStatusBar(QWidget* client) {
+    m_statusBar = new PanelStatusBar(client);
+    m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
+    addDestinationSender(m_statusBar);
+    connect(m_statusBar, &PanelStatusBar::panelClicked, this, &TfrmMain::statusBarPanelClick);
 }
 
 void TfrmMain::createNotebook(QWidget* client) {

@@ -4,6 +4,7 @@
 #include "app/window/loanpanelvalues.h"
 #include "loan/panel/loanpanel.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -12,13 +13,17 @@
 #include <functional>
 #include <stdexcept>
 
+class QLabel;
 class QMenu;
 class QTabWidget;
 class QToolButton;
 
 namespace paysmith {
 
+class HintTracker;
 class PanelStatusBar;
+class TUrlLabel;
+struct Destination;
 struct SavedLoanValues;
 
 // What the main window needs from its surroundings; tests replace the
@@ -51,6 +56,9 @@ class TfrmMain : public QMainWindow {
     std::int32_t FirstRunDone() const { return m_firstRunDone; }
     HelpWindow* helpWindow() const { return m_help; }
     const QString& ProgramFolder() const { return m_services.programFolder; }
+    const QString& ReferralSuffix() const { return m_referralSuffix; }
+    PanelStatusBar* statusBar() const { return m_statusBar; }
+    TUrlLabel* urlOnline() const { return m_urlOnline; }
 
     void Calculate(RecalcSource source);
     void Calculate2(RecalcSource source);
@@ -58,6 +66,12 @@ class TfrmMain : public QMainWindow {
     void mnuFileExitClick();
     void mnuHelpContentsClick();
     void CenterForm(QWidget* form) const;
+
+    // Opens the destination of `sender` (a menu entry, the update button or
+    // the status bar) through UrlOnline; an unknown sender opens UrlOnline's
+    // previous address again.
+    void GoOnline(const QObject* sender);
+    void ShowLongHint(const QString& longPart);
 
     // Reports an error that escaped an event handler.
     void AppOnException(const std::exception& error);
@@ -89,6 +103,9 @@ class TfrmMain : public QMainWindow {
     void showHelpTopic(int context);
     HelpWindow& help();
     void ApplicationActivate();
+    void addDestinationSender(QObject* sender);
+    void statusBarPanelClick(const QLabel* panel);
+    void createStatusBar(QWidget* client);
 
     MainWindowServices m_services;
     LoanPanel* m_loan1 = nullptr;
@@ -97,6 +114,10 @@ class TfrmMain : public QMainWindow {
     PanelStatusBar* m_statusBar = nullptr;
     QMenu* m_popup = nullptr;
     QPointer<HelpWindow> m_help;
+    TUrlLabel* m_urlOnline = nullptr;
+    HintTracker* m_hints = nullptr;
+    QString m_referralSuffix;
+    QHash<const QObject*, const Destination*> m_destinations;
     std::int32_t m_firstRunDone = 0; // 0 false, -1 true
 };
 

@@ -2,8 +2,11 @@
 
 #include "app/window/mainwindow.h"
 
+#include "base/hint/hint.h"
 #include "base/qt/qtstrings.h"
 #include "dialogs/links/destinations.h"
+#include "dialogs/links/maker.h"
+#include "dialogs/urllabel/urllabel.h"
 
 #include <QAction>
 #include <QFrame>
@@ -72,11 +75,26 @@ void TfrmMain::createTopPanel(QWidget* client) {
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(b.left, 3, 28, 28);
-        button->setProperty("hint", tr(b.hint));
+        setHint(button, tr(b.hint));
+        addDestinationSender(button);
         if (b.action)
             connect(button, &QToolButton::clicked, this,
                     [this, action = b.action] { guarded([&] { (this->*action)(); }); });
+        else if (m_destinations.contains(button))
+            connect(button, &QToolButton::clicked, this,
+                    [this, button] { guarded([&] { GoOnline(button); }); });
     }
+
+    // Opens the addresses that code sets; never shown.
+    m_urlOnline = new TUrlLabel(panel);
+    m_urlOnline->setObjectName("UrlOnline");
+    m_urlOnline->setCaption("UrlOnline");
+    m_urlOnline->setURL(QStringLiteral("mailto:") + toQString(maker::kSuggestionsAddress));
+    m_urlOnline->hide();
+    connect(m_urlOnline, &TUrlLabel::openRefused, this, [this](const QString& address) {
+        // The beep is silent on most desktops; the status line says it too.
+        ShowLongHint(tr("No program on this desktop could open %1").arg(address));
+    });
 }
 
 void TfrmMain::createMenus() {
@@ -112,9 +130,16 @@ void TfrmMain::createMenus() {
             menu = trials;
         if (menu != online && menu->isEmpty())
             online->addMenu(menu);
-        addEntry(menu, std::string(destination.sender).c_str(),
-                 tr(std::string(destination.caption).c_str()), iconFor(destination));
+        QAction* entry =
+            addEntry(menu, std::string(destination.sender).c_str(),
+                     tr(std::string(destination.caption).c_str()), iconFor(destination));
+        addDestinationSender(entry);
+        connect(entry, &QAction::triggered, this,
+                [this, entry] { guarded([&] { GoOnline(entry); }); });
     }
+    // Two entries without a destination that the trial submenu keeps hidden.
+    for (const char* name : {"mnuWOTryHidden1", "mnuWOTryHidden2"})
+        addEntry(trials, name, QString(), "trial")->setVisible(false);
     // The e-mail entries are kept but never offered.
     email->menuAction()->setVisible(false);
 

@@ -4,12 +4,17 @@
 #include "dialogs/links/maker.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace paysmith {
 
 namespace {
 
 constexpr int kWebPanelWidth = 96;
+constexpr int kPanelGap = 2;
+// The hand shows only up to this many pixels short of the web panel's right
+// edge; the invitation shows up to the edge itself.
+constexpr int kHandMargin = 5;
 
 } // namespace
 
@@ -17,6 +22,7 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
     : QWidget(parent), m_webPanel(new QLabel(this)), m_hintPanel(new QLabel(this)) {
     setObjectName("statusBar");
     setFixedHeight(19);
+    setMouseTracking(true);
 
     m_webPanel->setObjectName("WebPanel");
     m_webPanel->setText(toQString(maker::kSiteName));
@@ -29,14 +35,42 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
 
     m_hintPanel->setObjectName("HintPanel");
     m_hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_hintPanel->setText(toQString(maker::kSiteName) + " - " +
-                         translated("paysmith::maker", maker::kSlogan));
+    m_hintPanel->setText(restingText());
+
+    // The bar itself follows the pointer and the clicks over both panels.
+    for (QLabel* panel : {m_webPanel, m_hintPanel})
+        panel->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QString PanelStatusBar::restingText() const {
+    return toQString(maker::kSiteName) + " - " + translated("paysmith::maker", maker::kSlogan);
+}
+
+void PanelStatusBar::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    const int x = event->position().toPoint().x();
+    const int webWidth = m_webPanel->width();
+    if (x < webWidth - kHandMargin)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    m_hintPanel->setText(x <= webWidth ? tr("Click to visit ") + toQString(maker::kSiteName)
+                                       : restingText());
+}
+
+void PanelStatusBar::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    const QPoint at = event->position().toPoint();
+    for (QLabel* panel : {m_webPanel, m_hintPanel})
+        if (panel->geometry().contains(at))
+            emit panelClicked(panel);
 }
 
 void PanelStatusBar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_webPanel->setGeometry(0, 0, kWebPanelWidth, height());
-    m_hintPanel->setGeometry(kWebPanelWidth + 2, 0, width() - kWebPanelWidth - 2, height());
+    m_hintPanel->setGeometry(kWebPanelWidth + kPanelGap, 0, width() - kWebPanelWidth - kPanelGap,
+                             height());
 }
 
 } // namespace paysmith

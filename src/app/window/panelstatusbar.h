@@ -7,7 +7,7 @@ class QLabel;
 namespace paysmith {
 
 // The main window's status bar: the web panel with the maker's site name on
-// the left, the hint panel filling the rest.
+// the left, inviting a click, and the hint panel filling the rest.
 class PanelStatusBar : public QWidget {
     Q_OBJECT
   public:
@@ -15,8 +15,16 @@ class PanelStatusBar : public QWidget {
 
     QLabel* webPanel() const { return m_webPanel; }
     QLabel* hintPanel() const { return m_hintPanel; }
+    // The hint panel's text when nothing else is shown: site name and slogan.
+    QString restingText() const;
+
+  signals:
+    // A mouse button, any one, was released over a panel.
+    void panelClicked(QLabel* panel);
 
   protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:

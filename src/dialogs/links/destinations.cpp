@@ -1,6 +1,7 @@
 #include "dialogs/links/destinations.h"
 
 #include "base/version.h"
+#include "dialogs/links/maker.h"
 
 #include <array>
 
@@ -13,9 +14,14 @@ using enum MenuPlace;
 
 constexpr Destination kSeparator{"", "", "", Omit};
 
+constexpr std::string_view kHomePage = maker::kHomePage;
+// The update page is named for this version: the referral code and ".htm".
+constexpr std::string_view kUpdatePage =
+    "https://www.hfsoft.example/updates/PSM" PAYSMITH_VERSION_CODE ".htm";
+
 constexpr std::array kDestinations{
-    Destination{"mnuWOHome", "HFSoft.example - Software for smart borrowers ...",
-                "https://www.hfsoft.example/", Append},
+    Destination{"mnuWOHome", "HFSoft.example - Software for smart borrowers ...", kHomePage,
+                Append},
     Destination{"mnuWOSiteCalculators", "WebCalcs.example - Calculators for your web site ...",
                 "https://www.webcalcs.example/", Append},
     kSeparator,
@@ -58,14 +64,36 @@ constexpr std::array kDestinations{
     Destination{"mnuWOTryE", "Mortgage Qualifier Plus",
                 "https://www.hfsoft.example/mortgage-qualifier-plus.htm", Append, TrialSubmenu},
     kSeparator,
-    Destination{"mnuWOCheckForUpdate", "Check for a New &Version of this Software ...",
-                "https://www.hfsoft.example/updates/PSM" PAYSMITH_VERSION_CODE ".htm", Omit},
+    Destination{"mnuWOCheckForUpdate", "Check for a New &Version of this Software ...", kUpdatePage,
+                Omit},
+    Destination{"btnUpdate", "", kUpdatePage, Omit, NotInMenu},
+    Destination{"statusBar", "", kHomePage, Append, NotInMenu},
 };
 
 } // namespace
 
 std::span<const Destination> onlineDestinations() {
     return kDestinations;
+}
+
+const Destination* destinationOf(std::string_view sender) {
+    if (sender.empty())
+        return nullptr;
+    for (const Destination& destination : kDestinations)
+        if (destination.sender == sender)
+            return &destination;
+    return nullptr;
+}
+
+std::string linkAddress(const Destination& destination, std::string_view referralSuffix) {
+    std::string address(destination.baseAddress);
+    if (destination.suffix == Append)
+        address += referralSuffix;
+    return address;
+}
+
+std::string referralSuffix() {
+    return std::string(maker::kReferralPrefix) + std::string(maker::kReferralCode);
 }
 
 } // namespace paysmith

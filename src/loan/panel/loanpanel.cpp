@@ -1,5 +1,6 @@
 #include "loan/panel/loanpanel.h"
 
+#include "base/hint/hint.h"
 #include "base/qt/qtstrings.h"
 
 #include "loan/core/frequency.h"
@@ -159,10 +160,6 @@ QLabel* addLabel(QWidget* parent, const QString& caption, int rightEdge, int top
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setGeometry(0, top, rightEdge, kLabelHeight);
     return label;
-}
-
-void setHint(QWidget* control, const QString& hint) {
-    control->setProperty("hint", hint);
 }
 
 } // namespace

@@ -1,0 +1,161 @@
+#include "app/window/mainwindow.h"
+
+#include "app/settingsfile/settingsfile.h"
+#include "app/window/panelstatusbar.h"
+#include "dialogs/shell/recordingshell.h"
+#include "dialogs/urllabel/urllabel.h"
+#include "numfield/widget/numericfield.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace paysmith {
+
+using testing_support::RecordingShell;
+
+class MainWindowOnlineTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+        const QString path = settingsFilePath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[GeneralValues]\nRun=1\n");
+        file.close();
+
+        m_shell = std::make_unique<RecordingShell>();
+        m_useShell = std::make_unique<ScopedDesktopShell>(*m_shell);
+        MainWindowServices services;
+        services.showInformation = [](QWidget*, const QString&, const QString&) {};
+        services.showStartupError = [](QWidget*, const QString&) {};
+        services.programFolder = m_config->filePath("no-data") + "/";
+        m_window = std::make_unique<TfrmMain>(std::move(services));
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup() {
+        m_window.reset();
+        m_useShell.reset();
+        m_config.reset();
+    }
+
+    void menuEntriesAndTheUpdateButtonOpenTheirAddresses() {
+        const QString ref = "?ref=PSM4600";
+        const QList<std::pair<const char*, QString>> cases{
+            {"mnuWOSupport", "https://www.hfsoft.example/faq.htm" + ref},
+            {"mnuWOCheckForUpdate", "https://www.hfsoft.example/updates/PSM4600.htm"},
+            {"mnuWOBlog", "https://www.hfsoft.example/wp/"},
+            {"mnuWOMailSupport", "mailto:support@hfsoft.example"},
+            {"mnuWOTryE", "https://www.hfsoft.example/mortgage-qualifier-plus.htm" + ref},
+        };
+        for (const auto& [name, address] : cases) {
+            m_window->findChild<QAction*>(name)->trigger();
+            QCOMPARE(m_shell->opened.takeLast(), address);
+        }
+        QTest::mouseClick(m_window->findChild<QToolButton*>("btnUpdate"), Qt::LeftButton);
+        QCOMPARE(m_shell->opened.takeLast(),
+                 QString("https://www.hfsoft.example/updates/PSM4600.htm"));
+        QVERIFY(m_shell->opened.isEmpty());
+    }
+
+    void anUnknownSenderOpensThePreviousAddressAgain() {
+        QObject stranger;
+        stranger.setObjectName("mnuWOHome"); // the name alone is not the sender
+        m_window->GoOnline(&stranger);
+        QCOMPARE(m_shell->opened, QStringList{"mailto:suggestions@hfsoft.example"});
+        m_window->findChild<QAction*>("mnuWOFreeware")->trigger();
+        m_window->GoOnline(&stranger);
+        QCOMPARE(m_shell->opened.last(),
+                 QString("https://www.hfsoft.example/free-financial-software.htm?ref=PSM4600"));
+        QCOMPARE(m_shell->opened.size(), 3);
+    }
+
+    void hiddenEntriesStayHidden() {
+        QVERIFY(
+            !m_window->findChild<QMenu*>("ContactHarrowfieldbyEmail1")->menuAction()->isVisible());
+        for (const char* name : {"mnuWOTryHidden1", "mnuWOTryHidden2"})
+            QVERIFY(!m_window->findChild<QAction*>(name)->isVisible());
+        QVERIFY(!m_window->urlOnline()->isVisible());
+        QCOMPARE(m_window->urlOnline()->text(), QString("UrlOnline"));
+    }
+
+    void webPanelInvitesUpToItsEdgeAndOpensOnAnyButton_data() {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<bool>("hand");
+        QTest::addColumn<bool>("invitation");
+        QTest::newRow("90") << 90 << true << true;
+        QTest::newRow("91") << 91 << false << true;
+        QTest::newRow("96") << 96 << false << true;
+        QTest::newRow("97") << 97 << false << false;
+    }
+
+    void webPanelInvitesUpToItsEdgeAndOpensOnAnyButton() {
+        QFETCH(int, x);
+        PanelStatusBar* bar = m_window->statusBar();
+        QCOMPARE(bar->webPanel()->width(), 96);
+        QCOMPARE(bar->hintPanel()->width(), 560);
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), bar->mapToGlobal(QPointF(x, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        QTEST(bar->cursor().shape() == Qt::PointingHandCursor, "hand");
+        QTEST(bar->hintPanel()->text() == "Click to visit HFSoft.example", "invitation");
+        if (x > 96)
+            QCOMPARE(bar->hintPanel()->text(), bar->restingText());
+
+        QTest::mouseClick(bar, Qt::RightButton, {}, {x, 5});
+        const QStringList expected{"https://www.hfsoft.example/?ref=PSM4600"};
+        QCOMPARE(m_shell->opened, x < 96 ? expected : QStringList{});
+    }
+
+    void hintPanelFollowsThePointer() {
+        QLabel* hints = m_window->statusBar()->hintPanel();
+        QTest::mouseMove(m_window->findChild<TNumericField*>("edtLoan1"), {5, 5});
+        QTRY_COMPARE(hints->text(), QString(" Enter the amount of the loan"));
+        // The loan's title has no hint, nor has its panel.
+        QLabel* title = nullptr;
+        for (QLabel* label : m_window->findChild<QWidget*>("Panel1")->findChildren<QLabel*>())
+            if (label->text() == "Loan 1")
+                title = label;
+        QTest::mouseMove(title, {3, 3});
+        QTRY_COMPARE(hints->text(), QString());
+        QTest::mouseMove(m_window->findChild<QToolButton*>("btnReset"), {5, 5});
+        QTRY_COMPARE(hints->text(), QString(" Reset Default Values ..."));
+        QTest::mouseMove(m_window->findChild<QToolButton*>("btnAbout"), {5, 5});
+        QTRY_COMPARE(hints->text(), QString(" About ..."));
+        QTest::mouseMove(m_window->statusBar(), {300, 5});
+        QTRY_COMPARE(hints->text(), QString());
+    }
+
+    void aRefusedLinkIsToldInTheHintPanel() {
+        m_shell->answer = ShellAnswer::Refused;
+        m_window->findChild<QAction*>("mnuWOHome")->trigger();
+        QCOMPARE(m_shell->beeps, 1);
+        QVERIFY(m_window->statusBar()->hintPanel()->text().contains(
+            "https://www.hfsoft.example/?ref=PSM4600"));
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<RecordingShell> m_shell;
+    std::unique_ptr<ScopedDesktopShell> m_useShell;
+    std::unique_ptr<TfrmMain> m_window;
+};
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::MainWindowOnlineTest)
+#include "mainwindow_online_test.moc"
