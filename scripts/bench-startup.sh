@@ -10,7 +10,7 @@ cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAYSMITH_TESTS=O
 cmake --build build-bench --target paysmith bare_window >/dev/null
 source scripts/xvfb-session.sh
 
-work=$(mktemp -d)
+session_tempdir work
 use_settled_config "$work"
 
 start_x_session

@@ -9,7 +9,8 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target paysmith >/dev/null
 source scripts/xvfb-session.sh
 
-use_settled_config "$(mktemp -d)"
+session_tempdir settings_home
+use_settled_config "$settings_home"
 
 start_x_session
 build/src/app/paysmith &

@@ -1,31 +1,46 @@
 # Sourced by the scripts that run Paysmith in a real X session: starts Xvfb on
-# a free display with openbox as its window manager, and stops both on exit.
+# a display it picks itself, with openbox as its window manager, and stops
+# both and removes the session's temporary folders on exit.
+
+X_SESSION_TEMP=()
+
+# Makes a temporary folder that the session removes on exit; its path goes
+# into the variable named $1.
+session_tempdir() {
+  local made
+  made=$(mktemp -d)
+  X_SESSION_TEMP+=("$made")
+  printf -v "$1" '%s' "$made"
+}
 
 start_x_session() {
-  local display
-  for display in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-  done
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local session display line
+  session_tempdir session
+  trap stop_x_session EXIT
+  # Xvfb writes the display it took once it accepts connections, so two
+  # sessions started at once never share one.
+  mkfifo "$session/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session/display" >/dev/null 2>&1 &
   XVFB_PID=$!
+  read -r display < "$session/display" || true
+  [ -n "$display" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$display"
-  for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-  done
+
+  # A window mapped before the window manager runs is never managed by it:
+  # wait for openbox to announce itself on the root window.
+  coproc WM_WATCH { exec timeout 20 xprop -root -spy _NET_SUPPORTING_WM_CHECK 2>/dev/null; }
   openbox >/dev/null 2>&1 &
   WM_PID=$!
-  # A window mapped before the window manager runs is never managed by it.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
+  while read -r line <&"${WM_WATCH[0]}"; do
+    [[ $line == *'window id'* ]] && break
   done
-  trap stop_x_session EXIT
+  kill "${WM_WATCH_PID:-}" 2>/dev/null || true
 }
 
 stop_x_session() {
   kill "${WM_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
   wait 2>/dev/null || true
+  [ ${#X_SESSION_TEMP[@]} -eq 0 ] || rm -rf "${X_SESSION_TEMP[@]}"
 }
 
 # Points Paysmith at a fresh config folder below $1 holding the settings file

@@ -7,7 +7,7 @@ program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 source "$here/../../scripts/xvfb-session.sh"
 
-work=$(mktemp -d)
+session_tempdir work
 export XDG_CONFIG_HOME="$work/config"
 settings="$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith/paysmith.ini"
 fail() { echo "FAIL: $*"; [ -f "$settings" ] && cat "$settings"; exit 1; }
