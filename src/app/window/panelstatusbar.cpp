@@ -3,6 +3,8 @@
 #include "base/qt/qtstrings.h"
 #include "dialogs/links/maker.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -40,6 +42,9 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
     // The bar itself follows the pointer and the clicks over both panels.
     for (QLabel* panel : {m_webPanel, m_hintPanel})
         panel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A right button clicks a panel like any other; the window's popup menu
+    // follows the release instead of interrupting the click at the press.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 QString PanelStatusBar::restingText() const {
@@ -64,6 +69,11 @@ void PanelStatusBar::mouseReleaseEvent(QMouseEvent* event) {
     for (QLabel* panel : {m_webPanel, m_hintPanel})
         if (panel->geometry().contains(at))
             emit panelClicked(panel);
+    if (event->button() == Qt::RightButton && parentWidget()) {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, mapTo(parentWidget(), at),
+                               event->globalPosition().toPoint());
+        QApplication::sendEvent(parentWidget(), &menu);
+    }
 }
 
 void PanelStatusBar::resizeEvent(QResizeEvent* event) {

@@ -116,9 +116,18 @@ class MainWindowOnlineTest : public QObject {
         if (x > 96)
             QCOMPARE(bar->hintPanel()->text(), bar->restingText());
 
+        // The window's popup menu follows the click; it is put away again.
+        QString popUp;
+        QTimer::singleShot(0, [&popUp] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                popUp = menu->objectName();
+                menu->close();
+            }
+        });
         QTest::mouseClick(bar, Qt::RightButton, {}, {x, 5});
         const QStringList expected{"https://www.hfsoft.example/?ref=PSM4600"};
         QCOMPARE(m_shell->opened, x < 96 ? expected : QStringList{});
+        QCOMPARE(popUp, QString("mnuPop"));
     }
 
     void hintPanelFollowsThePointer() {
