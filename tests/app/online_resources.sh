@@ -70,7 +70,7 @@ choose t Return;                       expect_opened "https://www.amortizerdelux
 choose t Down Return;                  expect_opened "https://www.rentorbuyplanner.example/$ref"
 choose t Down Down Return;             expect_opened "$site/refinance-advisor.htm$ref"
 choose t Down Down Down Return;        expect_opened "https://www.closingcostpro.example/$ref"
-choose t Down Down Down Down Return;   expect_opened "$site/mortgage-qualifier-plus.htm$ref"
+choose t Down Down Down Down Return;   expect_opened "https://www.mortgagequalifierplus.example/$ref"
 choose v;                              expect_opened "$site/updates/PSM4600.htm"
 
 # The update button, then the web panel with the right button.

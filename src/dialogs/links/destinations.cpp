@@ -62,7 +62,7 @@ constexpr std::array kDestinations{
     Destination{"mnuWOTryD", "Closing Cost Pro", "https://www.closingcostpro.example/", Append,
                 TrialSubmenu},
     Destination{"mnuWOTryE", "Mortgage Qualifier Plus",
-                "https://www.hfsoft.example/mortgage-qualifier-plus.htm", Append, TrialSubmenu},
+                "https://www.mortgagequalifierplus.example/", Append, TrialSubmenu},
     kSeparator,
     Destination{"mnuWOCheckForUpdate", "Check for a New &Version of this Software ...", kUpdatePage,
                 Omit},

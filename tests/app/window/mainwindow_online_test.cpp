@@ -60,7 +60,7 @@ class MainWindowOnlineTest : public QObject {
             {"mnuWOCheckForUpdate", "https://www.hfsoft.example/updates/PSM4600.htm"},
             {"mnuWOBlog", "https://www.hfsoft.example/wp/"},
             {"mnuWOMailSupport", "mailto:support@hfsoft.example"},
-            {"mnuWOTryE", "https://www.hfsoft.example/mortgage-qualifier-plus.htm" + ref},
+            {"mnuWOTryE", "https://www.mortgagequalifierplus.example/" + ref},
         };
         for (const auto& [name, address] : cases) {
             m_window->findChild<QAction*>(name)->trigger();

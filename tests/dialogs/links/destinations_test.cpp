@@ -69,7 +69,7 @@ constexpr OpenCase kOpened[] = {
     {"mnuWOTryB",                   "https://www.rentorbuyplanner.example/?ref=PSM4600"},
     {"mnuWOTryC",                   "https://www.hfsoft.example/refinance-advisor.htm?ref=PSM4600"},
     {"mnuWOTryD",                   "https://www.closingcostpro.example/?ref=PSM4600"},
-    {"mnuWOTryE",                   "https://www.hfsoft.example/mortgage-qualifier-plus.htm?ref=PSM4600"},
+    {"mnuWOTryE",                   "https://www.mortgagequalifierplus.example/?ref=PSM4600"},
     {"mnuWOCheckForUpdate",         "https://www.hfsoft.example/updates/PSM4600.htm"},
     {"btnUpdate",                   "https://www.hfsoft.example/updates/PSM4600.htm"},
     {"statusBar",                   "https://www.hfsoft.example/?ref=PSM4600"},
