@@ -11,7 +11,10 @@
 #include "app/window/hinttracker.h"
 #include "app/window/loanpanelvalues.h"
 #include "app/window/panelstatusbar.h"
+#include "dialogs/common/clickable.h"
 #include "dialogs/links/destinations.h"
+#include "dialogs/links/promotions.h"
+#include "dialogs/promo/promopages.h"
 #include "loan/core/frequency.h"
 #include "loan/core/matherror.h"
 #include "numfield/widget/numericfield.h"
@@ -127,6 +130,14 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_loan2->move(330, 7);
     setTabOrder(m_loan1->controls().annualInsurance, m_loan2->controls().amount);
     m_notebook->addTab(page, tr(" Paysmith "));
+    m_firstPromo = PromoPage::createFirst(m_referralSuffix);
+    m_notebook->addTab(m_firstPromo, tr(promotions::kFirstName.data()));
+    m_secondPromo = PromoPage::createSecond(m_referralSuffix);
+    m_notebook->addTab(m_secondPromo, tr(promotions::kSecondName.data()));
+    connect(m_firstPromo->picture(), &ClickablePicture::clicked, this,
+            [this] { guarded([this] { imgScreenShotClick(); }); });
+    connect(m_secondPromo->picture(), &ClickablePicture::clicked, this,
+            [this] { guarded([this] { imgProductShotClick(); }); });
 
     // The active tab's caption is blue. A style sheet would do it too, but it
     // would also stop the window's font from reaching the pages.

@@ -22,6 +22,7 @@ namespace paysmith {
 
 class HintTracker;
 class PanelStatusBar;
+class PromoPage;
 class TUrlLabel;
 struct Destination;
 struct SavedLoanValues;
@@ -71,6 +72,10 @@ class TfrmMain : public QMainWindow {
     // the status bar) through UrlOnline; an unknown sender opens UrlOnline's
     // previous address again.
     void GoOnline(const QObject* sender);
+    void ShowAbout();
+    void ShowDisclaimer();
+    void imgScreenShotClick();
+    void imgProductShotClick();
     void ShowLongHint(const QString& longPart);
 
     // Reports an error that escaped an event handler.
@@ -115,6 +120,8 @@ class TfrmMain : public QMainWindow {
     QMenu* m_popup = nullptr;
     QPointer<HelpWindow> m_help;
     TUrlLabel* m_urlOnline = nullptr;
+    PromoPage* m_firstPromo = nullptr;
+    PromoPage* m_secondPromo = nullptr;
     HintTracker* m_hints = nullptr;
     QString m_referralSuffix;
     QHash<const QObject*, const Destination*> m_destinations;

@@ -60,7 +60,8 @@ void TfrmMain::createTopPanel(QWidget* client) {
          &TfrmMain::btnResetClick},
         {"btnUpdate", 38, "update",
          QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Check for New Version ..."), nullptr},
-        {"btnAbout", 67, "about", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " About ..."), nullptr},
+        {"btnAbout", 67, "about", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " About ..."),
+         &TfrmMain::ShowAbout},
         {"btnHelp", 96, "help", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Help ..."),
          &TfrmMain::mnuHelpContentsClick},
         {"SpeedButton1", 624, "exit",
@@ -150,16 +151,19 @@ void TfrmMain::createMenus() {
     contents->setShortcutContext(Qt::WindowShortcut);
     connect(contents, &QAction::triggered, this, guardedSlot(&TfrmMain::mnuHelpContentsClick));
     help->addSeparator();
-    addEntry(help, "mnuHelpDisclaimer", tr("&Disclaimer ..."), "disclaimer");
+    connect(addEntry(help, "mnuMainDisclaimer", tr("&Disclaimer ..."), "disclaimer"),
+            &QAction::triggered, this, guardedSlot(&TfrmMain::ShowDisclaimer));
     help->addSeparator();
-    addEntry(help, "mnuHelpAbout", tr("&About..."), "about");
+    connect(addEntry(help, "About1", tr("&About..."), "about"), &QAction::triggered, this,
+            guardedSlot(&TfrmMain::ShowAbout));
 
     m_popup = new QMenu(this);
     m_popup->setObjectName("mnuPop");
     connect(addEntry(m_popup, "mnuPopReset", tr("&Reset"), "reset"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::btnResetClick));
     m_popup->addSeparator();
-    addEntry(m_popup, "mnuPopAbout", tr("&About..."), "about");
+    connect(addEntry(m_popup, "mnuPopAbout", tr("&About..."), "about"), &QAction::triggered, this,
+            guardedSlot(&TfrmMain::ShowAbout));
     m_popup->addSeparator();
     connect(addEntry(m_popup, "mnuPopExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));

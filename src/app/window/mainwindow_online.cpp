@@ -5,7 +5,10 @@
 
 #include "app/window/panelstatusbar.h"
 #include "base/qt/qtstrings.h"
+#include "dialogs/about/aboutdialog.h"
+#include "dialogs/disclaimer/disclaimerdialog.h"
 #include "dialogs/links/destinations.h"
+#include "dialogs/promo/promopages.h"
 #include "dialogs/urllabel/urllabel.h"
 
 #include <QLabel>
@@ -31,6 +34,27 @@ void TfrmMain::statusBarPanelClick(const QLabel* panel) {
         GoOnline(m_statusBar);
     } catch (...) {
     }
+}
+
+void TfrmMain::imgScreenShotClick() {
+    m_urlOnline->setURL(m_firstPromo->pictureAddress());
+    m_urlOnline->Click();
+}
+
+void TfrmMain::imgProductShotClick() {
+    m_urlOnline->setURL(m_secondPromo->pictureAddress());
+    m_urlOnline->Click();
+}
+
+void TfrmMain::ShowAbout() {
+    // The window is drawn whole behind the dialog before the dialog's loop runs.
+    repaint();
+    paysmith::ShowAbout({m_referralSuffix, m_services.programFolder});
+}
+
+void TfrmMain::ShowDisclaimer() {
+    repaint();
+    paysmith::ShowDisclaimer();
 }
 
 void TfrmMain::ShowLongHint(const QString& longPart) {

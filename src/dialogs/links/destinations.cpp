@@ -2,6 +2,7 @@
 
 #include "base/version.h"
 #include "dialogs/links/maker.h"
+#include "dialogs/links/promotions.h"
 
 #include <array>
 
@@ -59,10 +60,9 @@ constexpr std::array kDestinations{
                 TrialSubmenu},
     Destination{"mnuWOTryC", "Refinance Advisor",
                 "https://www.hfsoft.example/refinance-advisor.htm", Append, TrialSubmenu},
-    Destination{"mnuWOTryD", "Closing Cost Pro", "https://www.closingcostpro.example/", Append,
+    Destination{"mnuWOTryD", promotions::kFirstName, promotions::kFirstSite, Append, TrialSubmenu},
+    Destination{"mnuWOTryE", promotions::kSecondName, promotions::kSecondSite, Append,
                 TrialSubmenu},
-    Destination{"mnuWOTryE", "Mortgage Qualifier Plus",
-                "https://www.mortgagequalifierplus.example/", Append, TrialSubmenu},
     kSeparator,
     Destination{"mnuWOCheckForUpdate", "Check for a New &Version of this Software ...", kUpdatePage,
                 Omit},

@@ -26,7 +26,7 @@ LabelColour toLabelColour(const QColor& colour) {
 
 } // namespace
 
-TUrlLabel::TUrlLabel(QWidget* parent) : QLabel(parent) {
+TUrlLabel::TUrlLabel(QWidget* parent) : ClickableLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setUnderlineURL(true);
@@ -87,7 +87,7 @@ void TUrlLabel::Click() {
 }
 
 void TUrlLabel::mouseMoveEvent(QMouseEvent* event) {
-    QLabel::mouseMoveEvent(event);
+    ClickableLabel::mouseMoveEvent(event);
     if (m_hoverTimer || !rect().contains(event->position().toPoint()))
         return;
     setFontColour(m_state.beginHighlight(fontColour()));
@@ -104,20 +104,6 @@ void TUrlLabel::hoverTick() {
     m_hoverTimer = nullptr;
     setFontColour(m_state.endHighlight());
     update();
-}
-
-void TUrlLabel::mousePressEvent(QMouseEvent* event) {
-    QLabel::mousePressEvent(event);
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void TUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
-        Click();
 }
 
 } // namespace paysmith

@@ -2,7 +2,7 @@
 
 #include "dialogs/links/linklabelstate.h"
 
-#include <QLabel>
+#include "dialogs/common/clickable.h"
 
 class QTimer;
 
@@ -11,7 +11,7 @@ namespace paysmith {
 // A label that shows a link, lights up while the pointer is over it, and on
 // a click hands its address to the desktop. Hidden ones open addresses that
 // code sets.
-class TUrlLabel : public QLabel {
+class TUrlLabel : public ClickableLabel {
     Q_OBJECT
   public:
     explicit TUrlLabel(QWidget* parent = nullptr);
@@ -39,13 +39,11 @@ class TUrlLabel : public QLabel {
     void Click();
 
   signals:
-    void clicked();
     void openRefused(const QString& address);
 
   protected:
+    void mouseClick() override { Click(); }
     void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void hoverTick();
@@ -56,7 +54,6 @@ class TUrlLabel : public QLabel {
     QString m_caption;
     QString m_url;
     QTimer* m_hoverTimer = nullptr; // present only while highlighted
-    bool m_pressed = false;
 };
 
 } // namespace paysmith

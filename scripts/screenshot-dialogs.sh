@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Takes screenshots of the About dialog, the Disclaimer and both promotional
+# pages under Xvfb, opening each from the keyboard as a person would.
+# Usage: scripts/screenshot-dialogs.sh [folder]   (default docs/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+folder=$(realpath -m "${1:-docs}")
+./scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target paysmith >/dev/null
+source scripts/xvfb-session.sh
+
+session_tempdir settings_home
+use_settled_config "$settings_home"
+start_x_session
+build/src/app/paysmith &
+app=$!
+main=$(wait_for_window '^Paysmith, 4\.6$')
+xdotool windowactivate --sync "$main"
+sleep 0.5
+mkdir -p "$folder"
+
+# Saves window $1 with its frame as $2.
+shoot() {
+  import -window root -crop "$(xwininfo -id "$1" -frame | awk '
+    /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+    /Width/ { w = $2 } /Height/ { h = $2 } END { printf "%dx%d+%d+%d", w, h, x, y }')" \
+    "$folder/$2"
+  echo "$folder/$2"
+}
+
+xdotool key --window "$main" alt+h a
+about=$(wait_for_window '^ About Paysmith')
+sleep 0.5
+shoot "$about" about.png
+xdotool key Return
+
+xdotool key --window "$main" alt+h d
+disclaimer=$(wait_for_window '^Disclaimer$')
+sleep 0.5
+shoot "$disclaimer" disclaimer.png
+xdotool key Escape
+
+# The promotional pages follow the loan page in the notebook: click their tabs,
+# which sit below the menu bar and the 35-pixel tool panel.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+tabs_y=$((HEIGHT - 435 + 35 + 10))
+page=0
+for tab_x in 137 268; do
+  page=$((page + 1))
+  xdotool mousemove --window "$main" "$tab_x" "$tabs_y" click 1
+  sleep 0.5
+  shoot "$main" "promo-page$page.png"
+done
+kill "$app"

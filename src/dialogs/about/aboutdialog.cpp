@@ -1,0 +1,197 @@
+#include "dialogs/about/aboutdialog.h"
+
+#include "base/hint/hint.h"
+#include "base/qt/qtstrings.h"
+#include "base/version.h"
+#include "dialogs/common/clickable.h"
+#include "dialogs/common/modal.h"
+#include "dialogs/jpeg/jpegdecode.h"
+#include "dialogs/links/maker.h"
+#include "dialogs/shell/desktopshell.h"
+#include "dialogs/urllabel/urllabel.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cstring>
+
+namespace paysmith {
+
+namespace {
+
+TfrmAbout* g_about = nullptr;
+
+constexpr int kClientWidth = 447;
+constexpr int kClientHeight = 290;
+
+QLabel* addLabel(QWidget* parent, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+QImage readLogo() {
+    QFile file(QStringLiteral(":/about/logo.jpg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return logoImage({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                      static_cast<std::size_t>(bytes.size())});
+}
+
+} // namespace
+
+QImage logoImage(std::span<const std::uint8_t> jpegBytes) {
+    const std::optional<RgbImage> decoded = decodeJpeg(jpegBytes);
+    if (!decoded)
+        return {};
+    QImage image(decoded->width, decoded->height, QImage::Format_RGB888);
+    // QImage pads its rows to four bytes; the decoder's rows are packed.
+    const std::size_t rowBytes = std::size_t(decoded->width) * 3;
+    for (int y = 0; y < decoded->height; ++y)
+        std::memcpy(image.scanLine(y), decoded->pixels.data() + rowBytes * std::size_t(y),
+                    rowBytes);
+    return image;
+}
+
+TfrmAbout::TfrmAbout(AboutContext context, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_context(std::move(context)) {
+    g_about = this;
+    setObjectName("frmAbout");
+    FormCreate();
+}
+
+TfrmAbout::~TfrmAbout() {
+    if (g_about == this)
+        g_about = nullptr;
+}
+
+TfrmAbout* TfrmAbout::instance() {
+    return g_about;
+}
+
+void TfrmAbout::FormCreate() {
+    QFont tahoma("Tahoma");
+    tahoma.setPixelSize(11);
+    setFont(tahoma);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    auto* graphic = new QFrame(this);
+    graphic->setObjectName("pnlGraphic");
+    graphic->setGeometry(8, 9, 431, 76);
+    graphic->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    graphic->setLineWidth(2);
+    graphic->setAutoFillBackground(true);
+    QPalette white = graphic->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    graphic->setPalette(white);
+
+    m_logo = new ClickablePicture(graphic);
+    m_logo->setObjectName("imgLogo");
+    m_logo->setGeometry(5, 6, 420, 60);
+    m_logo->setPicture(QPixmap::fromImage(readLogo()));
+    setHint(m_logo, tr("Click to visit our web site ..."), PopUpHint::On);
+    connect(m_logo, &ClickablePicture::clicked, this, [this] { GoOnlineAbout(m_logo); });
+
+    m_opener = new TUrlLabel(this);
+    m_opener->setObjectName("urlAboutOnline");
+    m_opener->setCaption("UrlAboutOnline");
+    m_opener->move(297, 94);
+    m_opener->hide();
+
+    QFont bold = font();
+    bold.setBold(true);
+    addLabel(this, tr("Paysmith"), 56, 116)->setFont(bold);
+    m_icon = new ClickablePicture(this);
+    m_icon->setObjectName("imgAboutIcon");
+    m_icon->setGeometry(15, 122, 32, 32);
+    m_icon->setPicture(QIcon(QStringLiteral(":/icons/paysmith.png")).pixmap(32, 32));
+    m_icon->setAttribute(Qt::WA_TranslucentBackground);
+    connect(m_icon, &ClickablePicture::clicked, this, [this] { GoOnlineAbout(m_icon); });
+    m_version = addLabel(this, {}, 56, 132);
+    m_version->setObjectName("lblVersion");
+    m_compileDate = addLabel(this, {}, 56, 148);
+    m_compileDate->setObjectName("lblCompileDate");
+
+    QLabel* copyright = addLabel(this, tr("Copyright \u00A9 2009 Harrowfield Software."), 56, 172);
+    copyright->setObjectName("lblCopyright");
+    QLabel* legal = addLabel(this,
+                             tr("Paysmith is free software: you may share and change it under the "
+                                "GNU General Public License, version 3 or later. It comes with "
+                                "no warranty; read the licence for the details."),
+                             13, 196);
+    legal->setObjectName("lblLegal");
+    legal->setWordWrap(true);
+    legal->resize(421, 44);
+
+    m_home = new TUrlLabel(this);
+    m_home->setObjectName("urlHome");
+    m_home->setGeometry(13, 257, 133, 16);
+    QFont homeFont("Tahoma");
+    homeFont.setPixelSize(13);
+    homeFont.setUnderline(true);
+    m_home->setFont(homeFont);
+    QPalette blue = m_home->palette();
+    blue.setColor(m_home->foregroundRole(), Qt::blue);
+    m_home->setPalette(blue);
+    m_home->setCaption(toQString(maker::kSiteName));
+    setHint(m_home, tr("Click Here to Visit Our Web Site ..."), PopUpHint::On);
+    connect(m_home, &TUrlLabel::clicked, this, [this] { GoOnlineAbout(m_home); });
+
+    auto* license =
+        new QPushButton(QIcon(QStringLiteral(":/icons/contents.png")), tr("Read &License"), this);
+    license->setObjectName("btnShowLicense");
+    license->setGeometry(172, 252, 103, 26);
+    license->setAutoDefault(false);
+    setHint(license, tr("Show Software License ..."));
+    connect(license, &QPushButton::clicked, this, &TfrmAbout::btnShowLicenseClick);
+
+    auto* close = new QPushButton(QIcon(QStringLiteral(":/icons/exit.png")), tr("&OK"), this);
+    close->setObjectName("btnClose");
+    close->setGeometry(357, 252, 80, 26);
+    close->setDefault(true);
+    setHint(close, tr("Close About Window"));
+    connect(close, &QPushButton::clicked, this, &TfrmAbout::btnCloseClick);
+
+    setTabOrder(close, license);
+    close->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmAbout::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmAbout::FormShow() {
+    setWindowTitle(tr(" About Paysmith, " PAYSMITH_VERSION));
+    m_version->setText(tr("Version " PAYSMITH_VERSION));
+    m_version->adjustSize();
+    m_compileDate->setText(tr("Compiled May 11, 2009"));
+    m_compileDate->adjustSize();
+}
+
+void TfrmAbout::GoOnlineAbout(const QObject* sender) {
+    if (sender == m_icon || sender == m_logo || sender == m_home)
+        m_opener->setURL(toQString(maker::kHomePage) + m_context.referralSuffix);
+    m_opener->Click();
+}
+
+void TfrmAbout::btnShowLicenseClick() {
+    // Nothing is said when the licence cannot be shown.
+    openTarget(m_context.programFolder + QStringLiteral("License.txt"), this);
+}
+
+void TfrmAbout::btnCloseClick() {
+    close();
+}
+
+void ShowAbout(const AboutContext& context) {
+    execCentredAndRelease(new TfrmAbout(context));
+}
+
+} // namespace paysmith

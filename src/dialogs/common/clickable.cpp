@@ -1,0 +1,36 @@
+#include "dialogs/common/clickable.h"
+
+#include <QMouseEvent>
+
+namespace paysmith {
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    QLabel::mousePressEvent(event);
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        mouseClick();
+}
+
+ClickablePicture::ClickablePicture(QWidget* parent) : ClickableLabel(parent) {
+    setMouseTracking(true);
+}
+
+void ClickablePicture::setPicture(const QPixmap& picture) {
+    setPixmap(picture);
+    if (!picture.isNull())
+        resize(picture.size());
+}
+
+void ClickablePicture::mouseMoveEvent(QMouseEvent* event) {
+    ClickableLabel::mouseMoveEvent(event);
+    setCursor(Qt::PointingHandCursor);
+}
+
+} // namespace paysmith

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLabel>
+
+namespace paysmith {
+
+// A label that reports a click: the left button pressed and released over it.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit ClickableLabel(QWidget* parent = nullptr) : QLabel(parent) {}
+
+  signals:
+    void clicked();
+
+  protected:
+    // What a click does; by default it raises clicked().
+    virtual void mouseClick() { emit clicked(); }
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    bool m_pressed = false;
+};
+
+// A picture that takes its picture's size and shows the hand while the
+// pointer moves over it.
+class ClickablePicture : public ClickableLabel {
+    Q_OBJECT
+  public:
+    explicit ClickablePicture(QWidget* parent = nullptr);
+    void setPicture(const QPixmap& picture);
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+} // namespace paysmith
