@@ -1,18 +1,13 @@
 #include "dialogs/common/modal.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QScreen>
 
 namespace paysmith {
 
 void execCentredAndRelease(QDialog* dialog) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (const QWidget* active = QApplication::activeWindow())
-        screen = active->screen();
-    if (screen)
-        dialog->move(screen->availableGeometry().center() - dialog->rect().center());
+    // A dialog without a parent is transient for the active window, and Qt
+    // centres it on that window's screen when it is shown.
     dialog->exec();
 }
 

@@ -1,0 +1,106 @@
+#include "dialogs/about/aboutdialog.h"
+
+#include "dialogs/common/clickable.h"
+#include "dialogs/shell/recordingshell.h"
+#include "dialogs/urllabel/urllabel.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QtTest>
+
+#include <functional>
+
+namespace paysmith {
+
+using testing_support::RecordingShell;
+
+class AboutDialogTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void eachOpeningIsFreshWithTheSameTexts() {
+        QList<QPointer<TfrmAbout>> dialogs;
+        for (int opening = 0; opening < 2; ++opening) {
+            whileOpen([&](TfrmAbout& about) {
+                dialogs << &about;
+                QCOMPARE(about.windowTitle(), QString(" About Paysmith, 4.6"));
+                QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), QString("Version 4.6"));
+                QCOMPARE(about.findChild<QLabel*>("lblCompileDate")->text(),
+                         QString("Compiled May 11, 2009"));
+                QCOMPARE(about.size(), QSize(447, 290));
+                const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+                QVERIFY((about.geometry().center() - screen.center()).manhattanLength() <= 2);
+                QVERIFY(!about.findChild<QLabel*>("imgLogo")->pixmap().isNull());
+            });
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!dialogs.last());
+            QVERIFY(!TfrmAbout::instance());
+        }
+        QCOMPARE(dialogs.size(), 2);
+    }
+
+    void logoIconAndHomeLinkOpenTheHomePageEachTime() {
+        RecordingShell shell;
+        const ScopedDesktopShell useShell(shell);
+        whileOpen([](TfrmAbout& about) {
+            QTest::mouseClick(about.findChild<ClickablePicture*>("imgLogo"), Qt::LeftButton);
+            QTest::mouseClick(about.findChild<ClickablePicture*>("imgAboutIcon"), Qt::LeftButton);
+            QTest::mouseClick(about.findChild<TUrlLabel*>("urlHome"), Qt::LeftButton);
+            QTest::mouseClick(about.findChild<TUrlLabel*>("urlHome"), Qt::LeftButton);
+        });
+        QCOMPARE(shell.opened, QStringList(4, "https://www.hfsoft.example/?ref=PSM4600"));
+    }
+
+    void licenceComesFromTheDataFolder() {
+        RecordingShell shell;
+        const ScopedDesktopShell useShell(shell);
+        whileOpen([](TfrmAbout& about) {
+            QTest::mouseClick(about.findChild<QPushButton*>("btnShowLicense"), Qt::LeftButton);
+        });
+        QCOMPARE(shell.opened, QStringList{"/opt/paysmith/share/paysmith/License.txt"});
+    }
+
+    // Rows of an odd width are not a multiple of four bytes, as QImage's are.
+    void logoOfAnOddWidthKeepsItsColumns() {
+        QImage stripes(37, 5, QImage::Format_RGB888);
+        for (int x = 0; x < stripes.width(); ++x)
+            for (int y = 0; y < stripes.height(); ++y)
+                stripes.setPixelColor(x, y, x < 18 ? QColor(200, 30, 30) : QColor(30, 30, 200));
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(stripes.save(&buffer, "JPG", 100));
+
+        const QImage decoded = logoImage(
+            {reinterpret_cast<const std::uint8_t*>(jpeg.constData()), std::size_t(jpeg.size())});
+        QCOMPARE(decoded.size(), QSize(37, 5));
+        for (int y = 0; y < 5; ++y) {
+            QVERIFY(decoded.pixelColor(2, y).red() > 150);
+            QVERIFY(decoded.pixelColor(34, y).blue() > 150);
+        }
+        QVERIFY(logoImage({}).isNull());
+    }
+
+  private:
+    // Opens the dialog as the window does and runs `check` while it is open.
+    void whileOpen(const std::function<void(TfrmAbout&)>& check) {
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            TfrmAbout* about = TfrmAbout::instance();
+            QVERIFY(about && about->isVisible());
+            const auto closeAnyway = qScopeGuard([about] { about->btnCloseClick(); });
+            check(*about);
+            checked = true;
+        });
+        ShowAbout({"?ref=PSM4600", "/opt/paysmith/share/paysmith/"});
+        QVERIFY(checked);
+    }
+};
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::AboutDialogTest)
+#include "aboutdialog_test.moc"

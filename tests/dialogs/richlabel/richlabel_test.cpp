@@ -1,0 +1,86 @@
+#include "dialogs/richlabel/richlabel.h"
+
+#include "dialogs/shell/recordingshell.h"
+
+#include <QtTest>
+
+namespace paysmith {
+
+using testing_support::RecordingShell;
+
+class RichLabelTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_window = std::make_unique<QWidget>();
+        m_window->resize(400, 100);
+        m_label = new TRichLabel(m_window.get());
+        m_label->setGeometry(0, 0, 400, 60);
+        m_label->setMarkupText(
+            "plain text <a href=\"https://x.example/?ref=PSM4600\">web</a> "
+            "<a href=\"mailto:a@x.example\">mail</a> <a href=\"topic7\">topic</a>");
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    // Any button's press on a link opens it; targets that are neither web
+    // nor mail addresses go to OnAnchorClick instead.
+    void pressOnALinkOpensIt_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("anchor");
+        QTest::newRow("web, right button")
+            << "web" << int(Qt::RightButton) << "https://x.example/?ref=PSM4600"
+            << "";
+        QTest::newRow("mail, middle button")
+            << "mail" << int(Qt::MiddleButton) << "mailto:a@x.example"
+            << "";
+        QTest::newRow("anchor, left button") << "topic" << int(Qt::LeftButton) << ""
+                                             << "topic7";
+        QTest::newRow("plain text") << "plain" << int(Qt::LeftButton) << ""
+                                    << "";
+    }
+
+    void pressOnALinkOpensIt() {
+        QFETCH(QString, link);
+        QFETCH(int, button);
+        RecordingShell shell;
+        shell.answer = ShellAnswer::Refused;
+        const ScopedDesktopShell useShell(shell);
+        QSignalSpy anchors(m_label, &TRichLabel::OnAnchorClick);
+        QTest::mousePress(m_label, Qt::MouseButton(button), {}, centreOf(link));
+        // The press alone opens; the release belongs to nobody.
+        const QStringList openedAtPress = shell.opened;
+        QTest::mouseRelease(m_label, Qt::MouseButton(button), {}, centreOf(link));
+        QCOMPARE(shell.opened, openedAtPress);
+        QTEST(shell.opened.join(""), "opened");
+        QTEST(anchors.isEmpty() ? QString() : anchors[0][1].toString(), "anchor");
+        QCOMPARE(shell.beeps, 0); // a rich label reports no failure
+    }
+
+    void handOnlyOverLinkText() {
+        QTest::mouseMove(m_label, centreOf("web"));
+        QCOMPARE(m_label->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseMove(m_label, centreOf("plain"));
+        QCOMPARE(m_label->cursor().shape(), Qt::ArrowCursor);
+    }
+
+  private:
+    QPoint centreOf(const QString& text) const {
+        for (const LaidOutLine& line : m_label->layout().lines)
+            for (const PlacedRun& run : line.runs)
+                if (QString::fromStdU16String(run.text).contains(text))
+                    return {run.x + run.width / 2, line.top + line.height / 2};
+        return {};
+    }
+
+    std::unique_ptr<QWidget> m_window;
+    TRichLabel* m_label = nullptr;
+};
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::RichLabelTest)
+#include "richlabel_test.moc"
