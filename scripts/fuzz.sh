@@ -20,6 +20,8 @@ for target in build-fuzz/fuzz/fuzz_*; do
   name="$(basename "$target")"
   corpus="fuzz-corpus/$name"
   mkdir -p "$corpus"
+  # The logo starts the JPEG fuzzer off with a picture that decodes.
+  [ "$name" = fuzz_jpeg ] && cp resources/about/logo.jpg "$corpus/"
   echo "== $name for ${seconds} s"
   if ! "$target" "$corpus" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="build-fuzz/artifacts/$name-" >"build-fuzz/$name.log" 2>&1; then

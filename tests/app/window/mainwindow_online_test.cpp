@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -155,6 +156,24 @@ class MainWindowOnlineTest : public QObject {
         QCOMPARE(m_shell->beeps, 1);
         QVERIFY(m_window->statusBar()->hintPanel()->text().contains(
             "https://www.hfsoft.example/?ref=PSM4600"));
+    }
+
+    void promotionalPicturesOpenTheirProductWithTheMarker() {
+        QTabWidget* notebook = m_window->notebook();
+        const int loans = notebook->indexOf(m_window->findChild<QWidget*>("Page1"));
+        const int first = notebook->indexOf(m_window->findChild<QWidget*>("Page2"));
+        const int second = notebook->indexOf(m_window->findChild<QWidget*>("Page4"));
+        QVERIFY(loans == 0 && loans < first && first < second);
+        QCOMPARE(notebook->tabText(first), QString("Closing Cost Pro"));
+
+        for (const char* name : {"imgScreenShot", "imgProductShot"}) {
+            notebook->setCurrentIndex(notebook->indexOf(
+                m_window->findChild<QWidget*>(name)->parentWidget()->parentWidget()));
+            QTest::mouseClick(m_window->findChild<QWidget*>(name), Qt::LeftButton, {}, {20, 20});
+        }
+        QCOMPARE(m_shell->opened,
+                 QStringList({"https://www.closingcostpro.example/index.php?ref=PSM4600glink",
+                              "https://www.mortgagequalifierplus.example/?ref=PSM4600glink"}));
     }
 
   private:
