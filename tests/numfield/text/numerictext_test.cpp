@@ -85,15 +85,16 @@ TEST_P(AmountReadBack, StripsConvertsAndChecks) {
     EXPECT_EQ(amountField(*c.intl).valueOf(c.displayText), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, AmountReadBack,
-    testing::Values(ReadCase{"typed_without_decimals", &kEnglish, u"         1,234", {1234.0L, 0}},
-                    ReadCase{"typed_trailing_point", &kEnglish, u"        1,234.", {1234.0L, 0}},
-                    ReadCase{"typed_excess_decimals", &kEnglish, u"         0.005", {0.005, 0}},
-                    ReadCase{"german_trailing_comma", &kGerman, u"        1.234,", {1234.0L, 0}},
-                    ReadCase{"letter", &kEnglish, u"        12a.00", {0.0L, ErrInvalid}},
-                    ReadCase{"beyond_double", &kEnglish, u"1E400", {0.0L, ErrRange}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, AmountReadBack, testing::Values(
+    ReadCase{"typed_without_decimals", &kEnglish, u"         1,234", {1234.0L, 0}},
+    ReadCase{"typed_trailing_point", &kEnglish, u"        1,234.", {1234.0L, 0}},
+    ReadCase{"typed_excess_decimals", &kEnglish, u"         0.005", {0.005, 0}},
+    ReadCase{"german_trailing_comma", &kGerman, u"        1.234,", {1234.0L, 0}},
+    ReadCase{"letter", &kEnglish, u"        12a.00", {0.0L, ErrInvalid}},
+    ReadCase{"beyond_double", &kEnglish, u"1E400", {0.0L, ErrRange}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+// clang-format on
 
 struct CountCase {
     const char* name;
@@ -108,17 +109,17 @@ TEST_P(CountReadBack, ChecksTheIntegerRange) {
     EXPECT_EQ(countField(kEnglish).valueOf(c.displayText), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, CountReadBack,
-                         testing::Values(CountCase{"count", u"   360", {360.0L, 0}},
-                                         CountCase{"zero", u"     0", {0.0L, 0}},
-                                         CountCase{"entry_minus_zero", u"    -0", {0.0L, 0}},
-                                         CountCase{"above_range", u" 40000", {0.0L, ErrRange}},
-                                         CountCase{"below_range", u"-40000", {0.0L, ErrRange}},
-                                         CountCase{"letter", u"   3a0", {0.0L, ErrInvalid}},
-                                         CountCase{"point", u"  12.5", {0.0L, ErrInvalid}}),
-                         [](const testing::TestParamInfo<CountCase>& info) {
-                             return info.param.name;
-                         });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, CountReadBack, testing::Values(
+    CountCase{"count", u"   360", {360.0L, 0}},
+    CountCase{"zero", u"     0", {0.0L, 0}},
+    CountCase{"entry_minus_zero", u"    -0", {0.0L, 0}},
+    CountCase{"above_range", u" 40000", {0.0L, ErrRange}},
+    CountCase{"below_range", u"-40000", {0.0L, ErrRange}},
+    CountCase{"letter", u"   3a0", {0.0L, ErrInvalid}},
+    CountCase{"point", u"  12.5", {0.0L, ErrInvalid}}),
+    [](const testing::TestParamInfo<CountCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(CountField, ShowsEveryValueOfItsRange) {
     const NumericText count = countField(kEnglish);
