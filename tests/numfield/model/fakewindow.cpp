@@ -100,6 +100,7 @@ std::u16string FakeWindow::withMarks(std::string_view text) const {
 
 namespace {
 
+// "Backspace", "Ctrl+Z", "Alt+5", "Ctrl+Other": modifiers, then a key.
 KeyStroke keyNamed(std::string_view name) {
     KeyStroke stroke;
     for (const auto& [prefix, modifier] : {std::pair{"Ctrl+", Modifiers::Ctrl},
@@ -109,18 +110,18 @@ KeyStroke keyNamed(std::string_view name) {
             stroke.modifiers = stroke.modifiers | modifier;
             name.remove_prefix(std::string_view(prefix).size());
         }
-    constexpr std::array<std::pair<std::string_view, Key>, 9> kKeys{{{"Backspace", Key::Backspace},
-                                                                     {"Delete", Key::Delete},
-                                                                     {"Insert", Key::Insert},
-                                                                     {"Left", Key::Left},
-                                                                     {"Right", Key::Right},
-                                                                     {"Home", Key::Home},
-                                                                     {"V", Key::V},
-                                                                     {"X", Key::X},
-                                                                     {"Z", Key::Z}}};
-    for (const auto& [keyName, key] : kKeys)
+    // clang-format off
+    constexpr std::array<std::pair<std::string_view, Key>, 10> kNamed{{
+        {"Backspace", Key::Backspace}, {"Delete", Key::Delete}, {"Insert", Key::Insert}, {"Left", Key::Left}, {"Right", Key::Right},
+        {"Up", Key::Up}, {"Down", Key::Down}, {"Home", Key::Home}, {"End", Key::End}, {"Other", Key::Other}}};
+    // clang-format on
+    for (const auto& [keyName, key] : kNamed)
         if (keyName == name)
             stroke.key = key;
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z')
+        stroke.key = static_cast<Key>(static_cast<int>(Key::A) + name[0] - 'A');
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9')
+        stroke.key = static_cast<Key>(static_cast<int>(Key::Digit0) + name[0] - '0');
     if (stroke.key == Key::None)
         throw std::invalid_argument("no key " + std::string(name));
     return stroke;
@@ -145,8 +146,12 @@ void FakeWindow::perform(std::string_view step) {
         clipboard = withMarks(argument);
         press(Key::V, Modifiers::Ctrl);
     } else if (verb == "key") {
-        const KeyStroke stroke = keyNamed(argument);
-        press(stroke.key, stroke.modifiers);
+        // The key, then the text it types if any.
+        const std::size_t textAt = argument.find(' ');
+        const KeyStroke stroke = keyNamed(argument.substr(0, textAt));
+        const std::u16string text =
+            textAt == std::string_view::npos ? u"" : withMarks(argument.substr(textAt + 1));
+        m_focused->model.keyPress(stroke, text);
     } else if (verb == "run")
         runPosted();
     else if (verb == "away")
@@ -180,6 +185,8 @@ void FakeWindow::perform(std::string_view step) {
             model.setPictureMask(utf16FromUtf8(mask));
         } else if (verb == "soft")
             model.setOptions({TEntryFieldOption::efoSoftValidation});
+        else if (verb == "overtype")
+            model.setOptions({TEntryFieldOption::efoForceOvertype});
         else if (verb == "disable")
             model.setEnablement(Enablement::Disabled);
         else if (verb == "hooks") {
@@ -198,11 +205,12 @@ std::string FakeWindow::describe() const {
         shown += (shown.empty() ? "" : " ") + std::string(m.hasFocus() ? ">" : "") + f->name + "=" +
                  (m.showsSelection() ? "[" + text + "]" : text) + (m.modified() ? "*" : "") +
                  (m.look() == FieldLook::Error ? "!" : "") +
-                 (m.look() == FieldLook::Disabled ? "~" : "");
+                 (m.look() == FieldLook::Disabled ? "~" : "") +
+                 (m.hasFocus() && m.insertMode() == InsertMode::Overtype ? "^" : "");
         if (m.LastValidationCode() != 0)
             shown += "#" + std::to_string(m.LastValidationCode());
     }
-    return shown;
+    return clipboard.empty() ? shown : shown + " clipboard=" + utf8(clipboard);
 }
 
 std::string FakeWindow::takeLog() {

@@ -75,12 +75,14 @@ class FakeWindow {
     std::u16string withMarks(std::string_view text) const;
     // One step of a scenario, "verb argument": tab, click, type, paste, key
     // (as "Ctrl+Z"), run, away, back, set, read, range, mask, soft, disable,
-    // hooks (logs AfterEnter and AfterExit), pending (another report waits).
+    // overtype (forced), hooks (logs AfterEnter and AfterExit), pending
+    // (another field's report waits).
     // Typed and pasted text goes through withMarks.
     void perform(std::string_view step);
     // Every field as "name=text" as drawn: ">" while it has the focus, "[…]"
     // while the selection shows, then "*" modified, "!" error look, "~"
-    // disabled look, "#code" for a LastValidationCode other than 0.
+    // disabled look, "^" focused in overtype mode, "#code" for a
+    // LastValidationCode other than 0; then the clipboard unless empty.
     std::string describe() const;
     // The log since the last call joined by "; ", runs of one entry as "x3".
     std::string takeLog();

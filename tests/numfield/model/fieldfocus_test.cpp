@@ -96,11 +96,11 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
         {"type 3", ">amount=500.003*", "change amount"}}},
     Scenario{"typing_after_a_paste_goes_on_from_it", "amount", {
         {"tab amount", ">amount=[0.00]", "focus amount"},
-        {"paste 1,234.56", ">amount=1,234.56*", "change amount"},
-        {"type 7", ">amount=1,234.567*", "change amount"},
-        {"key Shift+Left", ">amount=[1,234.567]*", ""},
-        {"paste 1234567890", ">amount=[1,234.567]*", "beep"},
-        {"type 8", ">amount=8*", "change amount"}}},
+        {"paste 1,234.56", ">amount=1,234.56* clipboard=1,234.56", "change amount"},
+        {"type 7", ">amount=1,234.567* clipboard=1,234.56", "change amount"},
+        {"key Shift+Left", ">amount=[1,234.567]* clipboard=1,234.56", ""},
+        {"paste 1234567890", ">amount=[1,234.567]* clipboard=1234567890", "beep"},
+        {"type 8", ">amount=8* clipboard=1234567890", "change amount"}}},
     Scenario{"restore_raises_a_change_and_typing_goes_on_from_it", "amount", {
         {"set amount 150000", "amount=150,000.00", ""},
         {"tab amount", ">amount=[150,000.00]", "focus amount"},
@@ -110,6 +110,21 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
         {"type 3", ">amount=150,000.003*", "change amount"},
         {"key Ctrl+Z", ">amount=[150,000.00]", "change amount"},
         {"type 9", ">amount=9*", "change amount"}}},
+    Scenario{"cut_copies_the_shown_text_and_clears", "amount", {
+        {"set amount -1234.5", "amount=-1,234.50", ""},
+        {"tab amount", ">amount=[-1,234.50]", "focus amount"},
+        {"key Ctrl+X", ">amount=0* clipboard=-1,234.50", "change amount"},
+        {"key Ctrl+X", ">amount=0* clipboard=-1,234.50", ""}}},
+    // All fields share one insert mode; a field that forces overtype keeps it.
+    Scenario{"insert_switches_the_mode_all_fields_share", "amount rate count", {
+        {"overtype count", "amount=0.00 rate=0.0000 count=0", ""},
+        {"tab amount", ">amount=[0.00] rate=0.0000 count=0", "focus amount"},
+        {"key Insert", ">amount=[0.00]^ rate=0.0000 count=0", ""},
+        {"tab rate", "amount=0.00 >rate=[0.0000]^ count=0", "exit amount=0; focus rate"},
+        {"key Insert", "amount=0.00 >rate=[0.0000] count=0", ""},
+        {"tab count", "amount=0.00 rate=0.0000 >count=[0]^", "exit rate=0; focus count"},
+        {"key Insert", "amount=0.00 rate=0.0000 >count=[0]^", ""},
+        {"tab amount", ">amount=[0.00] rate=0.0000 count=0", "exit count=0; focus amount"}}},
     // The value shown first is 0, or the low end of a range that excludes 0.
     Scenario{"a_range_without_zero_starts_at_its_low_end", "count rate", {
         {"range count -100 -10", "count=0 rate=0.0000", ""},
@@ -188,14 +203,13 @@ TEST_P(ValueInterface, RefusesTheWrongType) {
     EXPECT_THROW(GetParam().use(field.model), EInvalidDataType);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WrongType, ValueInterface,
-    testing::Values(
-        WrongUse{"float_into_count", true, [](TNumericFieldModel& m) { m.setFloatValue(1); }},
-        WrongUse{"integer_into_amount", false, [](TNumericFieldModel& m) { m.setIntegerValue(1); }},
-        WrongUse{"integer_read_of_amount", false,
-                 [](TNumericFieldModel& m) { static_cast<void>(m.IntegerValue()); }}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(WrongType, ValueInterface, testing::Values(
+    WrongUse{"float_into_count", true, [](TNumericFieldModel& m) {m.setFloatValue(1);}},
+    WrongUse{"integer_into_amount", false, [](TNumericFieldModel& m) {m.setIntegerValue(1);}},
+    WrongUse{"integer_read_of_amount", false, [](TNumericFieldModel& m) {static_cast<void>(m.IntegerValue());}}),
     [](const testing::TestParamInfo<WrongUse>& info) { return info.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace paysmith
