@@ -66,22 +66,12 @@ FakeField& FakeWindow::add(const std::string& name, TNumericDataType type, std::
     return field;
 }
 
-FakeField& FakeWindow::addAmount(const std::string& name) {
-    return add(name, TNumericDataType::nftDouble, u"###,###,###.##");
-}
-
-FakeField& FakeWindow::addRate(const std::string& name) {
-    return add(name, TNumericDataType::nftDouble, u"###.####");
-}
-
-FakeField& FakeWindow::addCount(const std::string& name) {
-    return add(name, TNumericDataType::nftInteger, u"iiiiii");
-}
-
 FakeField& FakeWindow::addNamed(const std::string& name) {
     if (name.starts_with("amount"))
-        return addAmount(name);
-    return name.starts_with("rate") ? addRate(name) : addCount(name);
+        return add(name, TNumericDataType::nftDouble, u"###,###,###.##");
+    if (name.starts_with("rate"))
+        return add(name, TNumericDataType::nftDouble, u"###.####");
+    return add(name, TNumericDataType::nftInteger, u"iiiiii");
 }
 
 FakeField& FakeWindow::field(std::string_view name) {
@@ -156,9 +146,12 @@ void FakeWindow::perform(std::string_view step) {
         runPosted();
     else if (verb == "away")
         deactivate();
-    else if (verb == "back")
+    else if (verb == "back") {
+        // Into another field than the one that had the focus: a click there.
+        if (!name.empty())
+            m_lastFocused = &field(name);
         reactivate();
-    else if (verb == "pending")
+    } else if (verb == "pending")
         controller.markErrorPending();
     else {
         TNumericFieldModel& model = field(name).model;

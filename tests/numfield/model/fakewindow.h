@@ -47,11 +47,8 @@ class FakeWindow {
     std::u16string clipboard;
     int beeps = 0;
 
-    // A field with the program's settings for one of its three masks.
-    FakeField& addAmount(const std::string& name);
-    FakeField& addRate(const std::string& name);
-    FakeField& addCount(const std::string& name);
-    // An amount, rate or count field as the name begins.
+    // A field with the program's settings for an amount, a rate or, for
+    // other names, a count, as the name begins.
     FakeField& addNamed(const std::string& name);
     FakeField& field(std::string_view name);
 

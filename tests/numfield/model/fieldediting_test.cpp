@@ -29,7 +29,7 @@ TEST_P(Editing, ShowsWhatWasTypedAndLaysItOutOnLeaving) {
     const auto& [c, marks] = GetParam();
     FakeWindow window(*marks.intl);
     FakeField& field = window.addNamed(c.field);
-    window.addAmount("next");
+    FakeField& next = window.addNamed("amount_next");
     window.perform(std::string("set ") + c.field + " " + c.value);
     window.perform(std::string(c.entry) + " " + c.field);
     for (const char* step : c.steps)
@@ -37,7 +37,7 @@ TEST_P(Editing, ShowsWhatWasTypedAndLaysItOutOnLeaving) {
     const std::size_t length = field.model.displayText().size();
     EXPECT_EQ(utf8(field.model.displayString()), utf8(window.withMarks(c.shown)));
     EXPECT_EQ(window.beeps, c.beeps);
-    window.tabInto(window.field("next"));
+    window.tabInto(next);
     EXPECT_EQ(utf8(field.model.displayString()), utf8(window.withMarks(c.afterLeave)));
     EXPECT_EQ(field.model.displayText().size(), length);
 }

@@ -63,20 +63,29 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
         {"pending", ">count=99999* amount=0.00", ""},
         {"tab amount", "count=99999*#256 >amount=[0.00]", "exit count=0; focus amount"},
         {"run", ">count=99999*#256 amount=0.00", "exit amount=0; focus count"}}},
-    Scenario{"another_window_takes_the_focus_without_validation", "count", {
-        {"tab count", ">count=[0]", "focus count"},
-        {"type 40000", ">count=40000*", "change count x5"},
-        {"away", "count=40000*", ""},
-        {"run", "count=40000*", ""},
-        {"back", ">count=40000*", ""},
-        {"type 5", ">count=400005*", "change count"}}},
+    // Coming back from another window goes on with the entry, unless the
+    // focus comes back into another field.
+    Scenario{"another_window_takes_the_focus_without_validation", "count amount", {
+        {"tab count", ">count=[0] amount=0.00", "focus count"},
+        {"type 40000", ">count=40000* amount=0.00", "change count x5"},
+        {"away", "count=40000* amount=0.00", ""},
+        {"run", "count=40000* amount=0.00", ""},
+        {"back", ">count=40000* amount=0.00", ""},
+        {"type 5", ">count=400005* amount=0.00", "change count"},
+        {"away", "count=400005* amount=0.00", ""},
+        {"back amount", "count=400005* >amount=[0.00]", ""}}},
     Scenario{"soft_validation_marks_the_field_and_lets_the_focus_go", "count amount", {
         {"soft count", "count=0 amount=0.00", ""},
         {"tab count", ">count=[0] amount=0.00", "focus count"},
         {"type 40000", ">count=40000* amount=0.00", "change count x5"},
         {"tab amount", "count=40000*!#256 >amount=[0.00]", "exit count=0; focus amount"},
-        {"run", "count=40000*!#256 >amount=[0.00]", ""},
-        {"set count 12", "count=12#256 >amount=[0.00]", ""}}},
+        {"set count 12", "count=12#256 >amount=[0.00]", ""},
+        {"tab count", ">count=[12]#256 amount=0.00", "exit amount=0; focus count"},
+        {"type 40000", ">count=40000*#256 amount=0.00", "change count x5"},
+        {"tab amount", "count=40000*!#256 >amount=[0.00]", "exit count=0; focus amount"},
+        {"tab count", ">count=[40000]!#256 amount=0.00", "exit amount=0; focus count"},
+        {"type 12", ">count=12*!#256 amount=0.00", "change count x2"},
+        {"tab amount", "count=12* >amount=[0.00]", "exit count=12; focus amount"}}},
     Scenario{"a_disabled_field_is_valid_as_it_stands", "count amount", {
         {"tab count", ">count=[0] amount=0.00", "focus count"},
         {"type 40000", ">count=40000* amount=0.00", "change count x5"},
@@ -150,8 +159,8 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
 TEST(Leaving, HooksReplaceTheMessageBoxAndMayChangeTheCode) {
     const TIntlSupport intl;
     FakeWindow window(intl);
-    FakeField& count = window.addCount("count");
-    FakeField& amount = window.addAmount("amount");
+    FakeField& count = window.addNamed("count");
+    FakeField& amount = window.addNamed("amount");
     std::vector<int> codes;
     count.model.OnUserValidation = [](TNumericFieldModel&, int& code) {
         code = code == 0 ? 300 : code;
@@ -176,7 +185,7 @@ TEST(Leaving, HooksReplaceTheMessageBoxAndMayChangeTheCode) {
 TEST(FieldLifetime, AFieldDestroyedWithAPendingReportFreesTheController) {
     const TIntlSupport intl;
     FakeWindow window(intl);
-    FakeField& amount = window.addAmount("amount");
+    FakeField& amount = window.addNamed("amount");
     {
         FakeField count(window, "count");
         count.model.setDataType(TNumericDataType::nftInteger);
@@ -199,7 +208,7 @@ class ValueInterface : public testing::TestWithParam<WrongUse> {};
 TEST_P(ValueInterface, RefusesTheWrongType) {
     const TIntlSupport intl;
     FakeWindow window(intl);
-    FakeField& field = GetParam().integerField ? window.addCount("f") : window.addAmount("f");
+    FakeField& field = window.addNamed(GetParam().integerField ? "count" : "amount");
     EXPECT_THROW(GetParam().use(field.model), EInvalidDataType);
 }
 
