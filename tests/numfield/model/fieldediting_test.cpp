@@ -67,10 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"arrows_and_home_end_move_nothing", "amount", "12.5", "click", {"key Left", "key Right", "key Home", "key End", "key Up", "key Down", "type 3"}, "12.503", "12.50", 0},
         EditCase{"arrow_drops_the_selection", "amount", "12.5", "tab", {"key Left", "type 3"}, "12.503", "12.50", 0},
         EditCase{"shift_arrow_selects_all", "amount", "12.5", "click", {"key Shift+Left", "type 7"}, "7", "7.00", 0},
+        EditCase{"ctrl_shift_arrow_selects_all", "amount", "12.5", "click", {"key Ctrl+Shift+Right", "type 7"}, "7", "7.00", 0},
+        EditCase{"shift_up_drops_the_selection", "amount", "12", "tab", {"key Shift+Up", "type 3"}, "12.003", "12.00", 0},
         EditCase{"alt_with_a_character_is_the_windows", "amount", "12", "click", {"key Alt+5 5"}, "12.00", "12.00", 0},
         EditCase{"ctrl_with_a_printable_types_nothing", "amount", "12", "click", {"key Ctrl+Other -"}, "12.00", "12.00", 0},
         EditCase{"ctrl_letter_control_code_beeps_keeps_selection", "amount", "12", "tab", {"key Ctrl+A \x01"}, "12.00", "12.00", 1},
         EditCase{"ctrl_digit_is_a_marker_and_drops_selection", "amount", "12", "tab", {"key Ctrl+1 1", "type 4"}, "12.004", "12.00", 0},
+        EditCase{"paste_parentheses_without_p_in_the_mask", "amount", "0", "tab", {"paste (12)"}, "12", "12.00", 0},
         EditCase{"paste_appends_without_selection", "amount", "12", "click", {"paste 34"}, "12.0034", "12.00", 0},
         // A point the field cannot take would splice the digits around it.
         EditCase{"paste_with_point_into_count_refused", "count", "360", "tab", {"paste 12.5"}, "360", "360", 1},

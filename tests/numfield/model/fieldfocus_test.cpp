@@ -123,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
         {"set amount -1234.5", "amount=-1,234.50", ""},
         {"tab amount", ">amount=[-1,234.50]", "focus amount"},
         {"key Ctrl+X", ">amount=0* clipboard=-1,234.50", "change amount"},
-        {"key Ctrl+X", ">amount=0* clipboard=-1,234.50", ""}}},
+        {"type 5", ">amount=5* clipboard=-1,234.50", "change amount"},
+        {"key Ctrl+X", ">amount=5* clipboard=-1,234.50", ""}}},
     // All fields share one insert mode; a field that forces overtype keeps it.
     Scenario{"insert_switches_the_mode_all_fields_share", "amount rate count", {
         {"overtype count", "amount=0.00 rate=0.0000 count=0", ""},
