@@ -29,16 +29,15 @@ TEST_P(PlainLineBreaks, EachBreakBecomesOneLineFeed) {
     EXPECT_EQ(withPlainLineBreaks(GetParam().text), GetParam().plain);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Breaks, PlainLineBreaks, testing::Values(
-    BreakCase{"lf_cr_pairs", "a\n\rb\n\r\n\rc", "a\nb\n\nc"},
-    BreakCase{"cr_lf_pairs", "a\r\n\r\nb", "a\n\nb"},
-    BreakCase{"lone_breaks", "a\nb\rc", "a\nb\nc"},
-    BreakCase{"doubled_same_break", "a\n\nb\r\rc", "a\n\nb\n\nc"},
-    BreakCase{"trailing_break", "a\r", "a\n"},
-    BreakCase{"no_break", "plain text", "plain text"}),
+INSTANTIATE_TEST_SUITE_P(
+    Breaks, PlainLineBreaks,
+    testing::Values(BreakCase{"lf_cr_pairs", "a\n\rb\n\r\n\rc", "a\nb\n\nc"},
+                    BreakCase{"cr_lf_pairs", "a\r\n\r\nb", "a\n\nb"},
+                    BreakCase{"lone_breaks", "a\nb\rc", "a\nb\nc"},
+                    BreakCase{"doubled_same_break", "a\n\nb\r\rc", "a\n\nb\n\nc"},
+                    BreakCase{"trailing_break", "a\r", "a\n"},
+                    BreakCase{"no_break", "plain text", "plain text"}),
     [](const testing::TestParamInfo<BreakCase>& info) { return info.param.name; });
-// clang-format on
 
 TEST(Messages, CalculationMessageRendersAsTwoLinesEmptyLineAndThird) {
     EXPECT_EQ(withPlainLineBreaks(calculationErrorMessage()),

@@ -148,8 +148,6 @@ TEST_P(SavedValuesRoundTrip, ReadsBackEveryKeyWritten) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, SavedValuesRoundTrip, testing::Values(
-    RoundTripCase{"defaults_point", RestoreDefaults(), RestoreDefaults(), u'.'},
-    RoundTripCase{"defaults_comma", RestoreDefaults(), RestoreDefaults(), u','},
     RoundTripCase{"unusual_point", unusualValues(), unusualValuesRead(), u'.'},
     RoundTripCase{"unusual_comma", unusualValues(), unusualValuesRead(), u','}),
     [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });

@@ -21,17 +21,16 @@ TEST_P(Utf8Decoding, TurnsAnyBytesIntoTextThatEncodesBack) {
     EXPECT_EQ(utf16FromUtf8(utf8FromUtf16(text)), text);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Table, Utf8Decoding, testing::Values(
-    DecodeCase{"two_and_three_bytes", "\xC3\xA9\xE2\x80\xAF", u"\u00E9\u202F"},
-    DecodeCase{"four_bytes_to_pair", "\xF0\x9F\x92\xB6", u"\U0001F4B6"},
-    DecodeCase{"latin1_byte", "Z\xFCrich", u"Z\uFFFDrich"},
-    DecodeCase{"truncated_at_end", "ab\xE2\x80", u"ab\uFFFD\uFFFD"},
-    DecodeCase{"overlong", "\xC0\xAF", u"\uFFFD\uFFFD"},
-    DecodeCase{"encoded_surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
-    DecodeCase{"above_unicode", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, Utf8Decoding,
+    testing::Values(DecodeCase{"two_and_three_bytes", "\xC3\xA9\xE2\x80\xAF", u"\u00E9\u202F"},
+                    DecodeCase{"four_bytes_to_pair", "\xF0\x9F\x92\xB6", u"\U0001F4B6"},
+                    DecodeCase{"latin1_byte", "Z\xFCrich", u"Z\uFFFDrich"},
+                    DecodeCase{"truncated_at_end", "ab\xE2\x80", u"ab\uFFFD\uFFFD"},
+                    DecodeCase{"overlong", "\xC0\xAF", u"\uFFFD\uFFFD"},
+                    DecodeCase{"encoded_surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+                    DecodeCase{"above_unicode", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}),
     [](const testing::TestParamInfo<DecodeCase>& info) { return info.param.name; });
-// clang-format on
 
 TEST(Utf8Encoding, UnpairedSurrogatesBecomeReplacementCharacters) {
     EXPECT_EQ(utf8FromUtf16(u"a\xD800z\xDC00"), "a\xEF\xBF\xBDz\xEF\xBF\xBD");

@@ -22,26 +22,24 @@ TEST_P(CaptionToIndex, MatchesWholeCaptionExactly) {
     EXPECT_EQ(frequencyIndexOf(c.caption, CaptionSet::ListCaptionsOnly), c.listIndex);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Captions, CaptionToIndex, testing::Values(
-    CaptionCase{"constant_only_outside_list", u"Constant", 0, std::nullopt},
-    CaptionCase{"daily365", u"Daily 365", 1, 1},
-    CaptionCase{"daily360", u"Daily 360", 2, 2},
-    CaptionCase{"weekly", u"Weekly 52", 3, 3},
-    CaptionCase{"biweekly", u"Biweekly 26", 4, 4},
-    CaptionCase{"bimonthly", u"Bimonthly 24", 5, 5},
-    CaptionCase{"monthly", u"Monthly 12", 6, 6},
-    CaptionCase{"quarterly", u"Quarterly 4", 7, 7},
-    CaptionCase{"biannually", u"Biannually 2", 8, 8},
-    CaptionCase{"annually", u"Annually 1", 9, 9},
-    CaptionCase{"lower_case", u"monthly 12", std::nullopt, std::nullopt},
-    CaptionCase{"leading_space", u" Monthly 12", std::nullopt, std::nullopt},
-    CaptionCase{"trailing_space", u"Monthly 12 ", std::nullopt, std::nullopt},
-    CaptionCase{"prefix_only", u"Monthly", std::nullopt, std::nullopt},
-    CaptionCase{"empty", u"", std::nullopt, std::nullopt},
-    CaptionCase{"embedded_nul", std::u16string(u"Monthly 12\0", 11), std::nullopt, std::nullopt}),
+INSTANTIATE_TEST_SUITE_P(
+    Captions, CaptionToIndex,
+    testing::Values(
+        CaptionCase{"constant_only_outside_list", u"Constant", 0, std::nullopt},
+        CaptionCase{"daily365", u"Daily 365", 1, 1}, CaptionCase{"daily360", u"Daily 360", 2, 2},
+        CaptionCase{"weekly", u"Weekly 52", 3, 3}, CaptionCase{"biweekly", u"Biweekly 26", 4, 4},
+        CaptionCase{"bimonthly", u"Bimonthly 24", 5, 5},
+        CaptionCase{"monthly", u"Monthly 12", 6, 6}, CaptionCase{"quarterly", u"Quarterly 4", 7, 7},
+        CaptionCase{"biannually", u"Biannually 2", 8, 8},
+        CaptionCase{"annually", u"Annually 1", 9, 9},
+        CaptionCase{"lower_case", u"monthly 12", std::nullopt, std::nullopt},
+        CaptionCase{"leading_space", u" Monthly 12", std::nullopt, std::nullopt},
+        CaptionCase{"trailing_space", u"Monthly 12 ", std::nullopt, std::nullopt},
+        CaptionCase{"prefix_only", u"Monthly", std::nullopt, std::nullopt},
+        CaptionCase{"empty", u"", std::nullopt, std::nullopt},
+        CaptionCase{"embedded_nul", std::u16string(u"Monthly 12\0", 11), std::nullopt,
+                    std::nullopt}),
     [](const testing::TestParamInfo<CaptionCase>& info) { return info.param.name; });
-// clang-format on
 
 TEST(FrequencyTable, ListHoldsNineCaptionsInIndexOrder) {
     std::int32_t expected = 1;

@@ -27,30 +27,29 @@ TEST_P(WorkedPayments, MatchToFourDecimals) {
                 0.00005);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Table, WorkedPayments, testing::Values(
-    PaymentCase{"monthly", 360, 6, 6.75, 150000, 972.8971},
-    PaymentCase{"daily365", 10950, 1, 6.75, 150000, 31.9589},
-    PaymentCase{"daily360", 10800, 2, 6.75, 150000, 32.4028},
-    PaymentCase{"weekly", 1560, 3, 6.75, 150000, 224.3653},
-    PaymentCase{"biweekly", 780, 4, 6.75, 150000, 448.8202},
-    PaymentCase{"bimonthly", 720, 5, 6.75, 150000, 486.2381},
-    PaymentCase{"quarterly", 120, 7, 6.75, 150000, 2923.7418},
-    PaymentCase{"biannually", 60, 8, 6.75, 150000, 5862.6312},
-    PaymentCase{"annually", 30, 9, 6.75, 150000, 11785.8232},
-    PaymentCase{"constant", 360, 0, 6.75, 150000, 10125.0},
-    PaymentCase{"out_of_table_index_like_constant", 360, 42, 6.75, 150000, 10125.0},
-    PaymentCase{"second_default_loan", 240, 6, 5.75, 150000, 1053.1253},
-    PaymentCase{"negative_count", -360, 6, 6.75, 150000, -129.1471},
-    PaymentCase{"negative_rate", 360, 6, -6.75, 150000, 127.4634},
-    PaymentCase{"zero_count", 0, 6, 6.75, 150000, 0.0},
-    PaymentCase{"zero_rate", 360, 6, 0.0, 150000, 0.0},
-    PaymentCase{"negative_zero_rate", 360, 6, -0.0, 150000, 0.0},
-    PaymentCase{"zero_amount", 360, 6, 6.75, 0.0, 0.0},
-    PaymentCase{"zero_base_annually", 30, 9, -100.0, 150000, -150000.0},
-    PaymentCase{"zero_base_constant", 5, 0, -100.0, 150000, -150000.0}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, WorkedPayments,
+    testing::Values(PaymentCase{"monthly", 360, 6, 6.75, 150000, 972.8971},
+                    PaymentCase{"daily365", 10950, 1, 6.75, 150000, 31.9589},
+                    PaymentCase{"daily360", 10800, 2, 6.75, 150000, 32.4028},
+                    PaymentCase{"weekly", 1560, 3, 6.75, 150000, 224.3653},
+                    PaymentCase{"biweekly", 780, 4, 6.75, 150000, 448.8202},
+                    PaymentCase{"bimonthly", 720, 5, 6.75, 150000, 486.2381},
+                    PaymentCase{"quarterly", 120, 7, 6.75, 150000, 2923.7418},
+                    PaymentCase{"biannually", 60, 8, 6.75, 150000, 5862.6312},
+                    PaymentCase{"annually", 30, 9, 6.75, 150000, 11785.8232},
+                    PaymentCase{"constant", 360, 0, 6.75, 150000, 10125.0},
+                    PaymentCase{"out_of_table_index_like_constant", 360, 42, 6.75, 150000, 10125.0},
+                    PaymentCase{"second_default_loan", 240, 6, 5.75, 150000, 1053.1253},
+                    PaymentCase{"negative_count", -360, 6, 6.75, 150000, -129.1471},
+                    PaymentCase{"negative_rate", 360, 6, -6.75, 150000, 127.4634},
+                    PaymentCase{"zero_count", 0, 6, 6.75, 150000, 0.0},
+                    PaymentCase{"zero_rate", 360, 6, 0.0, 150000, 0.0},
+                    PaymentCase{"negative_zero_rate", 360, 6, -0.0, 150000, 0.0},
+                    PaymentCase{"zero_amount", 360, 6, 6.75, 0.0, 0.0},
+                    PaymentCase{"zero_base_annually", 30, 9, -100.0, 150000, -150000.0},
+                    PaymentCase{"zero_base_constant", 5, 0, -100.0, 150000, -150000.0}),
     [](const testing::TestParamInfo<PaymentCase>& info) { return info.param.name; });
-// clang-format on
 
 TEST(CalcPayment, ZeroCountWinsOverFaultyRate) {
     EXPECT_EQ(CalcPayment(0, 7, -500.0, 150000), 0.0);
@@ -96,16 +95,16 @@ TEST_P(PaymentFaults, RaiseTheirMathError) {
     }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Faults, PaymentFaults, testing::Values(
-    FaultCase{"negative_base_quarterly", 120, 7, -500.0, 150000, FaultCase::Invalid},
-    FaultCase{"negative_base_monthly", 360, 6, -1300.0, 150000, FaultCase::Invalid},
-    FaultCase{"negative_base_annually", 30, 9, -100.0001, 150000, FaultCase::Invalid},
-    FaultCase{"rate_vanishes_next_to_one", 360, 6, 1e-15, 150000, FaultCase::ZeroDivide},
-    FaultCase{"vanishing_rate_and_zero_amount", 360, 6, 1e-15, 0.0, FaultCase::Invalid},
-    FaultCase{"payment_beyond_double", 1, 9, 1.7e308, 1.7e308, FaultCase::Overflow}),
+INSTANTIATE_TEST_SUITE_P(
+    Faults, PaymentFaults,
+    testing::Values(
+        FaultCase{"negative_base_quarterly", 120, 7, -500.0, 150000, FaultCase::Invalid},
+        FaultCase{"negative_base_monthly", 360, 6, -1300.0, 150000, FaultCase::Invalid},
+        FaultCase{"negative_base_annually", 30, 9, -100.0001, 150000, FaultCase::Invalid},
+        FaultCase{"rate_vanishes_next_to_one", 360, 6, 1e-15, 150000, FaultCase::ZeroDivide},
+        FaultCase{"vanishing_rate_and_zero_amount", 360, 6, 1e-15, 0.0, FaultCase::Invalid},
+        FaultCase{"payment_beyond_double", 1, 9, 1.7e308, 1.7e308, FaultCase::Overflow}),
     [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
-// clang-format on
 
 TEST(CalcPayment, FaultsAreMathErrors) {
     EXPECT_THROW(CalcPayment(120, 7, -500.0, 150000), EMathError);

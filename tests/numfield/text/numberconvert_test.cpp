@@ -22,20 +22,19 @@ TEST_P(NormaliseDecimalText, TidiesBeforeConverting) {
     EXPECT_EQ(normalisedDecimalText(c.text, c.decimalMark), c.normalised);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Texts, NormaliseDecimalText, testing::Values(
-    NormaliseCase{"blanks_trimmed", u"   12.50 ", u'.', u"12.50"},
-    NormaliseCase{"empty_is_zero", u"   ", u'.', u"0"},
-    NormaliseCase{"trailing_mark_removed", u"1234,", u',', u"1234"},
-    NormaliseCase{"trailing_point_completed", u"1234.", u',', u"1234.0"},
-    NormaliseCase{"later_mark_becomes_point", u"12,5", u',', u"12.5"},
-    NormaliseCase{"leading_mark_stays", u",5", u',', u",5"},
-    NormaliseCase{"leading_point_completed", u".5", u'.', u"0.5"},
-    NormaliseCase{"point_after_minus_completed", u"-.5", u'.', u"-0.5"},
-    NormaliseCase{"blanks_beside_point_removed", u"12 . 5", u'.', u"12.5"},
-    NormaliseCase{"lone_trailing_mark_leaves_nothing", u".", u'.', u""}),
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NormaliseDecimalText,
+    testing::Values(NormaliseCase{"blanks_trimmed", u"   12.50 ", u'.', u"12.50"},
+                    NormaliseCase{"empty_is_zero", u"   ", u'.', u"0"},
+                    NormaliseCase{"trailing_mark_removed", u"1234,", u',', u"1234"},
+                    NormaliseCase{"trailing_point_completed", u"1234.", u',', u"1234.0"},
+                    NormaliseCase{"later_mark_becomes_point", u"12,5", u',', u"12.5"},
+                    NormaliseCase{"leading_mark_stays", u",5", u',', u",5"},
+                    NormaliseCase{"leading_point_completed", u".5", u'.', u"0.5"},
+                    NormaliseCase{"point_after_minus_completed", u"-.5", u'.', u"-0.5"},
+                    NormaliseCase{"blanks_beside_point_removed", u"12 . 5", u'.', u"12.5"},
+                    NormaliseCase{"lone_trailing_mark_leaves_nothing", u".", u'.', u""}),
     [](const testing::TestParamInfo<NormaliseCase>& info) { return info.param.name; });
-// clang-format on
 
 struct ConvertCase {
     const char* name;

@@ -81,16 +81,15 @@ TEST_P(AmountReadBack, StripsConvertsAndChecks) {
     EXPECT_EQ(amountField(*c.intl).valueOf(c.displayText), c.expected);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Texts, AmountReadBack, testing::Values(
-    ReadCase{"typed_without_decimals", &kEnglish, u"         1,234", {1234.0L, 0}},
-    ReadCase{"typed_trailing_point", &kEnglish, u"        1,234.", {1234.0L, 0}},
-    ReadCase{"typed_excess_decimals", &kEnglish, u"         0.005", {0.005, 0}},
-    ReadCase{"german_trailing_comma", &kGerman, u"        1.234,", {1234.0L, 0}},
-    ReadCase{"letter", &kEnglish, u"        12a.00", {0.0L, ErrInvalid}},
-    ReadCase{"beyond_double", &kEnglish, u"1E400", {0.0L, ErrRange}}),
+INSTANTIATE_TEST_SUITE_P(
+    Texts, AmountReadBack,
+    testing::Values(ReadCase{"typed_without_decimals", &kEnglish, u"         1,234", {1234.0L, 0}},
+                    ReadCase{"typed_trailing_point", &kEnglish, u"        1,234.", {1234.0L, 0}},
+                    ReadCase{"typed_excess_decimals", &kEnglish, u"         0.005", {0.005, 0}},
+                    ReadCase{"german_trailing_comma", &kGerman, u"        1.234,", {1234.0L, 0}},
+                    ReadCase{"letter", &kEnglish, u"        12a.00", {0.0L, ErrInvalid}},
+                    ReadCase{"beyond_double", &kEnglish, u"1E400", {0.0L, ErrRange}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
-// clang-format on
 
 struct CountCase {
     const char* name;

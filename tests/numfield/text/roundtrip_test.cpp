@@ -164,17 +164,17 @@ TEST_P(FloatRoundTrip, ReadsBackTheValueRoundedToTheMaskDecimals) {
     EXPECT_LT(overflows, kValuesPerField / 2);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Fields, FloatRoundTrip, testing::Values(
-    FloatField{"amount_double", u"###,###,###.##", TNumericDataType::nftDouble, 9, 2},
-    FloatField{"rate_double", u"###.####", TNumericDataType::nftDouble, 3, 4},
-    FloatField{"default_double", u"##########", TNumericDataType::nftDouble, 10, 0},
-    FloatField{"amount_real", u"###,###,###.##", TNumericDataType::nftReal, 9, 2},
-    FloatField{"amount_single", u"###,###,###.##", TNumericDataType::nftSingle, 9, 2},
-    FloatField{"amount_extended", u"###,###,###.##", TNumericDataType::nftExtended, 9, 2},
-    FloatField{"default_comp", u"iiiiiiiiii", TNumericDataType::nftComp, 10, 0}),
+INSTANTIATE_TEST_SUITE_P(
+    Fields, FloatRoundTrip,
+    testing::Values(
+        FloatField{"amount_double", u"###,###,###.##", TNumericDataType::nftDouble, 9, 2},
+        FloatField{"rate_double", u"###.####", TNumericDataType::nftDouble, 3, 4},
+        FloatField{"default_double", u"##########", TNumericDataType::nftDouble, 10, 0},
+        FloatField{"amount_real", u"###,###,###.##", TNumericDataType::nftReal, 9, 2},
+        FloatField{"amount_single", u"###,###,###.##", TNumericDataType::nftSingle, 9, 2},
+        FloatField{"amount_extended", u"###,###,###.##", TNumericDataType::nftExtended, 9, 2},
+        FloatField{"default_comp", u"iiiiiiiiii", TNumericDataType::nftComp, 10, 0}),
     [](const testing::TestParamInfo<FloatField>& info) { return info.param.name; });
-// clang-format on
 
 struct IntegerField {
     const char* name;
@@ -199,15 +199,14 @@ TEST_P(IntegerRoundTrip, ReadsBackEveryValueOfTheType) {
     }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Types, IntegerRoundTrip, testing::Values(
-    IntegerField{"longint", TNumericDataType::nftLongInt, INT32_MIN, INT32_MAX},
-    IntegerField{"word", TNumericDataType::nftWord, 0, 65535},
-    IntegerField{"integer", TNumericDataType::nftInteger, -32768, 32767},
-    IntegerField{"byte", TNumericDataType::nftByte, 0, 255},
-    IntegerField{"shortint", TNumericDataType::nftShortInt, -128, 127}),
+INSTANTIATE_TEST_SUITE_P(
+    Types, IntegerRoundTrip,
+    testing::Values(IntegerField{"longint", TNumericDataType::nftLongInt, INT32_MIN, INT32_MAX},
+                    IntegerField{"word", TNumericDataType::nftWord, 0, 65535},
+                    IntegerField{"integer", TNumericDataType::nftInteger, -32768, 32767},
+                    IntegerField{"byte", TNumericDataType::nftByte, 0, 255},
+                    IntegerField{"shortint", TNumericDataType::nftShortInt, -128, 127}),
     [](const testing::TestParamInfo<IntegerField>& info) { return info.param.name; });
-// clang-format on
 
 class CentSweep : public testing::TestWithParam<const TIntlSupport*> {};
 
@@ -227,12 +226,10 @@ TEST_P(CentSweep, EveryCentUpToTenThousandReadsBackExactly) {
     }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Conventions, CentSweep, testing::Values(
-    &kEnglish,
-    &kFrench),
-    [](const testing::TestParamInfo<const TIntlSupport*>& info) { return info.param == &kEnglish ? "point_decimals" : "comma_decimals"; });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Conventions, CentSweep, testing::Values(&kEnglish, &kFrench),
+                         [](const testing::TestParamInfo<const TIntlSupport*>& info) {
+                             return info.param == &kEnglish ? "point_decimals" : "comma_decimals";
+                         });
 
 } // namespace
 } // namespace paysmith
