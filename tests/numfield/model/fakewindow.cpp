@@ -12,15 +12,22 @@ std::string utf8(std::u16string_view text) {
     return utf8FromUtf16(text);
 }
 
+namespace {
+
+// "name=value" as the program reads the field, validating it.
+std::string reading(FakeField& field) {
+    std::ostringstream text;
+    text << field.name << '=' << field.model.FloatValue();
+    return text.str();
+}
+
+} // namespace
+
 FakeField::FakeField(FakeWindow& window, std::string fieldName)
     : model(window.intl, *this), name(std::move(fieldName)), m_window(window) {
     model.setController(&window.controller);
     model.OnChange = [this] { m_window.log.push_back("change " + name); };
-    model.OnExit = [this] {
-        std::ostringstream read;
-        read << "exit " << name << '=' << model.FloatValue();
-        m_window.log.push_back(read.str());
-    };
+    model.OnExit = [this] { m_window.log.push_back("exit " + reading(*this)); };
 }
 
 void FakeField::beep() {
@@ -147,7 +154,7 @@ void FakeWindow::perform(std::string_view step) {
     else if (verb == "away")
         deactivate();
     else if (verb == "back") {
-        // Into another field than the one that had the focus: a click there.
+        // The window may come back with the focus in another field.
         if (!name.empty())
             m_lastFocused = &field(name);
         reactivate();
@@ -162,11 +169,9 @@ void FakeWindow::perform(std::string_view step) {
                 model.setIntegerValue(static_cast<std::int32_t>(value));
             else
                 model.setFloatValue(value);
-        } else if (verb == "read") {
-            std::ostringstream read;
-            read << "read " << name << '=' << model.FloatValue();
-            log.push_back(read.str());
-        } else if (verb == "range") {
+        } else if (verb == "read")
+            log.push_back("read " + reading(field(name)));
+        else if (verb == "range") {
             long double low = 0;
             long double high = 0;
             words >> low >> high;
