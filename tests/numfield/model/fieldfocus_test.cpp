@@ -215,9 +215,9 @@ TEST_P(ValueInterface, RefusesTheWrongType) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(WrongType, ValueInterface, testing::Values(
-    WrongUse{"float_into_count", true, [](TNumericFieldModel& m) {m.setFloatValue(1);}},
-    WrongUse{"integer_into_amount", false, [](TNumericFieldModel& m) {m.setIntegerValue(1);}},
-    WrongUse{"integer_read_of_amount", false, [](TNumericFieldModel& m) {static_cast<void>(m.IntegerValue());}}),
+    WrongUse{"float_into_count", true, [](TNumericFieldModel& m) { m.setFloatValue(1); }},
+    WrongUse{"integer_into_amount", false, [](TNumericFieldModel& m) { m.setIntegerValue(1); }},
+    WrongUse{"integer_read_of_amount", false, [](TNumericFieldModel& m) { static_cast<void>(m.IntegerValue()); }}),
     [](const testing::TestParamInfo<WrongUse>& info) { return info.param.name; });
 // clang-format on
 
