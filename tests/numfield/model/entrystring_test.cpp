@@ -49,7 +49,6 @@ INSTANTIATE_TEST_SUITE_P(Keystrokes, Typing, testing::Values(
     TypingCase{"rate_minus_before_three_digits_refused", kRate, u"123-", u"123", Sign::Positive, 1},
     TypingCase{"count_six_digits", kCount, u"1234567", u"123456", Sign::Positive, 1},
     TypingCase{"count_sign_takes_a_place", kCount, u"-123456", u"12345", Sign::Negative, 1},
-    TypingCase{"count_minus_on_empty", kCount, u"-", u"", Sign::Negative, 0},
     TypingCase{"one_digit_field_replaces", kOneDigit, u"579", u"9", Sign::Positive, 0},
     TypingCase{"one_digit_field_no_point", kOneDigit, u"5.", u"5", Sign::Positive, 1}),
     [](const testing::TestParamInfo<TypingCase>& info) { return info.param.name; });
