@@ -34,7 +34,11 @@ std::string readSettingsFile(const QString& path) {
     return file.readAll().toStdString();
 }
 
-void writeSettingsFile(const QString& path, std::string_view content) {
+bool commitSaveFile(QSaveFile& file) {
+    return file.commit();
+}
+
+void writeSettingsFile(const QString& path, std::string_view content, CommitStep commit) {
     // No installer makes these folders on Linux, so the program does.
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         failToWrite(path);
@@ -51,7 +55,7 @@ void writeSettingsFile(const QString& path, std::string_view content) {
         file.cancelWriting();
         failToWrite(path);
     }
-    if (!file.commit())
+    if (!commit(file))
         failToWrite(path);
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+class QSaveFile;
+
 namespace paysmith {
 
 // <config folder>/Harrowfield Financial Software/Paysmith/paysmith.ini, the
@@ -16,9 +18,15 @@ QString settingsFilePath();
 // The file's bytes; a missing or unreadable file reads as empty.
 std::string readSettingsFile(const QString& path);
 
+// The last step of a save, which renames the written file over the old one.
+// It can fail after every write succeeded; tests pass one that does.
+using CommitStep = bool (*)(QSaveFile& file);
+bool commitSaveFile(QSaveFile& file);
+
 // Replaces the file whole or not at all, creating missing folders on the way.
 // Throws SettingsWriteError naming `path`; the previous file is then untouched.
-void writeSettingsFile(const QString& path, std::string_view content);
+void writeSettingsFile(const QString& path, std::string_view content,
+                       CommitStep commit = commitSaveFile);
 
 SavedValues loadSavedValues(char16_t decimalSeparator);
 

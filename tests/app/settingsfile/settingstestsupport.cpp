@@ -73,11 +73,9 @@ QString saveHelperPath() {
     return QStringLiteral(PAYSMITH_SAVE_HELPER);
 }
 
-HelperRun runSaveHelper(const QStringList& arguments, const QStringList& launcher) {
-    QStringList command = launcher;
-    command << saveHelperPath() << arguments;
+HelperRun runSaveHelper(const QStringList& arguments, const QStringList& command) {
     QProcess process;
-    process.start(command.takeFirst(), command);
+    process.start(command.first(), command.mid(1) + arguments);
     if (!process.waitForFinished(30'000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};

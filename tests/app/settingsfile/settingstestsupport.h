@@ -40,15 +40,16 @@ class ScratchConfig {
 // A section "Notes" of `count` lines of about 50 bytes that no save may lose.
 QByteArray foreignNotes(int count);
 
+QString saveHelperPath();
+
 struct HelperRun {
     int exitCode = -1;
     QString errorOutput;
 };
 
-// Runs the save helper with `arguments`, behind `launcher` (programs such as
-// setpriv or prlimit that exec the rest of their command line).
-HelperRun runSaveHelper(const QStringList& arguments, const QStringList& launcher = {});
-
-QString saveHelperPath();
+// Runs `command` (the helper, or programs such as setpriv or prlimit that
+// exec the rest of their command line up to the helper) with `arguments`.
+HelperRun runSaveHelper(const QStringList& arguments,
+                        const QStringList& command = {saveHelperPath()});
 
 } // namespace paysmith

@@ -34,36 +34,21 @@ TEST_P(Evaluation, GivesTheWorkedResults) {
     EXPECT_NEAR(r.totalInsurance, c.expected.totalInsurance, 0.00005);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Evaluation,
-    testing::Values(
-        EvaluationCase{
-            "monthly", 6, 360, 6.75, {1222.8971, 440242.9721, 200242.9721, 72000, 18000}},
-        EvaluationCase{
-            "biweekly", 4, 780, 6.75, {564.2049, 440079.7899, 200079.7899, 72000, 18000}},
-        EvaluationCase{"zero_rate", 6, 360, 0.0, {250, 90000, -150000, 72000, 18000}},
-        EvaluationCase{"zero_payments", 6, 0, 6.75, {250, 0, -150000, 0, 0}},
-        EvaluationCase{"negative_payments",
-                       6,
-                       -360,
-                       6.75,
-                       {120.8529, -43507.0279, -103507.0279, -72000, -18000}},
-        EvaluationCase{"constant", 0, 360, 6.75, {10250, 3690000.0002, 3495000.0002, 36000, 9000}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, Evaluation, testing::Values(
+    EvaluationCase{"monthly", 6, 360, 6.75, {1222.8971, 440242.9721, 200242.9721, 72000, 18000}},
+    EvaluationCase{"biweekly", 4, 780, 6.75, {564.2049, 440079.7899, 200079.7899, 72000, 18000}},
+    // Taxes and insurance spread over a year and a month, not whole years.
+    EvaluationCase{"thirteen_months", 6, 13, 6.75, {12247.8849, 159222.5032, 5972.5032, 2600, 650}},
+    EvaluationCase{"zero_rate", 6, 360, 0.0, {250, 90000, -150000, 72000, 18000}},
+    EvaluationCase{"zero_payments", 6, 0, 6.75, {250, 0, -150000, 0, 0}},
+    EvaluationCase{"negative_payments", 6, -360, 6.75, {120.8529, -43507.0279, -103507.0279, -72000, -18000}},
+    EvaluationCase{"constant", 0, 360, 6.75, {10250, 3690000.0002, 3495000.0002, 36000, 9000}}),
     [](const testing::TestParamInfo<EvaluationCase>& info) { return info.param.name; });
+// clang-format on
 
-TEST(Evaluation, StoresTheInputsInTheLoanState) {
-    LoanState state;
-    state.FrequencyIndex = 6;
-    state.PeriodsPerYear = 12;
-    evaluateLoan(state, {150000, 6.75, 360, 1234.5, 0, 0});
-    EXPECT_EQ(state.Amount, 150000);
-    EXPECT_EQ(state.Interest, 6.75);
-    EXPECT_EQ(state.Term, 360);
-    EXPECT_EQ(state.Payment, 1234.5);
-    EXPECT_EQ(state.FrequencyIndex, 6);
-    EXPECT_EQ(state.PeriodsPerYear, 12);
-}
-
+// The inputs are stored before the payment formula runs, so even its
+// failure leaves them in the state; the frequency is the caller's.
 TEST(Evaluation, StateHoldsTheNewInputsWhenThePaymentFormulaFails) {
     LoanState state;
     state.FrequencyIndex = 7;
@@ -73,6 +58,8 @@ TEST(Evaluation, StateHoldsTheNewInputsWhenThePaymentFormulaFails) {
     EXPECT_EQ(state.Interest, -500);
     EXPECT_EQ(state.Term, 120);
     EXPECT_EQ(state.Payment, 5.5);
+    EXPECT_EQ(state.FrequencyIndex, 7);
+    EXPECT_EQ(state.PeriodsPerYear, 4);
 }
 
 TEST(Evaluation, TotalsBeyondADoubleOverflow) {

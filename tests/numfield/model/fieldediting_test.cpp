@@ -2,190 +2,96 @@
 
 #include <gtest/gtest.h>
 
-#include <variant>
+#include <tuple>
 
 namespace paysmith {
 namespace {
 
 using namespace testing_support;
-using enum EntryCommand;
 
-enum class MaskKind { Amount, Rate, Count };
-enum class Entry { ByTab, ByMouse };
-
-struct Typed {
-    std::u16string text{};
-};
-struct Pasted {
-    std::u16string text{};
-};
-struct Pressed {
-    Key key;
-    Modifiers modifiers = Modifiers::None;
-    std::u16string text{};
-};
-using Step = std::variant<Typed, Pasted, Pressed>;
-
+// A field of the kind its name begins with, holding `value`, entered by Tab
+// or a click, then the scenario steps of FakeWindow::perform; its text is
+// checked while it has the focus and once Tab has taken the focus on.
 struct EditCase {
     const char* name;
-    MaskKind mask;
-    double value;
-    Entry entry;
-    std::vector<Step> steps;
-    std::u16string shown;      // while the field has the focus
-    std::u16string afterLeave; // once Tab has taken the focus on
+    const char* field;
+    const char* value;
+    const char* entry;
+    std::vector<const char*> steps;
+    const char* shown;
+    const char* afterLeave;
     int beeps;
 };
 
-FakeField& addField(FakeWindow& window, MaskKind kind) {
-    switch (kind) {
-    case MaskKind::Amount:
-        return window.addAmount("edit");
-    case MaskKind::Rate:
-        return window.addRate("edit");
-    case MaskKind::Count:
-        return window.addCount("edit");
-    }
-    return window.addAmount("edit");
-}
-
-class Editing : public testing::TestWithParam<EditCase> {};
+class Editing : public testing::TestWithParam<std::tuple<EditCase, Marks>> {};
 
 TEST_P(Editing, ShowsWhatWasTypedAndLaysItOutOnLeaving) {
-    const EditCase& c = GetParam();
-    const TIntlSupport intl;
-    FakeWindow window(intl);
-    FakeField& field = addField(window, c.mask);
-    FakeField& next = window.addAmount("next");
-    if (c.mask == MaskKind::Count)
-        field.model.setIntegerValue(static_cast<std::int32_t>(c.value));
-    else
-        field.model.setFloatValue(c.value);
-    if (c.entry == Entry::ByTab)
-        window.tabInto(field);
-    else
-        window.clickInto(field);
-    for (const Step& step : c.steps) {
-        if (const auto* typed = std::get_if<Typed>(&step))
-            window.type(typed->text);
-        else if (const auto* pasted = std::get_if<Pasted>(&step)) {
-            window.clipboard = pasted->text;
-            window.press(Key::V, Modifiers::Ctrl);
-        } else {
-            const auto& pressed = std::get<Pressed>(step);
-            field.model.keyPress({pressed.key, pressed.modifiers}, pressed.text);
-        }
-    }
+    const auto& [c, marks] = GetParam();
+    FakeWindow window(*marks.intl);
+    FakeField& field = window.addNamed(c.field);
+    FakeField& next = window.addNamed("amount_next");
+    window.perform(std::string("set ") + c.field + " " + c.value);
+    window.perform(std::string(c.entry) + " " + c.field);
+    for (const char* step : c.steps)
+        window.perform(step);
     const std::size_t length = field.model.displayText().size();
-    EXPECT_EQ(utf8(field.model.displayString()), utf8(c.shown));
+    EXPECT_EQ(utf8(field.model.displayString()), utf8(window.withMarks(c.shown)));
     EXPECT_EQ(window.beeps, c.beeps);
     window.tabInto(next);
-    EXPECT_EQ(utf8(field.model.displayString()), utf8(c.afterLeave));
+    EXPECT_EQ(utf8(field.model.displayString()), utf8(window.withMarks(c.afterLeave)));
     EXPECT_EQ(field.model.displayText().size(), length);
 }
-
-const Step kBack = Pressed{Key::Backspace};
-const Step kDelete = Pressed{Key::Delete};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Keystrokes, Editing,
-    testing::Values(
-        EditCase{"tab_in_and_type_replaces", MaskKind::Amount, 150000, Entry::ByTab, {Typed{u"25"}}, u"25", u"25.00", 0},
-        EditCase{"mouse_in_appends_to_zero", MaskKind::Amount, 0, Entry::ByMouse, {Typed{u"5"}}, u"0.005", u"0.01", 0},
-        EditCase{"typing_shows_point_then_decimals", MaskKind::Amount, 0, Entry::ByTab, {Typed{u"1234.5"}}, u"1,234.5", u"1,234.50", 0},
-        EditCase{"backspace_once", MaskKind::Amount, 1234.56, Entry::ByMouse, {kBack}, u"1,234.5", u"1,234.50", 0},
-        EditCase{"backspace_twice", MaskKind::Amount, 1234.56, Entry::ByMouse, {kBack, kBack}, u"1,234.", u"1,234.00", 0},
-        EditCase{"delete_three_times", MaskKind::Amount, 1234.56, Entry::ByMouse, {kDelete, kDelete, kDelete}, u"1,234", u"1,234.00", 0},
-        EditCase{"backspace_on_selection_clears", MaskKind::Amount, 1234.56, Entry::ByTab, {kBack}, u"0", u"0.00", 0},
-        EditCase{"delete_everything_rate", MaskKind::Rate, 5, Entry::ByMouse, {kBack, kBack, kBack, kBack, kBack, kBack, kBack}, u"0", u"0.0000", 0},
-        EditCase{"delete_everything_count", MaskKind::Count, 7, Entry::ByMouse, {kBack, kBack}, u"0", u"0", 0},
-        EditCase{
-            "count_minus_on_zero", MaskKind::Count, 0, Entry::ByTab, {Typed{u"-"}}, u"-0", u"0", 0},
-        EditCase{
-            "count_minus_twice", MaskKind::Count, 0, Entry::ByTab, {Typed{u"--"}}, u"0", u"0", 0},
-        EditCase{"refused_letter_still_clears_selection", MaskKind::Amount, 150000, Entry::ByTab, {Typed{u"a"}}, u"0", u"0.00", 1},
-        EditCase{"count_refuses_point", MaskKind::Count, 12, Entry::ByMouse, {Typed{u"."}}, u"12", u"12", 1},
-        EditCase{"second_point_beeps", MaskKind::Amount, 0, Entry::ByTab, {Typed{u"1.2.3"}}, u"1.23", u"1.23", 1},
-        EditCase{"tenth_integer_digit_beeps", MaskKind::Amount, 0, Entry::ByTab, {Typed{u"1234567890"}}, u"123,456,789", u"123,456,789.00", 1},
-        EditCase{"ninth_digit_after_minus_beeps", MaskKind::Amount, 0, Entry::ByTab, {Typed{u"-123456789"}}, u"-12,345,678", u"-12,345,678.00", 1},
-        EditCase{"rate_shows_every_typed_decimal", MaskKind::Rate, 6.75, Entry::ByTab, {Typed{u"6.12345"}}, u"6.12345", u"6.1235", 0},
-        EditCase{"arrows_and_home_end_move_nothing", MaskKind::Amount, 12.5, Entry::ByMouse, {Pressed{Key::Left}, Pressed{Key::Right}, Pressed{Key::Home}, Pressed{Key::End}, Pressed{Key::Up}, Pressed{Key::Down}, Typed{u"3"}}, u"12.503", u"12.50", 0},
-        EditCase{"arrow_drops_the_selection", MaskKind::Amount, 12.5, Entry::ByTab, {Pressed{Key::Left}, Typed{u"3"}}, u"12.503", u"12.50", 0},
-        EditCase{"shift_arrow_selects_all", MaskKind::Amount, 12.5, Entry::ByMouse, {Pressed{Key::Left, Modifiers::Shift}, Typed{u"7"}}, u"7", u"7.00", 0},
-        EditCase{"alt_with_a_character_is_the_windows", MaskKind::Amount, 12, Entry::ByMouse, {Pressed{Key::Digit5, Modifiers::Alt, u"5"}}, u"12.00", u"12.00", 0},
-        EditCase{"ctrl_with_a_printable_types_nothing", MaskKind::Amount, 12, Entry::ByMouse, {Pressed{Key::Other, Modifiers::Ctrl, u"-"}}, u"12.00", u"12.00", 0},
-        EditCase{"ctrl_letter_control_code_beeps_keeps_selection", MaskKind::Amount, 12, Entry::ByTab, {Pressed{Key::A, Modifiers::Ctrl, u"\x01"}}, u"12.00", u"12.00", 1},
-        EditCase{"ctrl_digit_is_a_marker_and_drops_selection", MaskKind::Amount, 12, Entry::ByTab, {Pressed{Key::Digit1, Modifiers::Ctrl, u"1"}, Typed{u"4"}}, u"12.004", u"12.00", 0},
-        EditCase{"restore_puts_back_the_saved_text", MaskKind::Amount, 150000, Entry::ByTab, {Typed{u"25"}, Pressed{Key::Backspace, Modifiers::Alt}}, u"150,000.00", u"150,000.00", 0},
-        EditCase{"ctrl_z_restores_too", MaskKind::Amount, 150000, Entry::ByMouse, {Typed{u"9"}, Pressed{Key::Z, Modifiers::Ctrl}, Typed{u"1"}}, u"1", u"1.00", 0},
-        EditCase{"paste_skips_grouping", MaskKind::Amount, 150000, Entry::ByTab, {Pasted{u"1,234.56"}}, u"1,234.56", u"1,234.56", 0},
-        EditCase{"paste_appends_without_selection", MaskKind::Amount, 12, Entry::ByMouse, {Pasted{u"34"}}, u"12.0034", u"12.00", 0},
+    testing::Combine(testing::Values(
+        EditCase{"tab_in_and_type_replaces", "amount", "150000", "tab", {"type 25"}, "25", "25.00", 0},
+        EditCase{"mouse_in_appends_to_zero", "amount", "0", "click", {"type 5"}, "0.005", "0.01", 0},
+        EditCase{"typing_shows_point_then_decimals", "amount", "0", "tab", {"type 1234.5"}, "1,234.5", "1,234.50", 0},
+        EditCase{"backspace_once", "amount", "1234.56", "click", {"key Backspace"}, "1,234.5", "1,234.50", 0},
+        EditCase{"backspace_twice", "amount", "1234.56", "click", {"key Backspace", "key Backspace"}, "1,234.", "1,234.00", 0},
+        EditCase{"delete_three_times", "amount", "1234.56", "click", {"key Delete", "key Delete", "key Delete"}, "1,234", "1,234.00", 0},
+        EditCase{"backspace_on_selection_clears", "amount", "1234.56", "tab", {"key Backspace"}, "0", "0.00", 0},
+        EditCase{"delete_everything_rate", "rate", "5", "click", {"key Backspace", "key Backspace", "key Backspace", "key Backspace", "key Backspace", "key Backspace", "key Backspace"}, "0", "0.0000", 0},
+        EditCase{"delete_everything_count", "count", "7", "click", {"key Backspace", "key Backspace"}, "0", "0", 0},
+        EditCase{"count_minus_on_zero", "count", "0", "tab", {"type -"}, "-0", "0", 0},
+        EditCase{"count_minus_twice", "count", "0", "tab", {"type --"}, "0", "0", 0},
+        EditCase{"refused_letter_still_clears_selection", "amount", "150000", "tab", {"type a"}, "0", "0.00", 1},
+        EditCase{"group_mark_refused", "amount", "0", "tab", {"type 1,2"}, "12", "12.00", 1},
+        EditCase{"count_refuses_point", "count", "12", "click", {"type ."}, "12", "12", 1},
+        EditCase{"second_point_beeps", "amount", "0", "tab", {"type 1.2.3"}, "1.23", "1.23", 1},
+        EditCase{"tenth_integer_digit_beeps", "amount", "0", "tab", {"type 1234567890"}, "123,456,789", "123,456,789.00", 1},
+        EditCase{"ninth_digit_after_minus_beeps", "amount", "0", "tab", {"type -123456789"}, "-12,345,678", "-12,345,678.00", 1},
+        EditCase{"rate_shows_every_typed_decimal", "rate", "6.75", "tab", {"type 6.12345"}, "6.12345", "6.1235", 0},
+        EditCase{"arrows_and_home_end_move_nothing", "amount", "12.5", "click", {"key Left", "key Right", "key Home", "key End", "key Up", "key Down", "type 3"}, "12.503", "12.50", 0},
+        EditCase{"arrow_drops_the_selection", "amount", "12.5", "tab", {"key Left", "type 3"}, "12.503", "12.50", 0},
+        EditCase{"shift_arrow_selects_all", "amount", "12.5", "click", {"key Shift+Left", "type 7"}, "7", "7.00", 0},
+        EditCase{"ctrl_shift_arrow_selects_all", "amount", "12.5", "click", {"key Ctrl+Shift+Right", "type 7"}, "7", "7.00", 0},
+        EditCase{"shift_up_drops_the_selection", "amount", "12", "tab", {"key Shift+Up", "type 3"}, "12.003", "12.00", 0},
+        EditCase{"alt_with_a_character_is_the_windows", "amount", "12", "click", {"key Alt+5 5"}, "12.00", "12.00", 0},
+        EditCase{"ctrl_with_a_printable_types_nothing", "amount", "12", "click", {"key Ctrl+Other -"}, "12.00", "12.00", 0},
+        EditCase{"ctrl_letter_control_code_beeps_keeps_selection", "amount", "12", "tab", {"key Ctrl+A \x01"}, "12.00", "12.00", 1},
+        EditCase{"ctrl_digit_is_a_marker_and_drops_selection", "amount", "12", "tab", {"key Ctrl+1 1", "type 4"}, "12.004", "12.00", 0},
+        EditCase{"paste_parentheses_without_p_in_the_mask", "amount", "0", "tab", {"paste (12)"}, "12", "12.00", 0},
+        EditCase{"paste_appends_without_selection", "amount", "12", "click", {"paste 34"}, "12.0034", "12.00", 0},
         // A point the field cannot take would splice the digits around it.
-        EditCase{"paste_with_point_into_count_refused", MaskKind::Count, 360, Entry::ByTab, {Pasted{u"12.5"}}, u"360", u"360", 1},
-        EditCase{"paste_with_second_point_refused", MaskKind::Amount, 3.4, Entry::ByMouse, {Pasted{u"12.5"}}, u"3.40", u"3.40", 1},
-        EditCase{"paste_with_too_many_digits_refused", MaskKind::Amount, 150000, Entry::ByTab, {Pasted{u"1234567890"}}, u"150,000.00", u"150,000.00", 1},
-        EditCase{"paste_negative_without_room_refused", MaskKind::Count, 5, Entry::ByTab, {Pasted{u"-123456"}}, u"5", u"5", 1},
-        EditCase{"paste_minus_into_negative_keeps_sign", MaskKind::Amount, -5, Entry::ByMouse, {Pasted{u"-3"}}, u"-5.003", u"-5.00", 0},
-        EditCase{"paste_drops_decimals_beyond_width", MaskKind::Rate, 0, Entry::ByTab, {Pasted{u"3.14159265"}}, u"3.141592", u"3.1416", 0},
-        EditCase{"paste_into_count_whole_number", MaskKind::Count, 360, Entry::ByTab, {Pasted{u"1 2 0"}}, u"120", u"120", 0},
+        EditCase{"paste_with_point_into_count_refused", "count", "360", "tab", {"paste 12.5"}, "360", "360", 1},
+        EditCase{"paste_with_second_point_refused", "amount", "3.4", "click", {"paste 12.5"}, "3.40", "3.40", 1},
+        EditCase{"paste_with_too_many_digits_refused", "amount", "150000", "tab", {"paste 1234567890"}, "150,000.00", "150,000.00", 1},
+        EditCase{"paste_negative_without_room_refused", "count", "5", "tab", {"paste -123456"}, "5", "5", 1},
+        EditCase{"paste_minus_into_negative_keeps_sign", "amount", "-5", "click", {"paste -3"}, "-5.003", "-5.00", 0},
+        EditCase{"paste_drops_decimals_beyond_width", "rate", "0", "tab", {"paste 3.14159265"}, "3.141592", "3.1416", 0},
+        EditCase{"paste_into_count_whole_number", "count", "360", "tab", {"paste 1 2 0"}, "120", "120", 0},
         // "-0.123456" needs nine places in an eight-place display; the 0 goes,
         // never the sign.
-        EditCase{"rate_minus_before_six_decimals", MaskKind::Rate, 0, Entry::ByTab, {Typed{u"-.123456"}}, u"-.123456", u"-0.1235", 0},
-        EditCase{"rate_minus_after_six_decimals", MaskKind::Rate, 0, Entry::ByTab, {Typed{u".123456-"}}, u"-.123456", u"-0.1235", 0},
-        EditCase{"rate_positive_seven_decimals", MaskKind::Rate, 0, Entry::ByTab, {Typed{u".1234567"}}, u".1234567", u"0.1235", 0},
-        EditCase{"rate_minus_five_decimals_keeps_zero", MaskKind::Rate, 0, Entry::ByTab, {Typed{u"-.12345"}}, u"-0.12345", u"-0.1235", 0}),
-    [](const testing::TestParamInfo<EditCase>& info) { return info.param.name; });
+        EditCase{"rate_minus_before_six_decimals", "rate", "0", "tab", {"type -.123456"}, "-.123456", "-0.1235", 0},
+        EditCase{"rate_minus_after_six_decimals", "rate", "0", "tab", {"type .123456-"}, "-.123456", "-0.1235", 0},
+        EditCase{"rate_positive_seven_decimals", "rate", "0", "tab", {"type .1234567"}, ".1234567", "0.1235", 0},
+        EditCase{"rate_minus_five_decimals_keeps_zero", "rate", "0", "tab", {"type -.12345"}, "-0.12345", "-0.1235", 0}),
+    testing::ValuesIn(kMarks)),
+    [](const auto& info) { return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name; });
 // clang-format on
-
-TEST(Editing, DecimalCommaLocaleTypesAndReadsWithItsMarks) {
-    IntlSettings settings;
-    settings.decimalMark = u",";
-    settings.groupMark = u".";
-    const TIntlSupport intl(settings);
-    FakeWindow window(intl);
-    FakeField& amount = window.addAmount("amount");
-    FakeField& next = window.addAmount("next");
-    window.tabInto(amount);
-    window.type(u"1234.,5");
-    EXPECT_EQ(utf8(amount.model.displayString()), "1.234,5");
-    EXPECT_EQ(window.beeps, 1);
-    window.tabInto(next);
-    EXPECT_EQ(utf8(amount.model.displayString()), "1.234,50");
-    EXPECT_DOUBLE_EQ(amount.model.FloatValue(), 1234.5);
-}
-
-TEST(Editing, CutCopiesTheShownTextAndClears) {
-    const TIntlSupport intl;
-    FakeWindow window(intl);
-    FakeField& amount = window.addAmount("amount");
-    amount.model.setFloatValue(-1234.5);
-    window.tabInto(amount);
-    window.press(Key::X, Modifiers::Ctrl);
-    EXPECT_EQ(utf8(window.clipboard), "-1,234.50");
-    EXPECT_EQ(utf8(amount.model.displayString()), "0");
-    window.press(Key::X, Modifiers::Ctrl);
-    EXPECT_EQ(utf8(window.clipboard), "-1,234.50");
-}
-
-TEST(Editing, InsertKeySwitchesTheModeAllFieldsShare) {
-    const TIntlSupport intl;
-    FakeWindow window(intl);
-    FakeField& amount = window.addAmount("amount");
-    FakeField& rate = window.addRate("rate");
-    FakeField& forced = window.addCount("forced");
-    forced.model.setOptions({TEntryFieldOption::efoForceOvertype});
-    window.tabInto(amount);
-    window.press(Key::Insert);
-    EXPECT_EQ(amount.model.insertMode(), InsertMode::Overtype);
-    window.tabInto(rate);
-    EXPECT_EQ(rate.model.insertMode(), InsertMode::Overtype);
-    window.press(Key::Insert);
-    window.tabInto(forced);
-    window.press(Key::Insert);
-    EXPECT_EQ(forced.model.insertMode(), InsertMode::Overtype);
-    EXPECT_EQ(window.controller.insertMode(), InsertMode::Insert);
-}
 
 } // namespace
 } // namespace paysmith

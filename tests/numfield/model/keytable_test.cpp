@@ -32,40 +32,34 @@ TEST_P(DefaultTranslation, GivesTheTablesCommand) {
     EXPECT_EQ(t.command, c.command);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, DefaultTranslation,
-    testing::Values(
-        KeyCase{"ctrl_home_is_first_page", {Key::Home, kCtrl}, Translated::Command, ccFirstPage},
-        KeyCase{"backspace", {Key::Backspace, kNone}, Translated::Command, ccBack},
-        KeyCase{"shift_backspace_is_back", {Key::Backspace, kShift}, Translated::Command, ccBack},
-        KeyCase{"alt_backspace_restores", {Key::Backspace, kAlt}, Translated::Command, ccRestore},
-        KeyCase{"ctrl_z_undoes", {Key::Z, kCtrl}, Translated::Command, ccUndo},
-        KeyCase{"ctrl_shift_z_redoes", {Key::Z, kCtrlShift}, Translated::Command, ccRedo},
-        KeyCase{"ctrl_tab", {Key::Tab, kCtrl}, Translated::Command, ccTab},
-        KeyCase{"shift_end_extends", {Key::End, kShift}, Translated::Command, ccExtendEnd},
-        KeyCase{"ctrl_shift_left", {Key::Left, kCtrlShift}, Translated::Command, ccExtWordLeft},
-        KeyCase{"shift_delete_cuts", {Key::Delete, kShift}, Translated::Command, ccCut},
-        KeyCase{"ctrl_x_cuts", {Key::X, kCtrl}, Translated::Command, ccCut},
-        KeyCase{"shift_insert_pastes", {Key::Insert, kShift}, Translated::Command, ccPaste},
-        KeyCase{"ctrl_v_pastes", {Key::V, kCtrl}, Translated::Command, ccPaste},
-        KeyCase{"ctrl_7_goes_to_marker", {Key::Digit7, kCtrl}, Translated::Command, ccGotoMarker7},
-        KeyCase{"ctrl_shift_3_sets_marker",
-                {Key::Digit3, kCtrlShift},
-                Translated::Command,
-                ccSetMarker3},
-        KeyCase{"plain_digit_types", {Key::Digit5, kNone}, Translated::CharacterKey, ccNone},
-        KeyCase{"shift_letter_types", {Key::Z, kShift}, Translated::CharacterKey, ccNone},
-        KeyCase{"ctrl_shift_backspace_has_no_row",
-                {Key::Backspace, kCtrlShift},
-                Translated::CharacterKey,
-                ccNone},
-        KeyCase{"alt_delete_has_no_row", {Key::Delete, kAlt}, Translated::CharacterKey, ccNone},
-        KeyCase{"enter_alone_types", {Key::Enter, kNone}, Translated::CharacterKey, ccNone},
-        KeyCase{"ctrl_q_is_no_sequence_here", {Key::Q, kCtrl}, Translated::CharacterKey, ccNone},
-        KeyCase{"shift_alone", {Key::ShiftKey, kShift}, Translated::Nothing, ccNone},
-        KeyCase{"ctrl_alone", {Key::ControlKey, kCtrl}, Translated::Nothing, ccNone},
-        KeyCase{"caps_lock", {Key::CapsLock, kNone}, Translated::Nothing, ccNone}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keys, DefaultTranslation, testing::Values(
+    KeyCase{"ctrl_home_is_first_page", {Key::Home, kCtrl}, Translated::Command, ccFirstPage},
+    KeyCase{"backspace", {Key::Backspace, kNone}, Translated::Command, ccBack},
+    KeyCase{"shift_backspace_is_back", {Key::Backspace, kShift}, Translated::Command, ccBack},
+    KeyCase{"alt_backspace_restores", {Key::Backspace, kAlt}, Translated::Command, ccRestore},
+    KeyCase{"ctrl_z_undoes", {Key::Z, kCtrl}, Translated::Command, ccUndo},
+    KeyCase{"ctrl_shift_z_redoes", {Key::Z, kCtrlShift}, Translated::Command, ccRedo},
+    KeyCase{"ctrl_tab", {Key::Tab, kCtrl}, Translated::Command, ccTab},
+    KeyCase{"shift_end_extends", {Key::End, kShift}, Translated::Command, ccExtendEnd},
+    KeyCase{"ctrl_shift_left", {Key::Left, kCtrlShift}, Translated::Command, ccExtWordLeft},
+    KeyCase{"shift_delete_cuts", {Key::Delete, kShift}, Translated::Command, ccCut},
+    KeyCase{"ctrl_x_cuts", {Key::X, kCtrl}, Translated::Command, ccCut},
+    KeyCase{"shift_insert_pastes", {Key::Insert, kShift}, Translated::Command, ccPaste},
+    KeyCase{"ctrl_v_pastes", {Key::V, kCtrl}, Translated::Command, ccPaste},
+    KeyCase{"ctrl_7_goes_to_marker", {Key::Digit7, kCtrl}, Translated::Command, ccGotoMarker7},
+    KeyCase{"ctrl_shift_3_sets_marker", {Key::Digit3, kCtrlShift}, Translated::Command, ccSetMarker3},
+    KeyCase{"plain_digit_types", {Key::Digit5, kNone}, Translated::CharacterKey, ccNone},
+    KeyCase{"shift_letter_types", {Key::Z, kShift}, Translated::CharacterKey, ccNone},
+    KeyCase{"ctrl_shift_backspace_has_no_row", {Key::Backspace, kCtrlShift}, Translated::CharacterKey, ccNone},
+    KeyCase{"alt_delete_has_no_row", {Key::Delete, kAlt}, Translated::CharacterKey, ccNone},
+    KeyCase{"enter_alone_types", {Key::Enter, kNone}, Translated::CharacterKey, ccNone},
+    KeyCase{"ctrl_q_is_no_sequence_here", {Key::Q, kCtrl}, Translated::CharacterKey, ccNone},
+    KeyCase{"shift_alone", {Key::ShiftKey, kShift}, Translated::Nothing, ccNone},
+    KeyCase{"ctrl_alone", {Key::ControlKey, kCtrl}, Translated::Nothing, ccNone},
+    KeyCase{"caps_lock", {Key::CapsLock, kNone}, Translated::Nothing, ccNone}),
     [](const testing::TestParamInfo<KeyCase>& info) { return info.param.name; });
+// clang-format on
 
 struct TableCase {
     const char* name;
@@ -84,13 +78,13 @@ TEST_P(KeyTables, HaveTheirStateAndSize) {
     EXPECT_EQ(table->rows.size(), c.rows);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, KeyTables,
-                         testing::Values(TableCase{"Default", 64, TableState::Active},
-                                         TableCase{"Classic", 35, TableState::Inactive},
-                                         TableCase{"Grid", 8, TableState::Inactive}),
-                         [](const testing::TestParamInfo<TableCase>& info) {
-                             return info.param.name;
-                         });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tables, KeyTables, testing::Values(
+    TableCase{"Default", 64, TableState::Active},
+    TableCase{"Classic", 35, TableState::Inactive},
+    TableCase{"Grid", 8, TableState::Inactive}),
+    [](const testing::TestParamInfo<TableCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(KeyTables, NoRowOfATableHidesAnother) {
     CommandProcessor processor;
@@ -133,38 +127,18 @@ TEST_P(ClassicSequences, TranslateStrokeByStroke) {
     EXPECT_EQ(t.command, c.lastCommand);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Strokes, ClassicSequences,
-    testing::Values(
-        SequenceCase{"ctrl_q_s_is_home",
-                     {{Key::Q, kCtrl}, {Key::S, kNone}},
-                     {Translated::Pending, Translated::Command},
-                     ccHome},
-        SequenceCase{"second_key_with_ctrl_too",
-                     {{Key::Q, kCtrl}, {Key::D, kCtrl}},
-                     {Translated::Pending, Translated::Command},
-                     ccEnd},
-        SequenceCase{"ctrl_k_digit_sets_marker",
-                     {{Key::K, kCtrl}, {Key::Digit4, kNone}},
-                     {Translated::Pending, Translated::Command},
-                     ccSetMarker4},
-        SequenceCase{"broken_sequence_types_the_second_key",
-                     {{Key::Q, kCtrl}, {Key::Z, kNone}},
-                     {Translated::Pending, Translated::CharacterKey},
-                     ccNone},
-        SequenceCase{"broken_sequence_second_key_keeps_its_command",
-                     {{Key::Q, kCtrl}, {Key::Left, kNone}},
-                     {Translated::Pending, Translated::Command},
-                     ccLeft},
-        SequenceCase{"a_finished_sequence_does_not_linger",
-                     {{Key::Q, kCtrl}, {Key::S, kNone}, {Key::S, kNone}},
-                     {Translated::Pending, Translated::Command, Translated::CharacterKey},
-                     ccNone},
-        SequenceCase{
-            "default_is_searched_first", {{Key::V, kCtrl}}, {Translated::Command}, ccPaste},
-        SequenceCase{
-            "classic_adds_keys_default_lacks", {{Key::S, kCtrl}}, {Translated::Command}, ccLeft}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Strokes, ClassicSequences, testing::Values(
+    SequenceCase{"ctrl_q_s_is_home", {{Key::Q, kCtrl}, {Key::S, kNone}}, {Translated::Pending, Translated::Command}, ccHome},
+    SequenceCase{"second_key_with_ctrl_too", {{Key::Q, kCtrl}, {Key::D, kCtrl}}, {Translated::Pending, Translated::Command}, ccEnd},
+    SequenceCase{"ctrl_k_digit_sets_marker", {{Key::K, kCtrl}, {Key::Digit4, kNone}}, {Translated::Pending, Translated::Command}, ccSetMarker4},
+    SequenceCase{"broken_sequence_types_the_second_key", {{Key::Q, kCtrl}, {Key::Z, kNone}}, {Translated::Pending, Translated::CharacterKey}, ccNone},
+    SequenceCase{"broken_sequence_second_key_keeps_its_command", {{Key::Q, kCtrl}, {Key::Left, kNone}}, {Translated::Pending, Translated::Command}, ccLeft},
+    SequenceCase{"a_finished_sequence_does_not_linger", {{Key::Q, kCtrl}, {Key::S, kNone}, {Key::S, kNone}}, {Translated::Pending, Translated::Command, Translated::CharacterKey}, ccNone},
+    SequenceCase{"default_is_searched_first", {{Key::V, kCtrl}}, {Translated::Command}, ccPaste},
+    SequenceCase{"classic_adds_keys_default_lacks", {{Key::S, kCtrl}}, {Translated::Command}, ccLeft}),
     [](const testing::TestParamInfo<SequenceCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(ClassicSequences, ResetForgetsTheFirstKey) {
     CommandProcessor processor;

@@ -32,24 +32,21 @@ TEST_P(DataTypeDefaults, GiveMaskRangeAndKind) {
     EXPECT_EQ(defaultRangeHigh(c.type), c.high);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Types, DataTypeDefaults,
-    testing::Values(
-        TypeCase{"longint", TNumericDataType::nftLongInt, true, u"iiiiiiiiiii", -2147483648.0L,
-                 2147483647.0L},
-        TypeCase{"word", TNumericDataType::nftWord, true, u"99999", 0.0L, 65535.0L},
-        TypeCase{"integer", TNumericDataType::nftInteger, true, u"iiiiii", -32768.0L, 32767.0L},
-        TypeCase{"byte", TNumericDataType::nftByte, true, u"999", 0.0L, 255.0L},
-        TypeCase{"shortint", TNumericDataType::nftShortInt, true, u"iiii", -128.0L, 127.0L},
-        TypeCase{"real", TNumericDataType::nftReal, false, u"##########", -1.7E38L, 1.7E38L},
-        TypeCase{"extended", TNumericDataType::nftExtended, false, u"##########", -1.1E4932L,
-                 1.1E4932L},
-        // 1.7E308 cut to 64 bits: one unit in the last place below rounding.
-        TypeCase{"double", TNumericDataType::nftDouble, false, u"##########",
-                 -std::nextafter(1.7E308L, 0.0L), std::nextafter(1.7E308L, 0.0L)},
-        TypeCase{"single", TNumericDataType::nftSingle, false, u"##########", -3.4E38L, 3.4E38L},
-        TypeCase{"comp", TNumericDataType::nftComp, false, u"iiiiiiiiii", -9.2E18L, 9.2E18L}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Types, DataTypeDefaults, testing::Values(
+    TypeCase{"longint", TNumericDataType::nftLongInt, true, u"iiiiiiiiiii", -2147483648.0L, 2147483647.0L},
+    TypeCase{"word", TNumericDataType::nftWord, true, u"99999", 0.0L, 65535.0L},
+    TypeCase{"integer", TNumericDataType::nftInteger, true, u"iiiiii", -32768.0L, 32767.0L},
+    TypeCase{"byte", TNumericDataType::nftByte, true, u"999", 0.0L, 255.0L},
+    TypeCase{"shortint", TNumericDataType::nftShortInt, true, u"iiii", -128.0L, 127.0L},
+    TypeCase{"real", TNumericDataType::nftReal, false, u"##########", -1.7E38L, 1.7E38L},
+    TypeCase{"extended", TNumericDataType::nftExtended, false, u"##########", -1.1E4932L, 1.1E4932L},
+    // 1.7E308 cut to 64 bits: one unit in the last place below rounding.
+    TypeCase{"double", TNumericDataType::nftDouble, false, u"##########", -std::nextafter(1.7E308L, 0.0L), std::nextafter(1.7E308L, 0.0L)},
+    TypeCase{"single", TNumericDataType::nftSingle, false, u"##########", -3.4E38L, 3.4E38L},
+    TypeCase{"comp", TNumericDataType::nftComp, false, u"iiiiiiiiii", -9.2E18L, 9.2E18L}),
     [](const testing::TestParamInfo<TypeCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(DataType, OrderIsThatOfTheStoredForms) {
     EXPECT_EQ(static_cast<int>(TNumericDataType::nftLongInt), 0);
@@ -81,21 +78,19 @@ TEST_P(NarrowToDataType, HoldsTheValueAsTheTypeDoes) {
 
 constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NarrowToDataType,
-    testing::Values(NarrowCase{"double_rounds_extended", TNumericDataType::nftDouble, 0.1L, 0.1},
-                    NarrowCase{"real_is_a_double", TNumericDataType::nftReal, 0.1L, 0.1},
-                    NarrowCase{"single_rounds", TNumericDataType::nftSingle, 0.1L, 0.1f},
-                    NarrowCase{"extended_unchanged", TNumericDataType::nftExtended, 0.1L, 0.1L},
-                    NarrowCase{"comp_rounds_to_integer", TNumericDataType::nftComp, 2.6L, 3.0L},
-                    NarrowCase{"comp_half_to_even", TNumericDataType::nftComp, 2.5L, 2.0L},
-                    NarrowCase{"single_beyond_range_is_infinite", TNumericDataType::nftSingle,
-                               1e39L, kInfinity},
-                    NarrowCase{"double_beyond_range_is_infinite", TNumericDataType::nftDouble,
-                               -1e309L, -kInfinity},
-                    NarrowCase{"double_just_above_max_rounds_down", TNumericDataType::nftDouble,
-                               0x1.fffffffffffff7p1023L, std::numeric_limits<double>::max()}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, NarrowToDataType, testing::Values(
+    NarrowCase{"double_rounds_extended", TNumericDataType::nftDouble, 0.1L, 0.1},
+    NarrowCase{"real_is_a_double", TNumericDataType::nftReal, 0.1L, 0.1},
+    NarrowCase{"single_rounds", TNumericDataType::nftSingle, 0.1L, 0.1f},
+    NarrowCase{"extended_unchanged", TNumericDataType::nftExtended, 0.1L, 0.1L},
+    NarrowCase{"comp_rounds_to_integer", TNumericDataType::nftComp, 2.6L, 3.0L},
+    NarrowCase{"comp_half_to_even", TNumericDataType::nftComp, 2.5L, 2.0L},
+    NarrowCase{"single_beyond_range_is_infinite", TNumericDataType::nftSingle, 1e39L, kInfinity},
+    NarrowCase{"double_beyond_range_is_infinite", TNumericDataType::nftDouble, -1e309L, -kInfinity},
+    NarrowCase{"double_just_above_max_rounds_down", TNumericDataType::nftDouble, 0x1.fffffffffffff7p1023L, std::numeric_limits<double>::max()}),
     [](const testing::TestParamInfo<NarrowCase>& info) { return info.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace paysmith

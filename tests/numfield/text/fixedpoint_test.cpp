@@ -48,6 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{"eighteen_significant_digits", 123456789012345678901.0L, 1,
                   u"123456789012345679000.0"},
         FixedCase{"more_decimals_than_expansion", 12345.5L, 15, u"12345.500000000000000"},
+        // Beyond 2^64 the expansion drops the last two of twenty digits: ties go to even.
+        FixedCase{"integer_tie_to_even_down", 20000000000000000050.0L, 0, u"20000000000000000000"},
+        FixedCase{"integer_tie_to_even_up", 20000000000000000150.0L, 0, u"20000000000000000200"},
         FixedCase{"tiny_is_zero", 1e-300L, 4, u"0.0000"},
         FixedCase{"subnormal_is_zero", std::numeric_limits<long double>::denorm_min(), 2, u"0.00"},
         FixedCase{"largest_written", 9.99999999999999999e35L, 0,

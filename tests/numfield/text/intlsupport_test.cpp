@@ -28,30 +28,21 @@ TEST_P(IntlRules, DeriveTheMarksAndCurrency) {
     EXPECT_EQ(intl.CurrencyPlaces(), c.settings.currencyPlaces);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, IntlRules,
-    testing::Values(
-        IntlCase{"defaults", {}, u'.', u',', u"$", u"$"},
-        IntlCase{"german", {u",", u".", u"€", 2, 3}, u',', u'.', u"€", u" €"},
-        IntlCase{
-            "narrow_no_break_space", {u",", u"\u202F", u"€", 2, 3}, u',', u'\u202F', u"€", u" €"},
-        IntlCase{
-            "swiss_apostrophe", {u".", u"\u2019", u"CHF", 2, 2}, u'.', u'\u2019', u"CHF ", u"CHF"},
-        IntlCase{"first_character_only", {u"::", u";;", u"$", 2, 0}, u':', u';', u"$", u"$"},
-        IntlCase{"empty_marks_take_defaults", {u"", u"", u"$", 2, 0}, u'.', u',', u"$", u"$"},
-        IntlCase{"equal_marks_fall_back", {u",", u",", u"$", 2, 0}, u'.', u',', u"$", u"$"},
-        IntlCase{
-            "empty_group_equal_to_comma_decimal", {u",", u"", u"$", 2, 0}, u'.', u',', u"$", u"$"},
-        IntlCase{
-            "currency_cut_to_five", {u".", u",", u"ABCDEFG", 0, 1}, u'.', u',', u"ABCDE", u"ABCDE"},
-        IntlCase{"currency_not_split_in_a_pair",
-                 {u".", u",", u"ABCD\U0001F4B0", 2, 0},
-                 u'.',
-                 u',',
-                 u"ABCD",
-                 u"ABCD"},
-        IntlCase{"half_pair_is_no_mark", {u"\xD83D", u",", u"$", 2, 0}, u'.', u',', u"$", u"$"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Settings, IntlRules, testing::Values(
+    IntlCase{"defaults", {}, u'.', u',', u"$", u"$"},
+    IntlCase{"german", {u",", u".", u"€", 2, 3}, u',', u'.', u"€", u" €"},
+    IntlCase{"narrow_no_break_space", {u",", u"\u202F", u"€", 2, 3}, u',', u'\u202F', u"€", u" €"},
+    IntlCase{"swiss_apostrophe", {u".", u"\u2019", u"CHF", 2, 2}, u'.', u'\u2019', u"CHF ", u"CHF"},
+    IntlCase{"first_character_only", {u"::", u";;", u"$", 2, 0}, u':', u';', u"$", u"$"},
+    IntlCase{"empty_marks_take_defaults", {u"", u"", u"$", 2, 0}, u'.', u',', u"$", u"$"},
+    IntlCase{"equal_marks_fall_back", {u",", u",", u"$", 2, 0}, u'.', u',', u"$", u"$"},
+    IntlCase{"empty_group_equal_to_comma_decimal", {u",", u"", u"$", 2, 0}, u'.', u',', u"$", u"$"},
+    IntlCase{"currency_cut_to_five", {u".", u",", u"ABCDEFG", 0, 1}, u'.', u',', u"ABCDE", u"ABCDE"},
+    IntlCase{"currency_not_split_in_a_pair", {u".", u",", u"ABCD\U0001F4B0", 2, 0}, u'.', u',', u"ABCD", u"ABCD"},
+    IntlCase{"half_pair_is_no_mark", {u"\xD83D", u",", u"$", 2, 0}, u'.', u',', u"$", u"$"}),
     [](const testing::TestParamInfo<IntlCase>& info) { return info.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace paysmith

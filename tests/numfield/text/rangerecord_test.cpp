@@ -30,30 +30,15 @@ TEST_P(RangeRecordEncoding, HasTheStoredBytesAndReadsBack) {
     EXPECT_EQ(rangeRecordValue(c.type, record), c.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Records, RangeRecordEncoding,
-                         testing::Values(EncodingCase{"integer_high",
-                                                      TNumericDataType::nftInteger,
-                                                      32767,
-                                                      {0xff, 0x7f, 0, 0, 0, 0, 0, 0, 0, 0}},
-                                         EncodingCase{"integer_low_sign_extended",
-                                                      TNumericDataType::nftInteger,
-                                                      -32768,
-                                                      {0x00, 0x80, 0xff, 0xff, 0, 0, 0, 0, 0, 0}},
-                                         EncodingCase{"double_as_extended",
-                                                      TNumericDataType::nftDouble,
-                                                      -2.0L,
-                                                      {0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0xc0}},
-                                         EncodingCase{"real_as_double",
-                                                      TNumericDataType::nftReal,
-                                                      1.0L,
-                                                      {0, 0, 0, 0, 0, 0, 0xf0, 0x3f, 0, 0}},
-                                         EncodingCase{"single_as_extended",
-                                                      TNumericDataType::nftSingle,
-                                                      1.0L,
-                                                      {0, 0, 0, 0, 0, 0, 0, 0x80, 0xff, 0x3f}}),
-                         [](const testing::TestParamInfo<EncodingCase>& info) {
-                             return info.param.name;
-                         });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Records, RangeRecordEncoding, testing::Values(
+    EncodingCase{"integer_high", TNumericDataType::nftInteger, 32767, {0xff, 0x7f, 0, 0, 0, 0, 0, 0, 0, 0}},
+    EncodingCase{"integer_low_sign_extended", TNumericDataType::nftInteger, -32768, {0x00, 0x80, 0xff, 0xff, 0, 0, 0, 0, 0, 0}},
+    EncodingCase{"double_as_extended", TNumericDataType::nftDouble, -2.0L, {0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0xc0}},
+    EncodingCase{"real_as_double", TNumericDataType::nftReal, 1.0L, {0, 0, 0, 0, 0, 0, 0xf0, 0x3f, 0, 0}},
+    EncodingCase{"single_as_extended", TNumericDataType::nftSingle, 1.0L, {0, 0, 0, 0, 0, 0, 0, 0x80, 0xff, 0x3f}}),
+    [](const testing::TestParamInfo<EncodingCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(RangeRecord, DefaultsHaveTheStoredBytes) {
     EXPECT_EQ(defaultRangeHi(TNumericDataType::nftInteger).bytes,
@@ -89,42 +74,27 @@ TEST_P(RangeLimitFromText, TakesOrRefusesWithTheTypeLimits) {
         [&] { rangeLimitFromText(c.type, c.text); }, c.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, RangeLimitFromText,
-    testing::Values(
-        LimitTextCase{"integer_taken", TNumericDataType::nftInteger, u"-100", nullptr, -100},
-        LimitTextCase{"integer_above_type", TNumericDataType::nftInteger, u"40000",
-                      "Invalid range. Enter a value between (-32768) and (32767)", 0},
-        LimitTextCase{"integer_not_a_number", TNumericDataType::nftInteger, u"12a",
-                      "Invalid range. Enter a value between (-32768) and (32767)", 0},
-        LimitTextCase{"word_below_zero", TNumericDataType::nftWord, u"-1",
-                      "Invalid range. Enter a value between (0) and (65535)", 0},
-        LimitTextCase{"byte_above", TNumericDataType::nftByte, u"256",
-                      "Invalid range. Enter a value between (0) and (255)", 0},
-        LimitTextCase{"shortint_below", TNumericDataType::nftShortInt, u"-129",
-                      "Invalid range. Enter a value between (-128) and (127)", 0},
-        LimitTextCase{"longint_beyond_32_bits", TNumericDataType::nftLongInt, u"2147483648",
-                      "Invalid range. Enter a value between (-2147483648) and (2147483647)", 0},
-        LimitTextCase{"longint_lowest_taken", TNumericDataType::nftLongInt, u"-2147483648", nullptr,
-                      -2147483648.0L},
-        LimitTextCase{"double_taken", TNumericDataType::nftDouble, u"1.5E10", nullptr, 1.5E10L},
-        LimitTextCase{"double_above_type", TNumericDataType::nftDouble, u"1.8E308",
-                      "Invalid range. Enter a value between (-1.7e+308) and (+1.7e+308)", 0},
-        LimitTextCase{"double_not_a_number", TNumericDataType::nftDouble, u"1,5",
-                      "Invalid range. Enter a value between (-1.7e+308) and (+1.7e+308)", 0},
-        LimitTextCase{"single_above_type", TNumericDataType::nftSingle, u"-3.5E38",
-                      "Invalid range. Enter a value between (-3.4e+38) and (+3.4e+38)", 0},
-        LimitTextCase{"comp_above_type", TNumericDataType::nftComp, u"9.3E18",
-                      "Invalid range. Enter a value between (-9.2e+18) and (+9.2e+18)", 0},
-        LimitTextCase{"real_unchecked", TNumericDataType::nftReal, u"1E39", nullptr,
-                      static_cast<long double>(1E39)},
-        LimitTextCase{"real_not_a_number", TNumericDataType::nftReal, u"x",
-                      "Invalid range. Enter a value between (-1.7e+38) and (+1.7e+38)", 0},
-        LimitTextCase{"extended_unchecked", TNumericDataType::nftExtended, u"1E4000", nullptr,
-                      1E4000L},
-        LimitTextCase{"extended_beyond_format", TNumericDataType::nftExtended, u"1E5000",
-                      "Invalid range. Enter a value between (-1.1e+4932) and (+1.1e+4932)", 0}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Limits, RangeLimitFromText, testing::Values(
+    LimitTextCase{"integer_taken", TNumericDataType::nftInteger, u"-100", nullptr, -100},
+    LimitTextCase{"integer_above_type", TNumericDataType::nftInteger, u"40000", "Invalid range. Enter a value between (-32768) and (32767)", 0},
+    LimitTextCase{"integer_not_a_number", TNumericDataType::nftInteger, u"12a", "Invalid range. Enter a value between (-32768) and (32767)", 0},
+    LimitTextCase{"word_below_zero", TNumericDataType::nftWord, u"-1", "Invalid range. Enter a value between (0) and (65535)", 0},
+    LimitTextCase{"byte_above", TNumericDataType::nftByte, u"256", "Invalid range. Enter a value between (0) and (255)", 0},
+    LimitTextCase{"shortint_below", TNumericDataType::nftShortInt, u"-129", "Invalid range. Enter a value between (-128) and (127)", 0},
+    LimitTextCase{"longint_beyond_32_bits", TNumericDataType::nftLongInt, u"2147483648", "Invalid range. Enter a value between (-2147483648) and (2147483647)", 0},
+    LimitTextCase{"longint_lowest_taken", TNumericDataType::nftLongInt, u"-2147483648", nullptr, -2147483648.0L},
+    LimitTextCase{"double_taken", TNumericDataType::nftDouble, u"1.5E10", nullptr, 1.5E10L},
+    LimitTextCase{"double_above_type", TNumericDataType::nftDouble, u"1.8E308", "Invalid range. Enter a value between (-1.7e+308) and (+1.7e+308)", 0},
+    LimitTextCase{"double_not_a_number", TNumericDataType::nftDouble, u"1,5", "Invalid range. Enter a value between (-1.7e+308) and (+1.7e+308)", 0},
+    LimitTextCase{"single_above_type", TNumericDataType::nftSingle, u"-3.5E38", "Invalid range. Enter a value between (-3.4e+38) and (+3.4e+38)", 0},
+    LimitTextCase{"comp_above_type", TNumericDataType::nftComp, u"9.3E18", "Invalid range. Enter a value between (-9.2e+18) and (+9.2e+18)", 0},
+    LimitTextCase{"real_unchecked", TNumericDataType::nftReal, u"1E39", nullptr, static_cast<long double>(1E39)},
+    LimitTextCase{"real_not_a_number", TNumericDataType::nftReal, u"x", "Invalid range. Enter a value between (-1.7e+38) and (+1.7e+38)", 0},
+    LimitTextCase{"extended_unchecked", TNumericDataType::nftExtended, u"1E4000", nullptr, 1E4000L},
+    LimitTextCase{"extended_beyond_format", TNumericDataType::nftExtended, u"1E5000", "Invalid range. Enter a value between (-1.1e+4932) and (+1.1e+4932)", 0}),
     [](const testing::TestParamInfo<LimitTextCase>& info) { return info.param.name; });
+// clang-format on
 
 struct RangeCase {
     const char* name;
@@ -144,17 +114,16 @@ TEST_P(CheckRange, AcceptsTheLimitsAndRefusesBeyond) {
         c.code);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, CheckRange,
-    testing::Values(
-        RangeCase{"integer_high_limit", TNumericDataType::nftInteger, -32768, 32767, 32767, 0},
-        RangeCase{"integer_above", TNumericDataType::nftInteger, -32768, 32767, 40000, ErrRange},
-        RangeCase{"integer_below", TNumericDataType::nftInteger, -32768, 32767, -32769, ErrRange},
-        RangeCase{"double_inside", TNumericDataType::nftDouble, -1, 1, 0.5L, 0},
-        RangeCase{"double_infinite", TNumericDataType::nftDouble, -1.7E308L, 1.7E308L,
-                  std::numeric_limits<long double>::infinity(), ErrRange},
-        RangeCase{"real_compares_as_double", TNumericDataType::nftReal, 0, 0.1L, 0.1, 0}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ranges, CheckRange, testing::Values(
+    RangeCase{"integer_high_limit", TNumericDataType::nftInteger, -32768, 32767, 32767, 0},
+    RangeCase{"integer_above", TNumericDataType::nftInteger, -32768, 32767, 40000, ErrRange},
+    RangeCase{"integer_below", TNumericDataType::nftInteger, -32768, 32767, -32769, ErrRange},
+    RangeCase{"double_inside", TNumericDataType::nftDouble, -1, 1, 0.5L, 0},
+    RangeCase{"double_infinite", TNumericDataType::nftDouble, -1.7E308L, 1.7E308L, std::numeric_limits<long double>::infinity(), ErrRange},
+    RangeCase{"real_compares_as_double", TNumericDataType::nftReal, 0, 0.1L, 0.1, 0}),
     [](const testing::TestParamInfo<RangeCase>& info) { return info.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace paysmith
