@@ -4,6 +4,7 @@
 
 #include "base/qt/qtstrings.h"
 #include "dialogs/links/destinations.h"
+#include "schedule/page/schedulepage.h"
 
 #include <QAction>
 #include <QFrame>
@@ -88,6 +89,10 @@ void TfrmMain::createMenus() {
     file->setObjectName("mnuFile");
     connect(addEntry(file, "mnuFileReset", tr("&Reset"), "reset"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::btnResetClick));
+    QAction* exportSchedule = file->addAction(tr("Export &Schedule..."));
+    exportSchedule->setObjectName("mnuFileExportSchedule");
+    connect(exportSchedule, &QAction::triggered, this,
+            [this] { guarded([this] { m_schedule->exportSchedule(); }); });
     file->addSeparator();
     connect(addEntry(file, "mnuFileExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));
