@@ -214,7 +214,7 @@ void SchedulePage::exportSchedule() {
                                  .arg(QDir::toNativeSeparators(path)));
 }
 
-void SchedulePage::paintPage(QPagedPaintDevice& device) {
+void SchedulePage::printTo(QPagedPaintDevice& device) {
     QPainter painter(&device);
     const QRect page = painter.viewport();
     const double scale = std::min(static_cast<double>(page.width()) / width(),
@@ -227,7 +227,7 @@ void SchedulePage::printPage() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        paintPage(printer);
+        printTo(printer);
 }
 
 void SchedulePage::savePdf() {
@@ -238,7 +238,7 @@ void SchedulePage::savePdf() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    paintPage(printer);
+    printTo(printer);
 }
 
 } // namespace paysmith

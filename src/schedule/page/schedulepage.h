@@ -41,6 +41,8 @@ class SchedulePage : public QWidget {
     ScheduleModel* model() const { return m_model; }
     int chosenLoan() const { return m_loan; }
     void chooseLoan(int loan);
+    // The page as it shows, scaled to fit the printer's page.
+    void printTo(QPagedPaintDevice& device);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -51,7 +53,6 @@ class SchedulePage : public QWidget {
     void showChosenLoan();
     void printPage();
     void savePdf();
-    void paintPage(QPagedPaintDevice& device);
 
     ScheduleSource m_source;
     int m_loan = 0;

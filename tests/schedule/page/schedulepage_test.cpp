@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,6 +47,21 @@ class SchedulePageTest : public QObject {
         page.show();
         QCOMPARE(model.rowCount(), 12);
         QVERIFY(!reason->isVisible());
+    }
+
+    void printsThePageThroughQtsPrintSupport() {
+        QTemporaryDir folder;
+        const ScheduleInputs loan{150000.0, 6.75, 360, 6, 0, 0};
+        SchedulePage page([&](int) { return loan; });
+        page.resize(658, 355);
+        page.show();
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("schedule.pdf"));
+        page.printTo(printer);
+        QFile pdf(printer.outputFileName());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
     }
 
     void csvIsWrittenWholeOrNotAtAll() {
