@@ -180,10 +180,10 @@ FormulaSchedule formulaSchedule(const ScheduleInputs& in) {
         addToTotals(schedule, {schedule.payment, schedule.payment - interest, interest,
                                schedule.taxes, schedule.insurance, balance});
     }
-    // The totals are the panel's, not the rows' sums, which differ from them
-    // in the last bits.
-    schedule.totals = {results.totalPaid - results.totalTaxes - results.totalInsurance, in.amount,
-                       results.totalInterest, results.totalTaxes, results.totalInsurance};
+    // The totals are the panel's, which the rows' sums match only to the
+    // last bits.
+    schedule.totals = {schedule.payment * in.payments, in.amount, results.totalInterest,
+                       results.totalTaxes, results.totalInsurance};
     return schedule;
 }
 

@@ -1,5 +1,6 @@
 #include "schedule/core/schedule.h"
 
+#include "loan/core/evaluation.h"
 #include "loan/core/payment.h"
 
 #include <gtest/gtest.h>
@@ -205,6 +206,11 @@ TEST(FormulaSchedule, RowsRepayTheLoanAndTotalsAreThePanels) {
     EXPECT_DOUBLE_EQ(f.payment, CalcPayment(360, kMonthly, 6.75, 150000.0));
     EXPECT_DOUBLE_EQ(f.totals.interest, f.payment * 360 - 150000.0);
     EXPECT_DOUBLE_EQ(f.totals.taxes, 2400.0 * 30);
+    LoanState state;
+    state.FrequencyIndex = kMonthly;
+    state.PeriodsPerYear = 12;
+    EXPECT_EQ(f.totals.paid(),
+              evaluateLoan(state, {150000.0, 6.75, 360, 0.0, 2400.0, 600.0}).totalPaid);
     // A year of payments under either convention costs twelve of them.
     const LenderSchedule l = lenderSchedule(in);
     EXPECT_EQ(l.costPerYear(), 12 * (97290 + 20000 + 5000));

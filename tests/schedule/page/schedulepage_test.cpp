@@ -55,13 +55,14 @@ class SchedulePageTest : public QObject {
         SchedulePage page([&](int) { return loan; });
         page.resize(658, 355);
         page.show();
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(folder.filePath("schedule.pdf"));
-        page.printTo(printer);
-        QFile pdf(printer.outputFileName());
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const QByteArray printed = pdfOf(page, folder.filePath("schedule.pdf"));
+        QVERIFY(printed.startsWith("%PDF-"));
+
+        // A page that printed nothing would be as small as a blank one.
+        SchedulePage blank([&](int) { return loan; });
+        blank.resize(page.size());
+        QVERIFY(printed.size() > 4 * pdfOf(blank, folder.filePath("blank.pdf")).size());
     }
 
     void csvIsWrittenWholeOrNotAtAll() {
@@ -79,6 +80,16 @@ class SchedulePageTest : public QObject {
         const QString unwritable = folder.filePath("missing/schedule.csv");
         QVERIFY(!writeScheduleCsv(schedule, unwritable));
         QVERIFY(!QFile::exists(unwritable));
+    }
+
+  private:
+    static QByteArray pdfOf(SchedulePage& page, const QString& path) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        page.printTo(printer);
+        QFile pdf(path);
+        return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
     }
 };
 
