@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Times whole start-ups of Paysmith to its first shown window, and its peak
 # memory, beside an empty Qt main window built and measured in the same run.
-# Usage: scripts/bench-startup.sh [runs]
+# A second program, such as a build of an earlier commit, is measured in the
+# same runs, taking turns with this one.
+# Usage: scripts/bench-startup.sh [runs] [earlier-paysmith]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-10}
+earlier=${2:+$(realpath "$2")}
 ./scripts/setup.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAYSMITH_TESTS=OFF >/dev/null
 cmake --build build-bench --target paysmith bare_window >/dev/null
@@ -43,6 +46,9 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 for _ in $(seq "$runs"); do
   measure build-bench/bench/bare_window 'Bare window' "$work/bare.mem" >> "$work/bare.ms"
   measure build-bench/src/app/paysmith 'Paysmith, 4.6' "$work/paysmith.mem" >> "$work/paysmith.ms"
+  if [ -n "$earlier" ]; then
+    measure "$earlier" 'Paysmith, 4.6' "$work/earlier.mem" >> "$work/earlier.ms"
+  fi
 done
 
 bare_ms=$(median < "$work/bare.ms")
@@ -54,3 +60,10 @@ printf 'start-up to first window (median): bare %s ms, Paysmith %s ms, ratio %.2
   "$bare_ms" "$app_ms" "$(echo "$app_ms / $bare_ms" | bc -l)"
 printf 'peak memory (median): bare %s KiB, Paysmith %s KiB, ratio %.2f\n' \
   "$bare_kb" "$app_kb" "$(echo "$app_kb / $bare_kb" | bc -l)"
+if [ -n "$earlier" ]; then
+  earlier_ms=$(median < "$work/earlier.ms")
+  earlier_kb=$(median < "$work/earlier.mem")
+  printf 'earlier build (median): %s ms, %s KiB; this build: %+.1f %% time, %+.1f %% memory\n' \
+    "$earlier_ms" "$earlier_kb" "$(echo "($app_ms / $earlier_ms - 1) * 100" | bc -l)" \
+    "$(echo "($app_kb / $earlier_kb - 1) * 100" | bc -l)"
+fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the README's screenshot of Paysmith's main window under Xvfb.
-# Usage: scripts/screenshot.sh [output.png]
+# Takes the README's screenshots of Paysmith's main window under Xvfb: the
+# loan page, or with "schedule" the Schedule page.
+# Usage: scripts/screenshot.sh [output.png] [schedule]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 output=$(realpath -m "${1:-docs/screenshot.png}")
@@ -17,6 +18,10 @@ build/src/app/paysmith &
 app=$!
 window=$(wait_for_window '^Paysmith, 4\.6$')
 xdotool windowactivate --sync "$window"
+if [ "${2:-}" = schedule ]; then
+  # The second tab of the notebook, just right of the first.
+  xdotool mousemove --window "$window" 100 72 click 1
+fi
 sleep 0.5
 mkdir -p "$(dirname "$output")"
 import -window root -crop "$(xwininfo -id "$window" -frame | awk '

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "app/settings/savedvalues.h"
+#include "base/qt/wholefile.h"
 
 #include <QString>
 
 #include <string>
 #include <string_view>
-
-class QSaveFile;
 
 namespace paysmith {
 
@@ -17,11 +16,6 @@ QString settingsFilePath();
 
 // The file's bytes; a missing or unreadable file reads as empty.
 std::string readSettingsFile(const QString& path);
-
-// The last step of a save, which renames the written file over the old one.
-// It can fail after every write succeeded; tests pass one that does.
-using CommitStep = bool (*)(QSaveFile& file);
-bool commitSaveFile(QSaveFile& file);
 
 // Replaces the file whole or not at all, creating missing folders on the way.
 // Throws SettingsWriteError naming `path`; the previous file is then untouched.

@@ -18,6 +18,7 @@
 #include "loan/core/frequency.h"
 #include "loan/core/matherror.h"
 #include "numfield/widget/numericfield.h"
+#include "schedule/page/schedulepage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -130,6 +131,18 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_loan2->move(330, 7);
     setTabOrder(m_loan1->controls().annualInsurance, m_loan2->controls().amount);
     m_notebook->addTab(page, tr(" Paysmith "));
+    m_schedule = new SchedulePage([this](int loan) {
+        LoanPanel& panel = *(loan == 0 ? m_loan1 : m_loan2);
+        const LoanState& state = panel.state();
+        return ScheduleInputs{state.Amount,
+                              state.Interest,
+                              state.Term,
+                              state.FrequencyIndex,
+                              panel.controls().annualTaxes->FloatValue(),
+                              panel.controls().annualInsurance->FloatValue()};
+    });
+    m_schedule->setObjectName("pgSchedule");
+    m_notebook->addTab(m_schedule, tr(" Schedule "));
     m_firstPromo = PromoPage::createFirst(m_referralSuffix);
     m_notebook->addTab(m_firstPromo, tr(promotions::kFirstName.data()));
     m_secondPromo = PromoPage::createSecond(m_referralSuffix);
@@ -168,10 +181,12 @@ void TfrmMain::createNotebook(QWidget* client) {
 
 void TfrmMain::Calculate(RecalcSource source) {
     m_loan1->recalculate(source);
+    m_schedule->loansChanged();
 }
 
 void TfrmMain::Calculate2(RecalcSource source) {
     m_loan2->recalculate(source);
+    m_schedule->loansChanged();
 }
 
 void TfrmMain::readSettingsAtStart() {

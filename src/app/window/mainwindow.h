@@ -25,6 +25,7 @@ class PanelStatusBar;
 class PromoPage;
 class TUrlLabel;
 struct Destination;
+class SchedulePage;
 struct SavedLoanValues;
 
 // What the main window needs from its surroundings; tests replace the
@@ -116,6 +117,7 @@ class TfrmMain : public QMainWindow {
     LoanPanel* m_loan1 = nullptr;
     LoanPanel* m_loan2 = nullptr;
     QTabWidget* m_notebook = nullptr;
+    SchedulePage* m_schedule = nullptr;
     PanelStatusBar* m_statusBar = nullptr;
     QMenu* m_popup = nullptr;
     QPointer<HelpWindow> m_help;

@@ -7,6 +7,7 @@
 #include "dialogs/links/destinations.h"
 #include "dialogs/links/maker.h"
 #include "dialogs/urllabel/urllabel.h"
+#include "schedule/page/schedulepage.h"
 
 #include <QAction>
 #include <QFrame>
@@ -107,6 +108,10 @@ void TfrmMain::createMenus() {
     file->setObjectName("mnuFile");
     connect(addEntry(file, "mnuFileReset", tr("&Reset"), "reset"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::btnResetClick));
+    QAction* exportSchedule = file->addAction(tr("Export &Schedule..."));
+    exportSchedule->setObjectName("mnuFileExportSchedule");
+    connect(exportSchedule, &QAction::triggered, this,
+            [this] { guarded([this] { m_schedule->exportSchedule(); }); });
     file->addSeparator();
     connect(addEntry(file, "mnuFileExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));

@@ -4,6 +4,8 @@
 #include "app/settingsfile/settingsfile.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
+#include "schedule/page/schedulemodel.h"
+#include "schedule/page/schedulepage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTabBar>
@@ -268,6 +271,34 @@ class MainWindowTest : public QObject {
         QCOMPARE(combo("cbFrequency2")->currentText(), QString("Monthly 12"));
         QCOMPARE(text("edtPayment2"), QString("1,053.13"));
         QCOMPARE(text("edtTotalPaid1"), QString("350,242.97"));
+    }
+
+    void schedulePageComesSecondAndIsBuiltWhenFirstShown() {
+        openWindow();
+        QTabWidget* notebook = m_window->notebook();
+        QCOMPARE(notebook->widget(0)->objectName(), QString("Page1"));
+        QCOMPARE(notebook->tabText(1), QString(" Schedule "));
+        auto* page = qobject_cast<SchedulePage*>(notebook->widget(1));
+        QVERIFY(page && !page->isBuilt());
+        field("edtLoan1")->setFloatValue(90000);
+        m_window->Calculate(RecalcSource::Other);
+        QVERIFY(!page->isBuilt());
+
+        notebook->setCurrentIndex(1);
+        QVERIFY(page->isBuilt());
+        QCOMPARE(page->model()->index(0, 1).data().toString(), QString("583.74"));
+        field("edtLoan1")->setFloatValue(250000);
+        m_window->Calculate(RecalcSource::Other);
+        QCOMPARE(page->model()->index(0, 1).data().toString(), QString("1,621.50"));
+
+        const QList<QAction*> file = m_window->findChild<QMenu*>("mnuFile")->actions();
+        const auto exit = std::find_if(file.begin(), file.end(), [](const QAction* action) {
+            return action->objectName() == "mnuFileExit";
+        });
+        QVERIFY(exit - file.begin() >= 2);
+        QVERIFY(exit[-1]->isSeparator());
+        QCOMPARE(exit[-2]->objectName(), QString("mnuFileExportSchedule"));
+        QCOMPARE(exit[-2]->text(), QString("Export &Schedule..."));
     }
 
     void closingWritesWhatTheNextStartReads() {

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace paysmith {
+
+// The payments field is a 16-bit count.
+inline constexpr std::int32_t kMaxSchedulePeriods = 32767;
+
+struct ScheduleInputs {
+    double amount = 0.0;
+    double annualRatePercent = 0.0;
+    std::int32_t payments = 0;
+    std::int32_t frequencyIndex = 0;
+    double annualTaxes = 0.0;
+    double annualInsurance = 0.0;
+};
+
+enum class NoScheduleReason {
+    None,
+    NoPayments,
+    NegativePayments,
+    TooManyPayments,
+    NothingBorrowed,
+    RateTooLow,
+    NeverRepays,
+    OutOfRange,
+    ArithmeticFault,
+};
+
+// The English text of a reason; the widgets translate it.
+std::string_view noScheduleText(NoScheduleReason reason);
+
+// Money is whole cents (std::int64_t) for the lender's convention and
+// currency units (double) for the formula's. `payment` is principal plus
+// interest; taxes and insurance are paid beside it.
+template <typename Money> struct ScheduleRow {
+    Money payment{};
+    Money principal{};
+    Money interest{};
+    Money taxes{};
+    Money insurance{};
+    Money balance{};
+};
+
+template <typename Money> struct ScheduleTotals {
+    Money payment{};
+    Money principal{};
+    Money interest{};
+    Money taxes{};
+    Money insurance{};
+
+    Money paid() const { return payment + taxes + insurance; }
+};
+
+template <typename Money> struct Schedule {
+    NoScheduleReason reason = NoScheduleReason::None;
+    std::int32_t periodsPerYear = 0;
+    // A regular period's payment (principal and interest), taxes and insurance.
+    Money payment{};
+    Money taxes{};
+    Money insurance{};
+    std::vector<ScheduleRow<Money>> rows;
+    ScheduleTotals<Money> totals;
+
+    bool exists() const { return reason == NoScheduleReason::None; }
+    Money fullPayment() const { return payment + taxes + insurance; }
+    Money costPerYear() const { return fullPayment() * periodsPerYear; }
+};
+
+using LenderSchedule = Schedule<std::int64_t>;
+using FormulaSchedule = Schedule<double>;
+
+// What a lender bills: the payment rounded to the cent, each period's interest
+// rounded to the cent, and a last payment of whatever balance is left plus its
+// interest. The annual rate counts to the ten-thousandth of a percent, as the
+// rate field holds it, so every period is exact integer arithmetic. A loan
+// whose regular payment would overpay the balance ends early, with that
+// smaller last payment: rows may be fewer than the payments asked for.
+LenderSchedule lenderSchedule(const ScheduleInputs& inputs);
+
+// The payment as the loan panel computes it, unrounded, paid every period; its
+// totals are the panel's own totals.
+FormulaSchedule formulaSchedule(const ScheduleInputs& inputs);
+
+} // namespace paysmith

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "schedule/core/schedule.h"
+
+#include <string>
+
+namespace paysmith {
+
+// Cents as a decimal number with a point and no grouping: "-1234.05".
+std::string centsText(std::int64_t cents);
+
+// The header line, one line per period and a line of totals, whatever the
+// locale, so that every spreadsheet reads it. Empty for no schedule.
+std::string scheduleCsv(const LenderSchedule& schedule);
+
+} // namespace paysmith

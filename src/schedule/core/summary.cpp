@@ -1,0 +1,77 @@
+#include "schedule/core/summary.h"
+
+namespace paysmith {
+
+namespace {
+
+using Figure = std::optional<double>;
+
+struct Figures {
+    Figure payment;
+    Figure totalInterest;
+    Figure totalPaid;
+    Figure costPerYear;
+};
+
+Figures figuresOf(const FormulaSchedule& s) {
+    if (!s.exists())
+        return {};
+    return {s.fullPayment(), s.totals.interest, s.totals.paid(), s.costPerYear()};
+}
+
+Figures figuresOf(const LenderSchedule& s) {
+    if (!s.exists())
+        return {};
+    const auto units = [](std::int64_t cents) { return static_cast<double>(cents) / 100.0; };
+    return {units(s.fullPayment()), units(s.totals.interest), units(s.totals.paid()),
+            units(s.costPerYear())};
+}
+
+Figure minus(Figure a, Figure b) {
+    if (!a || !b)
+        return {};
+    return *a - *b;
+}
+
+SummaryLine line(const char* caption, Figure loan1, Figure loan2) {
+    return {caption, loan1, loan2, minus(loan2, loan1)};
+}
+
+} // namespace
+
+LoanSchedules loanSchedules(const ScheduleInputs& inputs) {
+    return {lenderSchedule(inputs), formulaSchedule(inputs)};
+}
+
+std::array<SummaryLine, kSummaryLines> summaryLines(const LoanSchedules& loan1,
+                                                    const LoanSchedules& loan2) {
+    const Figures f1 = figuresOf(loan1.formula);
+    const Figures f2 = figuresOf(loan2.formula);
+    const Figures l1 = figuresOf(loan1.lender);
+    const Figures l2 = figuresOf(loan2.lender);
+    const auto triple = [&](const char* formula, const char* lender, const char* excess,
+                            Figure Figures::*figure) {
+        return std::array<SummaryLine, 3>{
+            line(formula, f1.*figure, f2.*figure), line(lender, l1.*figure, l2.*figure),
+            line(excess, minus(l1.*figure, f1.*figure), minus(l2.*figure, f2.*figure))};
+    };
+    const auto payment =
+        triple("Payment, formula", "Payment, lender's", "Lender's − formula", &Figures::payment);
+    const auto interest = triple("Total interest, formula", "Total interest, lender's",
+                                 "Lender's − formula", &Figures::totalInterest);
+    const auto paid = triple("Total paid, formula", "Total paid, lender's", "Lender's − formula",
+                             &Figures::totalPaid);
+    return {payment[0],
+            payment[1],
+            payment[2],
+            interest[0],
+            interest[1],
+            interest[2],
+            paid[0],
+            paid[1],
+            paid[2],
+            line("Cost per year, formula", f1.costPerYear, f2.costPerYear),
+            line("Cost per year, lender's", l1.costPerYear, l2.costPerYear)};
+}
+
+} // namespace paysmith

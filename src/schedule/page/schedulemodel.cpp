@@ -1,0 +1,76 @@
+#include "schedule/page/schedulemodel.h"
+
+namespace paysmith {
+
+namespace {
+
+enum Column { Period, Payment, Principal, Interest, Taxes, Insurance, Balance, ColumnCount };
+
+const char* const kHeaders[ColumnCount] = {
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Period"),
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Payment"),
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Principal"),
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Interest"),
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Taxes"),
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Insurance"),
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Balance"),
+};
+
+std::int64_t cellCents(const ScheduleRow<std::int64_t>& row, int column) {
+    switch (column) {
+    case Payment:
+        return row.payment;
+    case Principal:
+        return row.principal;
+    case Interest:
+        return row.interest;
+    case Taxes:
+        return row.taxes;
+    case Insurance:
+        return row.insurance;
+    default:
+        return row.balance;
+    }
+}
+
+} // namespace
+
+ScheduleModel::ScheduleModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ScheduleModel::setSchedule(std::shared_ptr<const LenderSchedule> schedule) {
+    beginResetModel();
+    m_schedule = std::move(schedule);
+    endResetModel();
+}
+
+int ScheduleModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !m_schedule)
+        return 0;
+    return static_cast<int>(m_schedule->rows.size());
+}
+
+int ScheduleModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    if (index.column() == Period)
+        return QString::number(index.row() + 1);
+    return m_money.ofCents(
+        cellCents(m_schedule->rows[static_cast<std::size_t>(index.row())], index.column()));
+}
+
+QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return tr(kHeaders[section]);
+}
+
+} // namespace paysmith

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "schedule/core/schedule.h"
+#include "schedule/page/moneytext.h"
+
+#include <QAbstractTableModel>
+
+#include <memory>
+
+namespace paysmith {
+
+// The lender's schedule as table rows. The schedule holds numbers only; each
+// cell's text is made when the view asks for it, so a schedule of 32,767 rows
+// costs no more to show than one of 12.
+class ScheduleModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit ScheduleModel(QObject* parent = nullptr);
+
+    void setSchedule(std::shared_ptr<const LenderSchedule> schedule);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    std::shared_ptr<const LenderSchedule> m_schedule;
+    MoneyText m_money;
+};
+
+} // namespace paysmith

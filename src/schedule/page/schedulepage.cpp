@@ -1,0 +1,244 @@
+#include "schedule/page/schedulepage.h"
+
+#include "base/qt/qtstrings.h"
+#include "base/qt/wholefile.h"
+#include "schedule/core/schedulecsv.h"
+#include "schedule/page/balancechart.h"
+#include "schedule/page/moneytext.h"
+#include "schedule/page/schedulemodel.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace paysmith {
+
+namespace {
+
+constexpr int kRowHeight = 16;
+
+QTableWidgetItem* readOnlyItem(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setTextAlignment(alignment);
+    return item;
+}
+
+void compactRows(QTableView* table) {
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    table->horizontalHeader()->setHighlightSections(false);
+}
+
+} // namespace
+
+SchedulePage::SchedulePage(ScheduleSource source, QWidget* parent)
+    : QWidget(parent), m_source(std::move(source)) {}
+
+SchedulePage::~SchedulePage() = default;
+
+bool writeScheduleCsv(const LenderSchedule& schedule, const QString& path) {
+    return writeWholeFile(path, scheduleCsv(schedule));
+}
+
+void SchedulePage::showEvent(QShowEvent* event) {
+    if (!isBuilt())
+        build();
+    if (m_stale)
+        refresh();
+    QWidget::showEvent(event);
+}
+
+void SchedulePage::loansChanged() {
+    m_stale = true;
+    if (isBuilt() && isVisible())
+        refresh();
+}
+
+void SchedulePage::chooseLoan(int loan) {
+    m_loan = loan;
+    if (isBuilt()) {
+        m_loanButtons[static_cast<std::size_t>(loan)]->setChecked(true);
+        showChosenLoan();
+    }
+}
+
+void SchedulePage::build() {
+    QFont small = font();
+    small.setPixelSize(11);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(tr("Lender's schedule of"), this));
+    auto* group = new QButtonGroup(this);
+    for (int loan = 0; loan < 2; ++loan) {
+        auto* button = new QRadioButton(loan == 0 ? tr("Loan &1") : tr("Loan &2"), this);
+        button->setObjectName(loan == 0 ? "rbScheduleLoan1" : "rbScheduleLoan2");
+        group->addButton(button, loan);
+        bar->addWidget(button);
+        m_loanButtons[static_cast<std::size_t>(loan)] = button;
+    }
+    m_loanButtons[static_cast<std::size_t>(m_loan)]->setChecked(true);
+    connect(group, &QButtonGroup::idClicked, this, [this](int loan) {
+        m_loan = loan;
+        showChosenLoan();
+    });
+    bar->addStretch();
+    const struct {
+        const char* name;
+        QString caption;
+        void (SchedulePage::*action)();
+    } buttons[] = {{"btnScheduleExport", tr("&Export..."), &SchedulePage::exportSchedule},
+                   {"btnSchedulePrint", tr("&Print..."), &SchedulePage::printPage},
+                   {"btnSchedulePdf", tr("P&DF..."), &SchedulePage::savePdf}};
+    for (const auto& b : buttons) {
+        auto* button = new QPushButton(b.caption, this);
+        button->setObjectName(b.name);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, b.action);
+        bar->addWidget(button);
+    }
+    layout->addLayout(bar);
+
+    m_reason = new QLabel(this);
+    m_reason->setObjectName("lblNoSchedule");
+    m_reason->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_reason->setWordWrap(true);
+    m_reason->hide();
+    layout->addWidget(m_reason);
+
+    m_model = new ScheduleModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName("tvSchedule");
+    m_table->setFont(small);
+    m_table->setModel(m_model);
+    m_table->verticalHeader()->hide();
+    compactRows(m_table);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    layout->addWidget(m_table, 1);
+
+    auto* lower = new QHBoxLayout;
+    m_summary = new QTableWidget(static_cast<int>(kSummaryLines), 3, this);
+    m_summary->setObjectName("twScheduleSummary");
+    m_summary->setFont(small);
+    m_summary->setHorizontalHeaderLabels({tr("Loan 1"), tr("Loan 2"), tr("Loan 2 − Loan 1")});
+    compactRows(m_summary);
+    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_summary->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_summary->setFocusPolicy(Qt::NoFocus);
+    m_summary->horizontalHeader()->setFixedHeight(kRowHeight + 2);
+    m_summary->setFixedHeight(kRowHeight * static_cast<int>(kSummaryLines + 1) + 2 +
+                              2 * m_summary->frameWidth());
+    lower->addWidget(m_summary, 1);
+    m_chart = new BalanceChart(this);
+    m_chart->setObjectName("chtBalance");
+    m_chart->setFont(small);
+    m_chart->setFixedWidth(220);
+    lower->addWidget(m_chart);
+    layout->addLayout(lower);
+}
+
+void SchedulePage::refresh() {
+    m_stale = false;
+    for (int loan = 0; loan < 2; ++loan) {
+        auto schedules = std::make_shared<const LoanSchedules>(loanSchedules(m_source(loan)));
+        m_chart->setSeries(loan, balanceSeries(schedules->lender));
+        m_schedules[static_cast<std::size_t>(loan)] = std::move(schedules);
+    }
+
+    const MoneyText money;
+    const auto text = [&](const std::optional<double>& value) {
+        return value ? money.ofUnits(*value) : QStringLiteral("—");
+    };
+    int row = 0;
+    for (const SummaryLine& line : summaryLines(*m_schedules[0], *m_schedules[1])) {
+        m_summary->setVerticalHeaderItem(
+            row, readOnlyItem(translated("paysmith::SchedulePage", std::string_view(line.caption)),
+                              Qt::AlignLeft | Qt::AlignVCenter));
+        const std::optional<double> values[] = {line.loan1, line.loan2, line.difference};
+        for (int column = 0; column < 3; ++column)
+            m_summary->setItem(
+                row, column, readOnlyItem(text(values[column]), Qt::AlignRight | Qt::AlignVCenter));
+        ++row;
+    }
+    showChosenLoan();
+}
+
+void SchedulePage::showChosenLoan() {
+    const auto& schedules = m_schedules[static_cast<std::size_t>(m_loan)];
+    if (!schedules)
+        return;
+    // The model shares the schedule, so a later refresh cannot pull it away
+    // from under the view.
+    m_model->setSchedule(std::shared_ptr<const LenderSchedule>(schedules, &schedules->lender));
+    const bool exists = schedules->lender.exists();
+    m_reason->setText(
+        exists ? QString()
+               : translated("paysmith::Schedule", noScheduleText(schedules->lender.reason)));
+    m_reason->setVisible(!exists);
+}
+
+void SchedulePage::exportSchedule() {
+    const LenderSchedule schedule = lenderSchedule(m_source(m_loan));
+    const QString caption = tr("Export Schedule");
+    if (!schedule.exists()) {
+        QMessageBox::information(this, caption,
+                                 translated("paysmith::Schedule", noScheduleText(schedule.reason)));
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, caption, m_loan == 0 ? tr("loan1-schedule.csv") : tr("loan2-schedule.csv"),
+        tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    if (!writeScheduleCsv(schedule, path))
+        QMessageBox::warning(this, caption,
+                             tr("The schedule could not be written to %1. Nothing was saved.")
+                                 .arg(QDir::toNativeSeparators(path)));
+}
+
+void SchedulePage::printTo(QPagedPaintDevice& device) {
+    QPainter painter(&device);
+    const QRect page = painter.viewport();
+    const double scale = std::min(static_cast<double>(page.width()) / width(),
+                                  static_cast<double>(page.height()) / height());
+    painter.scale(scale, scale);
+    render(&painter, QPoint(), QRegion(), RenderFlag::DrawChildren);
+}
+
+void SchedulePage::printPage() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printTo(printer);
+}
+
+void SchedulePage::savePdf() {
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save as PDF"), tr("schedule.pdf"),
+                                                      tr("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printTo(printer);
+}
+
+} // namespace paysmith

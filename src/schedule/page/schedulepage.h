@@ -1,0 +1,73 @@
+#pragma once
+
+#include "schedule/core/summary.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QPagedPaintDevice;
+class QRadioButton;
+class QTableView;
+class QTableWidget;
+
+namespace paysmith {
+
+class BalanceChart;
+class ScheduleModel;
+
+// The inputs of loan 0 or 1 as last recalculated.
+using ScheduleSource = std::function<ScheduleInputs(int loan)>;
+
+// The Schedule page. It stays an empty widget until it is first shown, so the
+// program starts as fast with it as without; from then on it follows every
+// recalculation it is told of while it shows, and catches up when shown again.
+class SchedulePage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SchedulePage(ScheduleSource source, QWidget* parent = nullptr);
+    ~SchedulePage() override;
+
+    // A loan was recalculated.
+    void loansChanged();
+    // File > Export Schedule: the chosen loan's lender's schedule as CSV,
+    // through a save dialog.
+    void exportSchedule();
+
+    bool isBuilt() const { return m_model != nullptr; }
+    ScheduleModel* model() const { return m_model; }
+    int chosenLoan() const { return m_loan; }
+    void chooseLoan(int loan);
+    // The page as it shows, scaled to fit the printer's page.
+    void printTo(QPagedPaintDevice& device);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void build();
+    void refresh();
+    void showChosenLoan();
+    void printPage();
+    void savePdf();
+
+    ScheduleSource m_source;
+    int m_loan = 0;
+    bool m_stale = true;
+    std::array<std::shared_ptr<const LoanSchedules>, 2> m_schedules;
+
+    ScheduleModel* m_model = nullptr;
+    std::array<QRadioButton*, 2> m_loanButtons{};
+    QLabel* m_reason = nullptr;
+    QTableView* m_table = nullptr;
+    QTableWidget* m_summary = nullptr;
+    BalanceChart* m_chart = nullptr;
+};
+
+// Writes the lender's schedule as CSV to `path`, whole or not at all.
+bool writeScheduleCsv(const LenderSchedule& schedule, const QString& path);
+
+} // namespace paysmith

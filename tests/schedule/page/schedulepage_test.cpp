@@ -1,0 +1,99 @@
+#include "schedule/page/schedulepage.h"
+
+#include "schedule/page/schedulemodel.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace paysmith {
+
+class SchedulePageTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void isBuiltWhenFirstShownAndFollowsTheLoans() {
+        std::array<ScheduleInputs, 2> loans{ScheduleInputs{150000.0, 6.75, 360, 6, 0, 0},
+                                            ScheduleInputs{150000.0, 5.75, 240, 6, 0, 0}};
+        SchedulePage page([&](int loan) { return loans[static_cast<std::size_t>(loan)]; });
+        page.loansChanged();
+        QVERIFY(!page.isBuilt());
+
+        page.show();
+        QVERIFY(page.isBuilt());
+        const ScheduleModel& model = *page.model();
+        QCOMPARE(model.rowCount(), 360);
+        QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("972.90"));
+        QCOMPARE(model.index(0, 2).data().toString(), QStringLiteral("129.15"));
+        QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("843.75"));
+        QCOMPARE(model.index(359, 6).data().toString(), QStringLiteral("0.00"));
+
+        page.chooseLoan(1);
+        QCOMPARE(model.rowCount(), 240);
+
+        loans[1].payments = 0;
+        page.loansChanged();
+        QCOMPARE(model.rowCount(), 0);
+        const auto* reason = page.findChild<QLabel*>("lblNoSchedule");
+        QVERIFY(reason && reason->isVisible());
+        QVERIFY(reason->text().contains(QStringLiteral("no payments")));
+
+        // Hidden, the page only notes the change and catches up when shown.
+        page.hide();
+        loans[1].payments = 12;
+        page.loansChanged();
+        QCOMPARE(model.rowCount(), 0);
+        page.show();
+        QCOMPARE(model.rowCount(), 12);
+        QVERIFY(!reason->isVisible());
+    }
+
+    void printsThePageThroughQtsPrintSupport() {
+        QTemporaryDir folder;
+        const ScheduleInputs loan{150000.0, 6.75, 360, 6, 0, 0};
+        SchedulePage page([&](int) { return loan; });
+        page.resize(658, 355);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const QByteArray printed = pdfOf(page, folder.filePath("schedule.pdf"));
+        QVERIFY(printed.startsWith("%PDF-"));
+
+        // A page that printed nothing would be as small as a blank one.
+        SchedulePage blank([&](int) { return loan; });
+        blank.resize(page.size());
+        QVERIFY(printed.size() > 4 * pdfOf(blank, folder.filePath("blank.pdf")).size());
+    }
+
+    void csvIsWrittenWholeOrNotAtAll() {
+        QTemporaryDir folder;
+        const LenderSchedule schedule = lenderSchedule({150000.0, 6.75, 360, 6, 0, 0});
+        const QString path = folder.filePath("schedule.csv");
+        QVERIFY(writeScheduleCsv(schedule, path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 360 + 3); // header, rows, totals and the final newline
+        QCOMPARE(lines[1], QByteArray("1,972.90,129.15,843.75,0.00,0.00,149870.85"));
+        QVERIFY(lines[361].startsWith("Total,"));
+
+        const QString unwritable = folder.filePath("missing/schedule.csv");
+        QVERIFY(!writeScheduleCsv(schedule, unwritable));
+        QVERIFY(!QFile::exists(unwritable));
+    }
+
+  private:
+    static QByteArray pdfOf(SchedulePage& page, const QString& path) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        page.printTo(printer);
+        QFile pdf(path);
+        return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
+    }
+};
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::SchedulePageTest)
+#include "schedulepage_test.moc"
