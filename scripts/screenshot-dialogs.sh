@@ -46,7 +46,7 @@ xdotool key Escape
 eval "$(xdotool getwindowgeometry --shell "$main")"
 tabs_y=$((HEIGHT - 435 + 35 + 10))
 page=0
-for tab_x in 137 268; do
+for tab_x in 218 349; do
   page=$((page + 1))
   xdotool mousemove --window "$main" "$tab_x" "$tabs_y" click 1
   sleep 0.5
