@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Paysmith as a person uses it: start it in a real X session, type a new amount
-# for Loan 1, Tab out, close the window with the window manager, and check
-# what the settings file holds.
+# for Loan 1 and close the window with the window manager while still in the
+# field; then, in a second run, type a number of payments out of range and
+# close again. Check what the settings file holds after each.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -27,15 +28,17 @@ sleep 0.3
 xdotool key --window "$main" Tab
 xdotool key --window "$main" shift+Tab
 xdotool type --window "$main" --delay 40 250000
-xdotool key --window "$main" Tab
 sleep 0.3
 wmctrl -i -c "$main"
-for _ in $(seq 100); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$app" 2>/dev/null && fail "Paysmith did not end after its window was closed"
-wait "$app" || fail "Paysmith exited with an error"
+wait_for_end() {
+  for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$app" 2>/dev/null && fail "Paysmith did not end after its window was closed"
+  wait "$app" || fail "Paysmith exited with an error"
+}
+wait_for_end
 
 [ -f "$settings" ] || fail "no settings file was written"
 expect() { grep -qx "$1" "$settings" || fail "the settings file lacks the line '$1'"; }
@@ -48,5 +51,24 @@ expect 'Loan2=150000'
 expect 'term2=240'
 expect '\[GeneralValues\]'
 expect 'Run=1'
+expect 'Payment1=1621.5'
 [ "$(wc -l < "$settings")" -eq 17 ] || fail "the settings file is not 17 lines long"
+
+# An entry out of range: its message shows once, and the close goes on with
+# the last valid number saved.
+"$program" &
+app=$!
+main=$(wait_for_window '^Paysmith, 4\.6$') || fail "the main window did not appear again"
+xdotool windowactivate --sync "$main"
+sleep 0.3
+xdotool key --window "$main" Tab Tab
+xdotool type --window "$main" --delay 40 99999
+sleep 0.3
+wmctrl -i -c "$main"
+error=$(wait_for_window '^Error$') || fail "the rejected entry showed no message"
+sleep 0.3
+xdotool key Return
+wait_for_end
+expect 'Term1=360'
+expect 'Loan1=250000'
 echo "1 passed, 0 failed"

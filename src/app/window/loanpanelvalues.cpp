@@ -25,7 +25,9 @@ SavedLoanValues savedValuesOf(const LoanPanel& panel) {
     values.amount = state.Amount;
     values.interest = state.Interest;
     values.term = state.Term;
-    values.payment = state.Payment;
+    // The payment shown, which belongs to the saved inputs; the state holds
+    // the one read before the last recalculation.
+    values.payment = panel.controls().payment->FloatValue();
     values.frequency = toU16String(panel.frequencyText());
     values.taxes = panel.controls().annualTaxes->FloatValue();
     values.insurance = panel.controls().annualInsurance->FloatValue();

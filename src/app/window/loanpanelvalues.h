@@ -13,8 +13,9 @@ enum class SavedInputs { Main, All };
 // remembered state is left alone: the next recalculation reads the fields.
 void showSavedInputs(LoanPanel& panel, const SavedLoanValues& values, SavedInputs which);
 
-// What the settings file keeps of a panel: the state of its last
-// recalculation, the frequency box's text, and its taxes and insurance.
+// What the settings file keeps of a panel: the inputs of its last
+// recalculation and the payment worked out from them, the frequency box's
+// text, and its taxes and insurance.
 SavedLoanValues savedValuesOf(const LoanPanel& panel);
 
 } // namespace paysmith

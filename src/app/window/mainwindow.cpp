@@ -285,7 +285,27 @@ void TfrmMain::CenterForm(QWidget* form) const {
 void TfrmMain::FormClose() {
     if (m_help)
         m_help->close();
+    leaveFocusedField();
     SaveValuesAtExit();
+}
+
+void TfrmMain::leaveFocusedField() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || !isAncestorOf(focused))
+        return;
+    // As turning the page does: the field's exit handling stores a valid
+    // entry and recalculates its loan.
+    m_notebook->tabBar()->setFocus(Qt::OtherFocusReason);
+    auto* field = qobject_cast<TNumericField*>(focused);
+    if (!field || field->LastValidationCode() == 0)
+        return;
+    // A rejected entry: its message, which the field has posted, shows now,
+    // once. Then the field goes back to its last valid value, which is what
+    // the loans are worked out with and saved; the close goes on.
+    QCoreApplication::sendPostedEvents(field, QEvent::MetaCall);
+    field->model().command(EntryCommand::ccRestore);
+    Calculate(RecalcSource::Other);
+    Calculate2(RecalcSource::Other);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -100,6 +100,7 @@ class TfrmMain : public QMainWindow {
   private:
     void FormCreate();
     void FormClose();
+    void leaveFocusedField();
     void createTopPanel(QWidget* client);
     void createNotebook(QWidget* client);
     void createMenus();

@@ -325,6 +325,39 @@ class MainWindowTest : public QObject {
         QVERIFY(!m_window->helpWindow());
     }
 
+    // Closing leaves the field being typed in first: a valid entry is worked
+    // out and saved, a rejected one is reported once and its last valid
+    // value saved, and the close goes on either way.
+    void closingLeavesTheFocusedFieldFirst_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<QString>("savedInput");
+        QTest::addColumn<QString>("savedPayment");
+        QTest::newRow("valid") << "edtLoan1" << "250000" << 0 << "Loan1=250000"
+                               << "Payment1=1621.5";
+        QTest::newRow("out of range") << "edtTerm1" << "99999" << 1 << "Term1=360"
+                                      << "Payment1=972.9";
+    }
+
+    void closingLeavesTheFocusedFieldFirst() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        RecordingAlerts alerts;
+        const ScopedFieldAlerts useAlerts(alerts);
+        openWindow();
+        enterByTab(field.toLatin1().constData());
+        QTest::keyClicks(focused(), typed);
+        QVERIFY(m_window->close());
+        m_window.reset();
+        QTEST(int(alerts.messages.size()), "messages");
+        const QString file = QString::fromStdString(readSettingsFile(settingsFilePath()));
+        QFETCH(QString, savedInput);
+        QFETCH(QString, savedPayment);
+        QVERIFY2(file.contains(savedInput + "\n"), qPrintable(file));
+        QVERIFY2(file.contains(savedPayment + "\n"), qPrintable(file));
+    }
+
     void unreadableSettingsStartWithDefaults_data() {
         QTest::addColumn<QByteArray>("content");
         QByteArray noise(65536, '\0');
