@@ -129,7 +129,6 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_loan1->move(7, 7);
     m_loan2 = new LoanPanel(LoanNumber::Second, m_services.decimalSeparator, page);
     m_loan2->move(330, 7);
-    setTabOrder(m_loan1->controls().annualInsurance, m_loan2->controls().amount);
     m_notebook->addTab(page, tr(" Paysmith "));
     m_schedule = new SchedulePage([this](int loan) {
         LoanPanel& panel = *(loan == 0 ? m_loan1 : m_loan2);

@@ -240,16 +240,36 @@ class MainWindowTest : public QObject {
         QVERIFY(m_shown.isEmpty());
     }
 
-    void tabVisitsTheInputsOfBothLoansInOrder() {
+    // Tab and Shift+Tab from every control of the page: the inputs of both
+    // loans in a ring; from a result, on to the next loan or back to the
+    // loan's own last input.
+    void focusChainRunsThroughBothLoans() {
+        const QStringList inputs{"edtLoan1",     "cbFrequency1",    "edtTerm1",
+                                 "edtInterest1", "edtAnnualTaxes1", "edtAnnualInsurance1",
+                                 "edtLoan2",     "cbFrequency2",    "edtTerm2",
+                                 "edtInterest2", "edtAnnualTaxes2", "edtAnnualInsurance2"};
+        QList<std::tuple<QString, QString, QString>> chain; // from, Tab, Shift+Tab
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            chain.append({inputs[i], inputs[(i + 1) % inputs.size()],
+                          inputs[(i + inputs.size() - 1) % inputs.size()]});
+        for (const char* loan : {"1", "2"})
+            for (const char* result :
+                 {"edtPayment", "edtInterestPaid", "edtTaxes", "edtInsurance", "edtTotalPaid"})
+                chain.append({result + QString(loan),
+                              loan == QString("1") ? "edtLoan2" : "edtLoan1",
+                              "edtAnnualInsurance" + QString(loan)});
+
         openWindow();
-        enterByTab("edtLoan1");
-        const QStringList expected{
-            "cbFrequency1",        "edtTerm1",        "edtInterest1",        "edtAnnualTaxes1",
-            "edtAnnualInsurance1", "edtLoan2",        "cbFrequency2",        "edtTerm2",
-            "edtInterest2",        "edtAnnualTaxes2", "edtAnnualInsurance2", "edtLoan1"};
-        for (const QString& name : expected) {
-            QTest::keyClick(focused(), Qt::Key_Tab);
-            QCOMPARE(focusedName(), name);
+        for (const auto& [from, next, previous] : chain) {
+            for (const auto& [key, expected] :
+                 {std::pair{Qt::Key_Tab, next}, std::pair{Qt::Key_Backtab, previous}}) {
+                QWidget* start = m_window->findChild<QWidget*>(from);
+                start->setFocus(Qt::MouseFocusReason);
+                QTRY_COMPARE(focusedName(), from);
+                QTest::keyClick(focused(), key);
+                QVERIFY2(focusedName() == expected,
+                         qPrintable(from + " -> " + focusedName() + ", not " + expected));
+            }
         }
     }
 
@@ -334,9 +354,11 @@ class MainWindowTest : public QObject {
         QTest::addColumn<int>("messages");
         QTest::addColumn<QString>("savedInput");
         QTest::addColumn<QString>("savedPayment");
-        QTest::newRow("valid") << "edtLoan1" << "250000" << 0 << "Loan1=250000"
+        QTest::newRow("valid") << "edtLoan1"
+                               << "250000" << 0 << "Loan1=250000"
                                << "Payment1=1621.5";
-        QTest::newRow("out of range") << "edtTerm1" << "99999" << 1 << "Term1=360"
+        QTest::newRow("out of range") << "edtTerm1"
+                                      << "99999" << 1 << "Term1=360"
                                       << "Payment1=972.9";
     }
 
