@@ -378,12 +378,15 @@ void TNumericFieldModel::focusOut(FocusTarget target) {
 }
 
 void TNumericFieldModel::leave() {
-    // A disabled or hidden field is valid as it stands.
-    const Conversion converted = available() ? m_text.valueOf(m_display) : Conversion{};
-    const int code = available() ? userValidated(converted.code) : 0;
+    // A disabled or hidden field is valid as it stands, and so is a result too
+    // wide for the field that the user has not touched: its "#" marks stand
+    // for a number the program wrote, not for a typing error.
+    const bool judged = available() && !(m_text.layout().isOverflowText(m_display) && !m_modified);
+    const Conversion converted = judged ? m_text.valueOf(m_display) : Conversion{};
+    const int code = judged ? userValidated(converted.code) : 0;
     if (code == 0) {
         // Laid out anew: rounded to the mask's decimals, grouping restored.
-        if (available() && converted.code == 0 && m_hasFocus)
+        if (judged && converted.code == 0 && m_hasFocus)
             m_display =
                 isIntegerType(DataType())
                     ? m_text.displayTextOfInteger(static_cast<std::int32_t>(converted.value))

@@ -149,6 +149,13 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
         {"tab amount", "rate=150*#256 >amount=[0.00]", "exit rate=0; focus amount"},
         {"range rate 0 0", "rate=150*#256 >amount=[0.00]", ""},
         {"read rate", "rate=150* >amount=[0.00]", "read rate=150"}}},
+    // A result too wide for the field shows "#" marks; leaving it untouched
+    // raises no message and keeps no focus (the read on exit still finds no number).
+    Scenario{"untouched_overflow_text_leaves_quietly", "amount count", {
+        {"set amount 1e12", "amount=############## count=0", ""},
+        {"tab amount", ">amount=[##############] count=0", "focus amount"},
+        {"tab count", "amount=###############257 >count=[0]", "exit amount=0; focus count"},
+        {"run", "amount=###############257 >count=[0]", ""}}},
     // Writing raises no OnChange.
     Scenario{"writing_lays_out_reading_gives_the_shown_value", "amount", {
         {"set amount 972.9047", "amount=972.90", ""},
