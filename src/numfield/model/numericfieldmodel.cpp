@@ -377,6 +377,11 @@ void TNumericFieldModel::focusOut(FocusTarget target) {
         raise(OnExit);
 }
 
+void TNumericFieldModel::commitEntry() {
+    focusOut(FocusTarget::OtherControl);
+    focusIn(FocusSource::SameWindow, FocusCause::Keyboard);
+}
+
 void TNumericFieldModel::leave() {
     // A disabled or hidden field is valid as it stands, and so is a result too
     // wide for the field that the user has not touched: its "#" marks stand

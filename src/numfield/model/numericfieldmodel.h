@@ -97,6 +97,10 @@ class TNumericFieldModel {
     void doubleClick();
     void focusIn(FocusSource source, FocusCause cause);
     void focusOut(FocusTarget target);
+    // Enter: the entry is validated and stored, and OnExit raised, as if the
+    // field were left; the field keeps the focus with its whole text selected.
+    // A rejected entry is reported as on leaving.
+    void commitEntry();
     void deliver(PostedRequest request);
     std::vector<MenuEntry> contextMenu() const;
     void chooseMenuItem(MenuItem item);

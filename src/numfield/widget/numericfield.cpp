@@ -293,6 +293,15 @@ void TNumericField::keyPressEvent(QKeyEvent* event) {
         const bool pageKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
         if (pageKey && (event->modifiers() & Qt::ControlModifier))
             return;
+        // People press Enter in a calculator: it works the entry out in place.
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            const QPointer<TNumericField> self(this);
+            m_model.commitEntry();
+            if (self)
+                refresh();
+            return;
+        }
         QWidget::keyPressEvent(event);
         return;
     }

@@ -380,6 +380,17 @@ class MainWindowTest : public QObject {
         QVERIFY2(file.contains(savedPayment + "\n"), qPrintable(file));
     }
 
+    void enterWorksTheLoanOutAndStaysInTheField() {
+        openWindow();
+        enterByTab("edtLoan1");
+        QTest::keyClicks(focused(), "250000");
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(text("edtPayment1"), QString("1,621.50"));
+        QCOMPARE(focusedName(), QString("edtLoan1"));
+        QTest::keyClicks(focused(), "9"); // the whole text was selected
+        QCOMPARE(text("edtLoan1"), QString("9"));
+    }
+
     void unreadableSettingsStartWithDefaults_data() {
         QTest::addColumn<QByteArray>("content");
         QByteArray noise(65536, '\0');

@@ -149,7 +149,9 @@ void FakeWindow::perform(std::string_view step) {
         const std::u16string text =
             textAt == std::string_view::npos ? u"" : withMarks(argument.substr(textAt + 1));
         m_focused->model.keyPress(stroke, text);
-    } else if (verb == "run")
+    } else if (verb == "enter")
+        m_focused->model.commitEntry();
+    else if (verb == "run")
         runPosted();
     else if (verb == "away")
         deactivate();

@@ -156,6 +156,15 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
         {"tab amount", ">amount=[##############] count=0", "focus amount"},
         {"tab count", "amount=###############257 >count=[0]", "exit amount=0; focus count"},
         {"run", "amount=###############257 >count=[0]", ""}}},
+    // Enter works the entry out as leaving would, and stays with it selected.
+    Scenario{"enter_stores_the_entry_and_stays", "count amount", {
+        {"tab count", ">count=[0] amount=0.00", "focus count"},
+        {"type 360", ">count=360* amount=0.00", "change count x3"},
+        {"enter", ">count=[360] amount=0.00", "exit count=360"},
+        {"type 12", ">count=12* amount=0.00", "change count x2"},
+        {"type 9999", ">count=129999* amount=0.00", "change count x4"},
+        {"enter", ">count=129999*#256 amount=0.00", "exit count=0"},
+        {"run", ">count=129999*#256 amount=0.00", "message Value is not within required range"}}},
     // Writing raises no OnChange.
     Scenario{"writing_lays_out_reading_gives_the_shown_value", "amount", {
         {"set amount 972.9047", "amount=972.90", ""},
