@@ -287,21 +287,22 @@ void TNumericField::timerEvent(QTimerEvent* event) {
 // ---- input ----
 
 void TNumericField::keyPressEvent(QKeyEvent* event) {
+    // People press Enter in a calculator: it works the entry out in place.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        const QPointer<TNumericField> self(this);
+        m_model.commitEntry();
+        if (self)
+            refresh();
+        return;
+    }
     if (m_model.keyPress(keyStrokeOf(*event), toU16String(event->text())) == KeyUse::NotUsed) {
         // Passed on, Ctrl+Shift+Tab would turn a notebook's page and hide the
         // field without leaving it, so its entry would never be validated.
         const bool pageKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
         if (pageKey && (event->modifiers() & Qt::ControlModifier))
             return;
-        // People press Enter in a calculator: it works the entry out in place.
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            const QPointer<TNumericField> self(this);
-            m_model.commitEntry();
-            if (self)
-                refresh();
-            return;
-        }
+
         QWidget::keyPressEvent(event);
         return;
     }

@@ -295,8 +295,10 @@ void NumericFieldTest::keysReachTheirCommands_data() {
     QTest::newRow("home moves nothing") << Qt::Key_Home << Qt::KeyboardModifiers() << "1,234.567";
     QTest::newRow("keypad digit types")
         << Qt::Key_5 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.5675";
-    QTest::newRow("keypad enter beeps unchanged")
-        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.567";
+    QTest::newRow("keypad enter works the entry out")
+        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.57";
+    QTest::newRow("ctrl enter leaves the entry as it is")
+        << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier) << "1,234.567";
 }
 
 void NumericFieldTest::keysReachTheirCommands() {
