@@ -19,9 +19,10 @@ set(CPACK_PACKAGE_NAME paysmith)
 set(CPACK_PACKAGE_VENDOR "Harrowfield Software")
 set(CPACK_PACKAGE_CONTACT "Harrowfield Software <packages@hfsoft.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "loan calculator that compares two loans side by side")
+# Lines of at most 80 characters, as Debian's package descriptions have them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Paysmith works out the payment per period of two loans from the amount \
-borrowed, the payment frequency, the number of payments, the annual interest \
+    "Paysmith works out the payment per period of two loans from the amount\n\
+borrowed, the payment frequency, the number of payments, the annual interest\n\
 rate and the annual taxes and insurance, with the totals paid over the term.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -31,5 +31,5 @@ fi
 rm -rf "$out/_CPack_Packages"
 
 deb=$(ls -t "$out"/paysmith_*.deb | head -n 1)
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 echo "$deb"
