@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-10}
 earlier=${2:+$(realpath "$2")}
 ./scripts/setup.sh
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAYSMITH_TESTS=OFF >/dev/null
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DPAYSMITH_BENCH=ON -DPAYSMITH_WERROR=ON >/dev/null
 cmake --build build-bench --target paysmith bare_window >/dev/null
 source scripts/xvfb-session.sh
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAYSMITH_TESTS=OFF >/dev/null
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DPAYSMITH_BENCH=ON -DPAYSMITH_WERROR=ON >/dev/null
 cmake --build build-bench
 for program in build-bench/bench/paysmith_bench_*; do
   # The glob also meets the build's generated folders.

@@ -10,7 +10,7 @@ seconds="${1:-30}"
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DPAYSMITH_FUZZ=ON -DPAYSMITH_GUI=OFF -DPAYSMITH_TESTS=OFF -DPAYSMITH_BENCH=OFF >/dev/null
+  -DPAYSMITH_FUZZ=ON -DPAYSMITH_GUI=OFF -DBUILD_TESTING=OFF -DPAYSMITH_WERROR=ON >/dev/null
 cmake --build build-fuzz
 
 mkdir -p build-fuzz/artifacts

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing, benchmarking and a
 # headless run of Paysmith need. Safe to run again: apt-get skips what is there.
+# With "package" it also installs what building and checking the Debian
+# package needs, with "cross" what the arm64 cross-build and its test run need.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,13 @@ packages=(
   xvfb xauth openbox wmctrl xdotool imagemagick x11-utils
   util-linux mount time bc
 )
+for extra in "$@"; do
+  case "$extra" in
+    package) packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db strace) ;;
+    cross) packages+=(g++-aarch64-linux-gnu libc6-arm64-cross libc6-dev-arm64-cross qemu-user) ;;
+    *) echo "setup.sh: unknown extra '$extra' (known: package, cross)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

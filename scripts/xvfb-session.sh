@@ -62,3 +62,17 @@ wait_for_window() {
   done
   return 1
 }
+
+# Waits up to ten seconds for process $1 to end; fails when it has not, or when
+# it ended with an error.
+wait_for_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$1" 2>/dev/null; then
+    echo "process $1 did not end" >&2
+    return 1
+  fi
+  wait "$1"
+}

@@ -1,10 +1,12 @@
+#include "app/core/datafolder.h"
 #include "app/core/messages.h"
 #include "app/window/application.h"
 #include "app/window/mainwindow.h"
+#include "base/qt/qtstrings.h"
 #include "numfield/widget/sharedintl.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <memory>
@@ -19,8 +21,10 @@ int main(int argc, char* argv[]) {
     services.showInformation = [](QWidget* parent, const QString& caption, const QString& text) {
         QMessageBox::information(parent, caption, text);
     };
-    // The build puts the data files beside the executable.
-    services.programFolder = QCoreApplication::applicationDirPath() + QDir::separator();
+    services.programFolder = paysmith::toQString(paysmith::programDataFolder(
+        QCoreApplication::applicationDirPath().toStdString(), [](const std::string& folder) {
+            return QFileInfo(paysmith::toQString(folder) + QStringLiteral("help")).isDir();
+        }));
     services.decimalSeparator = paysmith::applicationIntlSupport().DecimalMark();
 
     services.showStartupError = [](QWidget* parent, const QString& text) {

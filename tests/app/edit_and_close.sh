@@ -31,12 +31,7 @@ xdotool type --window "$main" --delay 40 250000
 sleep 0.3
 wmctrl -i -c "$main"
 wait_for_end() {
-  for _ in $(seq 100); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$app" 2>/dev/null && fail "Paysmith did not end after its window was closed"
-  wait "$app" || fail "Paysmith exited with an error"
+  wait_for_exit "$app" || fail "Paysmith did not end cleanly after its window was closed"
 }
 wait_for_end
 

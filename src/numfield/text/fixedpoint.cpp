@@ -1,6 +1,8 @@
 #include "numfield/text/fixedpoint.h"
 
 #include "base/text/digits.h"
+#include "numfield/text/extendedbits.h"
+#include "numfield/text/uint128.h"
 
 #include <array>
 #include <cassert>
@@ -11,7 +13,13 @@ namespace paysmith {
 
 namespace {
 
+// PAYSMITH_PORTABLE_UINT128 lets the tests run the portable path on a
+// compiler that has the built-in type.
+#if defined(__SIZEOF_INT128__) && !defined(PAYSMITH_PORTABLE_UINT128)
 __extension__ using Uint128 = unsigned __int128;
+#else
+using Uint128 = PortableUint128;
+#endif
 
 constexpr int kDecimalsBelowTen = 17;
 constexpr int kSignificantDigits = 18;
@@ -62,12 +70,12 @@ int decimalDigitCount(Uint128 n) {
     return count;
 }
 
-// The first rounding, done exactly on the binary value m × 2^e.
+// The first rounding, done exactly on the binary value m × 2^e of the
+// magnitude as an extended holds it.
 Expansion expand(long double magnitude) {
-    int exponent = 0;
-    const long double fraction = std::frexp(magnitude, &exponent);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    const int e = exponent - 64;
+    const ExtendedBits bits = extendedBitsOf(magnitude);
+    const std::uint64_t mantissa = bits.significand;
+    const int e = extendedUnitExponent(bits);
 
     int scale = kDecimalsBelowTen;
     if (magnitude >= 10.0L) {

@@ -1,9 +1,11 @@
 #include "numfield/text/rangerecord.h"
 
+#include "numfield/text/extendedbits.h"
 #include "numfield/text/fieldexceptions.h"
 #include "numfield/text/numberparse.h"
 #include "numfield/text/validation.h"
 
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -11,10 +13,6 @@
 namespace paysmith {
 
 namespace {
-
-static_assert(std::numeric_limits<long double>::digits == 64 &&
-                  std::numeric_limits<long double>::max_exponent == 16384,
-              "range records store the x87 80-bit extended format");
 
 enum class RecordForm { Integer, Double, Extended };
 
@@ -24,17 +22,44 @@ RecordForm formOf(TNumericDataType type) {
     return type == TNumericDataType::nftReal ? RecordForm::Double : RecordForm::Extended;
 }
 
-// An extended occupies 16 bytes in memory; its value is the first ten.
+// The integer and double forms are the little-endian bytes of the value.
+static_assert(std::endian::native == std::endian::little,
+              "the integer and double records are copied from memory");
+
 template <typename T> TRangeRecord recordHolding(T value) {
+    static_assert(sizeof(T) <= 8);
     TRangeRecord record;
-    std::memcpy(record.bytes.data(), &value, sizeof(T) < 10 ? sizeof(T) : 10);
+    std::memcpy(record.bytes.data(), &value, sizeof(T));
     return record;
 }
 
 template <typename T> T heldBy(const TRangeRecord& record) {
     T value{};
-    std::memcpy(&value, record.bytes.data(), sizeof(T) < 10 ? sizeof(T) : 10);
+    std::memcpy(&value, record.bytes.data(), sizeof(T));
     return value;
+}
+
+// The extended form: the significand's eight bytes, then the exponent with
+// the sign in its top bit, each little-endian.
+TRangeRecord extendedRecordOf(long double value) {
+    const ExtendedBits bits = extendedBitsOf(value);
+    TRangeRecord record;
+    for (std::size_t i = 0; i < 8; ++i)
+        record.bytes[i] = static_cast<std::uint8_t>(bits.significand >> (8 * i));
+    const unsigned top = bits.biasedExponent | (bits.negative ? 0x8000u : 0u);
+    record.bytes[8] = static_cast<std::uint8_t>(top & 0xFF);
+    record.bytes[9] = static_cast<std::uint8_t>(top >> 8);
+    return record;
+}
+
+long double extendedHeldBy(const TRangeRecord& record) {
+    ExtendedBits bits;
+    for (std::size_t i = 0; i < 8; ++i)
+        bits.significand |= std::uint64_t{record.bytes[i]} << (8 * i);
+    const unsigned top = record.bytes[8] | (unsigned{record.bytes[9]} << 8);
+    bits.negative = (top & 0x8000u) != 0;
+    bits.biasedExponent = static_cast<std::uint16_t>(top & 0x7FFFu);
+    return valueOfExtendedBits(bits);
 }
 
 // The floating types state their own range in fixed texts; the integer types
@@ -84,7 +109,7 @@ TRangeRecord rangeRecordOf(TNumericDataType type, long double value) {
     case RecordForm::Extended:
         break;
     }
-    return recordHolding(value);
+    return extendedRecordOf(value);
 }
 
 long double rangeRecordValue(TNumericDataType type, const TRangeRecord& record) {
@@ -96,7 +121,7 @@ long double rangeRecordValue(TNumericDataType type, const TRangeRecord& record) 
     case RecordForm::Extended:
         break;
     }
-    return heldBy<long double>(record);
+    return extendedHeldBy(record);
 }
 
 TRangeRecord defaultRangeLo(TNumericDataType type) {

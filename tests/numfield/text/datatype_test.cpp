@@ -1,5 +1,6 @@
 #include "numfield/text/datatype.h"
 
+#include "numfield/text/extendedbits.h"
 #include "numfield/text/fieldexceptions.h"
 
 #include "expectmessage.h"
@@ -12,6 +13,14 @@
 
 namespace paysmith {
 namespace {
+
+// 1.7E308 cut to the extended's 64-bit significand: one unit in the last
+// place below rounding it.
+long double doubleLimitCut() {
+    ExtendedBits bits = extendedBitsOf(1.7E308L);
+    --bits.significand;
+    return valueOfExtendedBits(bits);
+}
 
 struct TypeCase {
     const char* name;
@@ -33,18 +42,19 @@ TEST_P(DataTypeDefaults, GiveMaskRangeAndKind) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Types, DataTypeDefaults, testing::Values(
-    TypeCase{"longint", TNumericDataType::nftLongInt, true, u"iiiiiiiiiii", -2147483648.0L, 2147483647.0L},
-    TypeCase{"word", TNumericDataType::nftWord, true, u"99999", 0.0L, 65535.0L},
-    TypeCase{"integer", TNumericDataType::nftInteger, true, u"iiiiii", -32768.0L, 32767.0L},
-    TypeCase{"byte", TNumericDataType::nftByte, true, u"999", 0.0L, 255.0L},
-    TypeCase{"shortint", TNumericDataType::nftShortInt, true, u"iiii", -128.0L, 127.0L},
-    TypeCase{"real", TNumericDataType::nftReal, false, u"##########", -1.7E38L, 1.7E38L},
-    TypeCase{"extended", TNumericDataType::nftExtended, false, u"##########", -1.1E4932L, 1.1E4932L},
-    // 1.7E308 cut to 64 bits: one unit in the last place below rounding.
-    TypeCase{"double", TNumericDataType::nftDouble, false, u"##########", -std::nextafter(1.7E308L, 0.0L), std::nextafter(1.7E308L, 0.0L)},
-    TypeCase{"single", TNumericDataType::nftSingle, false, u"##########", -3.4E38L, 3.4E38L},
-    TypeCase{"comp", TNumericDataType::nftComp, false, u"iiiiiiiiii", -9.2E18L, 9.2E18L}),
+INSTANTIATE_TEST_SUITE_P(
+    Types, DataTypeDefaults,
+    testing::Values(
+        TypeCase{"longint", TNumericDataType::nftLongInt, true, u"iiiiiiiiiii", -2147483648.0L, 2147483647.0L},
+        TypeCase{"word", TNumericDataType::nftWord, true, u"99999", 0.0L, 65535.0L},
+        TypeCase{"integer", TNumericDataType::nftInteger, true, u"iiiiii", -32768.0L, 32767.0L},
+        TypeCase{"byte", TNumericDataType::nftByte, true, u"999", 0.0L, 255.0L},
+        TypeCase{"shortint", TNumericDataType::nftShortInt, true, u"iiii", -128.0L, 127.0L},
+        TypeCase{"real", TNumericDataType::nftReal, false, u"##########", -1.7E38L, 1.7E38L},
+        TypeCase{"extended", TNumericDataType::nftExtended, false, u"##########", -1.1E4932L, 1.1E4932L},
+        TypeCase{"double", TNumericDataType::nftDouble, false, u"##########", -doubleLimitCut(), doubleLimitCut()},
+        TypeCase{"single", TNumericDataType::nftSingle, false, u"##########", -3.4E38L, 3.4E38L},
+        TypeCase{"comp", TNumericDataType::nftComp, false, u"iiiiiiiiii", -9.2E18L, 9.2E18L}),
     [](const testing::TestParamInfo<TypeCase>& info) { return info.param.name; });
 // clang-format on
 

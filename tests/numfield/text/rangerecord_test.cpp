@@ -1,5 +1,6 @@
 #include "numfield/text/rangerecord.h"
 
+#include "numfield/text/extendedbits.h"
 #include "numfield/text/fieldexceptions.h"
 #include "numfield/text/validation.h"
 
@@ -7,12 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
 #include <string>
 
 namespace paysmith {
 namespace {
 
 using Bytes = std::array<std::uint8_t, 10>;
+
+constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 
 struct EncodingCase {
     const char* name;
@@ -31,14 +36,53 @@ TEST_P(RangeRecordEncoding, HasTheStoredBytesAndReadsBack) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Records, RangeRecordEncoding, testing::Values(
-    EncodingCase{"integer_high", TNumericDataType::nftInteger, 32767, {0xff, 0x7f, 0, 0, 0, 0, 0, 0, 0, 0}},
-    EncodingCase{"integer_low_sign_extended", TNumericDataType::nftInteger, -32768, {0x00, 0x80, 0xff, 0xff, 0, 0, 0, 0, 0, 0}},
-    EncodingCase{"double_as_extended", TNumericDataType::nftDouble, -2.0L, {0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0xc0}},
-    EncodingCase{"real_as_double", TNumericDataType::nftReal, 1.0L, {0, 0, 0, 0, 0, 0, 0xf0, 0x3f, 0, 0}},
-    EncodingCase{"single_as_extended", TNumericDataType::nftSingle, 1.0L, {0, 0, 0, 0, 0, 0, 0, 0x80, 0xff, 0x3f}}),
+INSTANTIATE_TEST_SUITE_P(
+    Records, RangeRecordEncoding,
+    testing::Values(EncodingCase{"integer_high",
+                                 TNumericDataType::nftInteger,
+                                 32767,
+                                 {0xff, 0x7f, 0, 0, 0, 0, 0, 0, 0, 0}},
+                    EncodingCase{"integer_low_sign_extended", TNumericDataType::nftInteger, -32768, {0x00, 0x80, 0xff, 0xff, 0, 0, 0, 0, 0, 0}},
+                    EncodingCase{"double_as_extended", TNumericDataType::nftDouble, -2.0L, {0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0xc0}},
+                    EncodingCase{"real_as_double", TNumericDataType::nftReal, 1.0L, {0, 0, 0, 0, 0, 0, 0xf0, 0x3f, 0, 0}},
+                    EncodingCase{"single_as_extended", TNumericDataType::nftSingle, 1.0L, {0, 0, 0, 0, 0, 0, 0, 0x80, 0xff, 0x3f}},
+                    EncodingCase{"extended_smallest_denormal", TNumericDataType::nftExtended, 0x1p-16445L, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+                    EncodingCase{"extended_smallest_normal", TNumericDataType::nftExtended, 0x1p-16382L, {0, 0, 0, 0, 0, 0, 0, 0x80, 1, 0}},
+                    EncodingCase{"extended_largest", TNumericDataType::nftExtended, -0x1.fffffffffffffffep16383L, {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xfe, 0xff}},
+                    EncodingCase{"extended_infinity", TNumericDataType::nftExtended, kInfinity, {0, 0, 0, 0, 0, 0, 0, 0x80, 0xff, 0x7f}}),
     [](const testing::TestParamInfo<EncodingCase>& info) { return info.param.name; });
 // clang-format on
+
+// A long double wider than the extended (binary128 on arm64) is rounded to
+// the 64-bit significand as the x87 unit rounds; where long double is the
+// extended, the literals round the same way at compile time.
+TEST(RangeRecord, WiderValuesRoundToNearestEvenSignificand) {
+    const TNumericDataType type = TNumericDataType::nftExtended;
+    EXPECT_EQ(rangeRecordOf(type, 1.0L + 0x1p-64L).bytes,
+              (Bytes{0, 0, 0, 0, 0, 0, 0, 0x80, 0xff, 0x3f}));
+    EXPECT_EQ(rangeRecordOf(type, 1.0L + 0x3p-65L).bytes,
+              (Bytes{1, 0, 0, 0, 0, 0, 0, 0x80, 0xff, 0x3f}));
+    EXPECT_EQ(rangeRecordOf(type, 0x1.ffffffffffffffffp0L).bytes,
+              (Bytes{0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0x40}));
+}
+
+// Where long double is the x87 extended, a record is the value's own bytes,
+// so records written by earlier versions read back unchanged.
+TEST(RangeRecord, ExtendedRecordsAreTheX87Bytes) {
+    if (std::numeric_limits<long double>::digits != 64)
+        GTEST_SKIP() << "long double is not the x87 extended here";
+    for (const long double value :
+         {0.0L, -0.0L, 1.0L / 3.0L, -3.14159265358979323846L, 1e-4940L, 0x1p-16400L, 1.1E4932L,
+          -kInfinity, std::numeric_limits<long double>::quiet_NaN()}) {
+        Bytes memory{};
+        std::memcpy(memory.data(), &value, memory.size());
+        const TRangeRecord record = rangeRecordOf(TNumericDataType::nftExtended, value);
+        EXPECT_EQ(record.bytes, memory) << static_cast<double>(value);
+        const long double back = rangeRecordValue(TNumericDataType::nftExtended, record);
+        EXPECT_EQ(std::memcmp(&back, memory.data(), memory.size()), 0)
+            << static_cast<double>(value);
+    }
+}
 
 TEST(RangeRecord, DefaultsHaveTheStoredBytes) {
     EXPECT_EQ(defaultRangeHi(TNumericDataType::nftInteger).bytes,
@@ -67,7 +111,11 @@ class RangeLimitFromText : public testing::TestWithParam<LimitTextCase> {};
 TEST_P(RangeLimitFromText, TakesOrRefusesWithTheTypeLimits) {
     const LimitTextCase& c = GetParam();
     if (c.message == nullptr) {
-        EXPECT_EQ(rangeRecordValue(c.type, rangeLimitFromText(c.type, c.text)), c.taken);
+        // The record holds the limit as the extended format can, which is
+        // less than a wider long double carries.
+        const ExtendedBits held = extendedBitsOf(c.taken);
+        EXPECT_EQ(rangeRecordValue(c.type, rangeLimitFromText(c.type, c.text)),
+                  valueOfExtendedBits(held));
         return;
     }
     testing_messages::expectThrowWithMessage<EInvalidRangeValue>(

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Checks a built Debian package as a user would meet it: unpacked with dpkg -x
+# into an empty folder, its desktop entry and AppStream metainfo validate, and
+# its usr/bin/paysmith starts in an X session, shows the first-run help from
+# usr/share/paysmith/help of that tree, and ends cleanly when its window is
+# closed. Usage: scripts/test-installed.sh [package.deb, default the newest in dist/]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+deb=$(realpath "${1:-$(ls -t dist/paysmith_*.deb | head -n 1)}")
+./scripts/setup.sh package
+
+work=$(mktemp -d)
+root="$work/root"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+dpkg -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/paysmith.desktop"
+appstreamcli validate --no-net --pedantic "$root"/usr/share/metainfo/*.metainfo.xml
+for size in 16 32 48 64 128; do
+  [ -f "$root/usr/share/icons/hicolor/${size}x$size/apps/paysmith.png" ] ||
+    fail "no ${size}x$size icon"
+done
+man -l "$root/usr/share/man/man1/paysmith.1.gz" >/dev/null 2>&1 || fail "the man page does not format"
+
+source scripts/xvfb-session.sh
+# A fresh configuration: the first run shows its help.
+export XDG_CONFIG_HOME="$work/config"
+start_x_session
+version=$(dpkg-deb -f "$deb" Version)
+# The files the program opens tell where it took its help page from.
+strace -f -qq -e trace=open,openat -e signal=none -o "$work/opened" \
+  "$root/usr/bin/paysmith" &
+app=$!
+
+main=$(wait_for_window "^Paysmith, ${version//./\\.}\$") || fail "the main window did not appear"
+help=$(wait_for_window '^Paysmith Help$') || fail "the first run showed no help"
+grep -q "\"$root/usr/share/paysmith/help/[^\"]*\.html\", O_RDONLY" "$work/opened" ||
+  fail "the help page was not read from the unpacked usr/share/paysmith/help"
+wmctrl -i -c "$help"
+wmctrl -i -c "$main"
+wait_for_exit "$app" || fail "Paysmith did not end cleanly after its window was closed"
+rm -rf "$work"
+echo "installed tree: 1 passed, 0 failed"
