@@ -2,16 +2,47 @@
 
 #include "numfield/widget/numericfield.h"
 
+#include <QVariant>
+
 #include <cmath>
+#include <utility>
 
 namespace paysmith {
 
 namespace {
 
+constexpr char kResultProperty[] = "paysmithResult";
+
 QAccessibleInterface* createAccessible(const QString&, QObject* object) {
     if (auto* field = qobject_cast<TNumericField*>(object))
         return new NumericFieldAccessible(field);
     return nullptr;
+}
+
+void send(QAccessibleEvent&& event) {
+    QAccessible::updateAccessibility(&event);
+}
+
+// Only the characters that changed are sent, so that a reader echoing a typed
+// digit hears that digit, not the whole amount again.
+void sendTextChange(QObject* field, const QString& before, const QString& after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    const int position = static_cast<int>(prefix);
+    const QString removed = before.mid(prefix, before.size() - prefix - suffix);
+    const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
+    if (removed.isEmpty())
+        send(QAccessibleTextInsertEvent(field, position, inserted));
+    else if (inserted.isEmpty())
+        send(QAccessibleTextRemoveEvent(field, position, removed));
+    else
+        send(QAccessibleTextUpdateEvent(field, position, removed, inserted));
 }
 
 } // namespace
@@ -31,14 +62,18 @@ QString NumericFieldAccessible::text(QAccessible::Text t) const {
 
 QAccessible::State NumericFieldAccessible::state() const {
     QAccessible::State s = QAccessibleWidget::state();
-    s.editable = !field()->Options().contains(TEntryFieldOption::efoReadOnly);
+    s.editable = !field()->Options().contains(TEntryFieldOption::efoReadOnly) &&
+                 !field()->property(kResultProperty).toBool();
     s.readOnly = !s.editable;
+    s.selectableText = true;
     return s;
 }
 
 void* NumericFieldAccessible::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface*>(this);
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
@@ -63,6 +98,93 @@ QVariant NumericFieldAccessible::minimumValue() const {
 
 QVariant NumericFieldAccessible::minimumStepSize() const {
     return std::pow(10.0, -field()->model().decimalPlaces());
+}
+
+// The field selects its whole text or nothing, and its caret stays at the
+// right end: readers may look at both but not move them.
+void NumericFieldAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = selectionIndex < selectionCount() ? characterCount() : 0;
+}
+
+int NumericFieldAccessible::selectionCount() const {
+    return field()->model().showsSelection() && characterCount() > 0 ? 1 : 0;
+}
+
+void NumericFieldAccessible::addSelection(int, int) {}
+
+void NumericFieldAccessible::removeSelection(int) {}
+
+void NumericFieldAccessible::setSelection(int, int, int) {}
+
+int NumericFieldAccessible::cursorPosition() const {
+    return characterCount();
+}
+
+void NumericFieldAccessible::setCursorPosition(int) {}
+
+QString NumericFieldAccessible::text(int startOffset, int endOffset) const {
+    const QString shown = field()->text();
+    if (startOffset < 0 || endOffset < startOffset || endOffset > shown.size())
+        return {};
+    return shown.mid(startOffset, endOffset - startOffset);
+}
+
+int NumericFieldAccessible::characterCount() const {
+    return static_cast<int>(field()->text().size());
+}
+
+QRect NumericFieldAccessible::characterRect(int offset) const {
+    const QString shown = field()->text();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    const QFontMetrics metrics = field()->fontMetrics();
+    const QRect line = field()->textRect();
+    const QRect character(line.left() + metrics.horizontalAdvance(shown.left(offset)), line.top(),
+                          metrics.horizontalAdvance(shown[offset]), line.height());
+    return character.translated(field()->mapToGlobal(QPoint(0, 0)));
+}
+
+int NumericFieldAccessible::offsetAtPoint(const QPoint& point) const {
+    for (int offset = 0; offset < characterCount(); ++offset)
+        if (characterRect(offset).contains(point))
+            return offset;
+    return -1;
+}
+
+void NumericFieldAccessible::scrollToSubstring(int, int) {}
+
+QString NumericFieldAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
+    *startOffset = offset;
+    *endOffset = offset;
+    return {};
+}
+
+void FieldTextAnnouncer::reset(const TNumericField& field) {
+    m_text = field.text();
+    m_selected = false;
+}
+
+void FieldTextAnnouncer::announce(TNumericField& field) {
+    const QString text = field.text();
+    const bool selected = field.model().showsSelection() && !text.isEmpty();
+    const QString before = std::exchange(m_text, text);
+    const bool wasSelected = std::exchange(m_selected, selected);
+    if (!QAccessible::isActive())
+        return;
+    if (text != before) {
+        sendTextChange(&field, before, text);
+        send(QAccessibleValueChangeEvent(&field, field.model().shownValue()));
+    }
+    if (text.size() != before.size())
+        send(QAccessibleTextCursorEvent(&field, static_cast<int>(text.size())));
+    if (selected != wasSelected)
+        send(
+            QAccessibleTextSelectionEvent(&field, 0, selected ? static_cast<int>(text.size()) : 0));
+}
+
+void markAsResult(TNumericField* field) {
+    field->setProperty(kResultProperty, true);
 }
 
 void installNumericFieldAccessibility() {
