@@ -204,6 +204,9 @@ void LoanPanel::createControls(LoanNumber loan) {
     m_controls.term->setObjectName(loan == LoanNumber::First ? "lblTerm" : "lblTerm2");
     m_controls.term->setFont(bold);
     m_controls.term->setGeometry(201, 168, 112, kLabelHeight);
+    // Read on its own, the caption would be heard before the line that
+    // already holds it.
+    m_controls.termCaption->setBuddy(m_controls.term);
     setTermText(tr("360 months"));
 
     m_controls.payment = addNumericField(kPayment, loan);

@@ -4,6 +4,7 @@
 
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -43,6 +44,35 @@ void sendTextChange(QObject* field, const QString& before, const QString& after)
         send(QAccessibleTextRemoveEvent(field, position, removed));
     else
         send(QAccessibleTextUpdateEvent(field, position, removed, inserted));
+}
+
+// The piece of `text` around `offset`, as [start, end). The field shows one
+// line; its words are the runs between blanks, as "1,234.56" is one number.
+// At the end of the text a character is empty and a word is the last one.
+std::pair<int, int> pieceAt(const QString& text, int offset, QAccessible::TextBoundaryType type) {
+    const int length = static_cast<int>(text.size());
+    offset = std::clamp(offset, 0, length);
+    switch (type) {
+    case QAccessible::CharBoundary:
+        return {offset, std::min(offset + 1, length)};
+    case QAccessible::WordBoundary: {
+        int start = offset;
+        while (start > 0 && !text[start - 1].isSpace())
+            --start;
+        int end = offset;
+        while (end < length && !text[end].isSpace())
+            ++end;
+        return {start, std::max(end, std::min(offset + 1, length))};
+    }
+    default:
+        return {0, length};
+    }
+}
+
+QString cut(const QString& text, std::pair<int, int> piece, int* startOffset, int* endOffset) {
+    *startOffset = piece.first;
+    *endOffset = piece.second;
+    return text.mid(piece.first, piece.second - piece.first);
 }
 
 } // namespace
@@ -130,6 +160,34 @@ QString NumericFieldAccessible::text(int startOffset, int endOffset) const {
     return shown.mid(startOffset, endOffset - startOffset);
 }
 
+// Qt's own versions of these hang for a word at the very end of the text,
+// where a reader asks with the caret standing there.
+QString NumericFieldAccessible::textBeforeOffset(int offset,
+                                                 QAccessible::TextBoundaryType boundaryType,
+                                                 int* startOffset, int* endOffset) const {
+    const QString shown = field()->text();
+    const int start = pieceAt(shown, offset, boundaryType).first;
+    if (start == 0)
+        return cut(shown, {0, 0}, startOffset, endOffset);
+    return cut(shown, pieceAt(shown, start - 1, boundaryType), startOffset, endOffset);
+}
+
+QString NumericFieldAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                             int* startOffset, int* endOffset) const {
+    const QString shown = field()->text();
+    return cut(shown, pieceAt(shown, offset, boundaryType), startOffset, endOffset);
+}
+
+QString NumericFieldAccessible::textAfterOffset(int offset,
+                                                QAccessible::TextBoundaryType boundaryType,
+                                                int* startOffset, int* endOffset) const {
+    const QString shown = field()->text();
+    const int end = pieceAt(shown, offset, boundaryType).second;
+    if (end >= shown.size())
+        return cut(shown, {end, end}, startOffset, endOffset);
+    return cut(shown, pieceAt(shown, end, boundaryType), startOffset, endOffset);
+}
+
 int NumericFieldAccessible::characterCount() const {
     return static_cast<int>(field()->text().size());
 }
@@ -174,7 +232,10 @@ void FieldTextAnnouncer::announce(TNumericField& field) {
         return;
     if (text != before) {
         sendTextChange(&field, before, text);
-        send(QAccessibleValueChangeEvent(&field, field.model().shownValue()));
+        // Readers repeat a focused field's label and role on every value
+        // change; there the text change says it all.
+        if (!field.hasFocus())
+            send(QAccessibleValueChangeEvent(&field, field.model().shownValue()));
     }
     if (text.size() != before.size())
         send(QAccessibleTextCursorEvent(&field, static_cast<int>(text.size())));

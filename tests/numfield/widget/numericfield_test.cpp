@@ -441,6 +441,12 @@ void NumericFieldTest::screenReadersReadByBoundary_data() {
     QTest::newRow("word") << int(QAccessible::WordBoundary) << 8 << "1,234,567.89"
                           << ""
                           << "";
+    QTest::newRow("character at the end") << int(QAccessible::CharBoundary) << 12 << ""
+                                          << "9"
+                                          << "";
+    QTest::newRow("word at the end") << int(QAccessible::WordBoundary) << 12 << "1,234,567.89"
+                                     << ""
+                                     << "";
     QTest::newRow("line") << int(QAccessible::LineBoundary) << 0 << "1,234,567.89"
                           << ""
                           << "";
