@@ -212,9 +212,11 @@ int NumericFieldAccessible::offsetAtPoint(const QPoint& point) const {
 
 void NumericFieldAccessible::scrollToSubstring(int, int) {}
 
-QString NumericFieldAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    *startOffset = offset;
-    *endOffset = offset;
+// The whole text is one run in one style; readers put a line together from
+// these runs, so an empty run would lose characters.
+QString NumericFieldAccessible::attributes(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
     return {};
 }
 

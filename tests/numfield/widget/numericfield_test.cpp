@@ -464,6 +464,8 @@ void NumericFieldTest::screenReadersReadByBoundary() {
     QTEST(text->textAtOffset(offset, type, &start, &end), "at");
     QTEST(text->textBeforeOffset(offset, type, &start, &end), "before");
     QTEST(text->textAfterOffset(offset, type, &start, &end), "after");
+    QCOMPARE(text->attributes(offset, &start, &end), QString());
+    QCOMPARE(QPair(start, end), QPair(0, text->characterCount()));
     const QRect first = text->characterRect(0);
     QVERIFY(first.isValid());
     QCOMPARE(text->offsetAtPoint(first.center()), 0);
