@@ -7,11 +7,12 @@ set -euo pipefail
 
 packages=(
   git cmake ninja-build g++ clang libclang-rt-14-dev clang-format
-  qt6-base-dev libgl-dev libjpeg-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev libjpeg-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox wmctrl xdotool imagemagick x11-utils
   util-linux mount time bc
+  dbus at-spi2-core python3-pyatspi
 )
 for extra in "$@"; do
   case "$extra" in

@@ -10,6 +10,7 @@
 #include "app/window/helpwindow.h"
 #include "app/window/hinttracker.h"
 #include "app/window/loanpanelvalues.h"
+#include "app/window/notebook.h"
 #include "app/window/panelstatusbar.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/links/destinations.h"
@@ -117,7 +118,7 @@ void TfrmMain::createStatusBar(QWidget* client) {
 }
 
 void TfrmMain::createNotebook(QWidget* client) {
-    m_notebook = new QTabWidget(client);
+    m_notebook = new Notebook(client);
     m_notebook->setObjectName("nbkMain");
     m_notebook->setGeometry(0, kTopPanelHeight, kClientWidth,
                             kClientHeight - kTopPanelHeight - kStatusBarHeight);

@@ -78,6 +78,8 @@ void TfrmMain::createTopPanel(QWidget* client) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(b.left, 3, 28, 28);
         setHint(button, tr(b.hint));
+        // An icon is all the button shows; its hint is what it is called.
+        button->setAccessibleName(longHintPart(tr(b.hint)).trimmed());
         addDestinationSender(button);
         if (b.action)
             connect(button, &QToolButton::clicked, this,

@@ -24,6 +24,7 @@ QString longHintPart(const QString& hint) {
 
 void setHint(QWidget* control, const QString& hint, PopUpHint popUp) {
     control->setProperty(kHintProperty, hint);
+    control->setAccessibleDescription(longHintPart(hint).trimmed());
     if (popUp == PopUpHint::Off) {
         control->setToolTip({});
         return;

@@ -5,6 +5,7 @@
 
 #include "loan/core/frequency.h"
 #include "loan/core/termtext.h"
+#include "loan/panel/loanpanelaccessible.h"
 #include "numfield/widget/numericfield.h"
 
 #include <QComboBox>
@@ -166,6 +167,7 @@ QLabel* addLabel(QWidget* parent, const QString& caption, int rightEdge, int top
 
 LoanPanel::LoanPanel(LoanNumber loan, char16_t decimalSeparator, QWidget* parent)
     : QFrame(parent), m_decimalSeparator(decimalSeparator) {
+    installLoanPanelAccessibility();
     setObjectName(loan == LoanNumber::First ? "Panel1" : "Panel3");
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFixedSize(319, 322);
@@ -183,9 +185,10 @@ LoanPanel::~LoanPanel() {
 void LoanPanel::createControls(LoanNumber loan) {
     QFont bold = font();
     bold.setBold(true);
-    auto* title = new QLabel(loan == LoanNumber::First ? tr("Loan 1") : tr("Loan 2"), this);
-    title->setFont(bold);
-    title->move(11, 6);
+    m_controls.title = new QLabel(loan == LoanNumber::First ? tr("Loan 1") : tr("Loan 2"), this);
+    m_controls.title->setFont(bold);
+    m_controls.title->move(11, 6);
+    setAccessibleName(m_controls.title->text());
 
     m_controls.amount = addNumericField(kAmount, loan);
     m_controls.frequency = addFrequencyBox(loan);
@@ -195,11 +198,16 @@ void LoanPanel::createControls(LoanNumber loan) {
     m_controls.annualTaxes = addNumericField(kTaxes, loan);
     m_controls.annualInsurance = addNumericField(kInsurance, loan);
 
-    addLabel(this, tr("The term of this loan is"), 198, 168)->setFont(bold);
-    m_controls.term = new QLabel(tr("360 months"), this);
+    m_controls.termCaption = addLabel(this, tr("The term of this loan is"), 198, 168);
+    m_controls.termCaption->setFont(bold);
+    m_controls.term = new QLabel(this);
     m_controls.term->setObjectName(loan == LoanNumber::First ? "lblTerm" : "lblTerm2");
     m_controls.term->setFont(bold);
     m_controls.term->setGeometry(201, 168, 112, kLabelHeight);
+    // Read on its own, the caption would be heard before the line that
+    // already holds it.
+    m_controls.termCaption->setBuddy(m_controls.term);
+    setTermText(tr("360 months"));
 
     m_controls.payment = addNumericField(kPayment, loan);
     m_controls.totalInterest = addNumericField(kInterestPaid, loan);
@@ -221,8 +229,10 @@ TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber lo
                                                : TNumericDataType::nftDouble);
     field->setPictureMask(QString::fromLatin1(maskOf(row.kind)));
     field->setColor(row.role == Role::Input ? Qt::white : Qt::yellow);
-    if (row.role == Role::ReadOut)
+    if (row.role == Role::ReadOut) {
         field->setFocusPolicy(Qt::ClickFocus);
+        markAsResult(field);
+    }
     field->setGeometry(kControlLeft, row.controlTop, kControlWidth, kControlHeight);
     setHint(field, tr(row.hint[indexOf(loan)]));
     QLabel* label = addLabel(this, tr(row.caption), kLabelRight, row.labelTop[indexOf(loan)]);
@@ -290,10 +300,18 @@ void LoanPanel::recalculate(RecalcSource source) {
 
     m_state.PeriodsPerYear = periodsPerYearOf(m_state.FrequencyIndex);
     const std::int32_t payments = m_controls.payments->IntegerValue();
-    m_controls.term->setText(
-        toQString(termText(payments, m_state.PeriodsPerYear, m_decimalSeparator)));
+    setTermText(toQString(termText(payments, m_state.PeriodsPerYear, m_decimalSeparator)));
 
     evaluate();
+}
+
+void LoanPanel::setTermText(const QString& text) {
+    m_controls.term->setText(text);
+    // The line is drawn as two labels but heard as one sentence, and it is
+    // what tells the panel's loan apart beyond its number.
+    const QString sentence = QStringLiteral("%1 %2").arg(m_controls.termCaption->text(), text);
+    m_controls.term->setAccessibleName(sentence);
+    setAccessibleDescription(sentence);
 }
 
 void LoanPanel::evaluate() {

@@ -20,12 +20,14 @@ enum class RecalcSource { FrequencyBox, Other };
 
 // The controls of one loan, by their role.
 struct LoanControls {
+    QLabel* title = nullptr;
     TNumericField* amount = nullptr;
     QComboBox* frequency = nullptr;
     TNumericField* payments = nullptr;
     TNumericField* rate = nullptr;
     TNumericField* annualTaxes = nullptr;
     TNumericField* annualInsurance = nullptr;
+    QLabel* termCaption = nullptr;
     QLabel* term = nullptr;
     TNumericField* payment = nullptr;
     TNumericField* totalInterest = nullptr;
@@ -67,6 +69,7 @@ class LoanPanel : public QFrame {
     TNumericField* addNumericField(const LoanPanelRow& row, LoanNumber loan);
     QComboBox* addFrequencyBox(LoanNumber loan);
     void evaluate();
+    void setTermText(const QString& text);
 
     char16_t m_decimalSeparator;
     LoanControls m_controls;

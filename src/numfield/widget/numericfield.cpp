@@ -7,7 +7,6 @@
 #include "numfield/widget/numericfieldaccessible.h"
 #include "numfield/widget/sharedintl.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -49,7 +48,7 @@ TNumericField::TNumericField(const TIntlSupport& intl, QWidget* parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     resize(130, autoSizeHeight());
     connectModelEvents();
-    m_shownText = text();
+    m_announcer.reset(*this);
 }
 
 TNumericField::~TNumericField() = default;
@@ -162,6 +161,13 @@ QRect TNumericField::innerRect() const {
     return rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
 }
 
+QRect TNumericField::textRect() const {
+    const QRect inner = innerRect();
+    const int textRight = inner.x() + inner.width() - (m_textMargin + 1);
+    const int textWidth = fontMetrics().horizontalAdvance(text());
+    return {textRight - textWidth, inner.y(), textWidth, inner.height()};
+}
+
 QRect TNumericField::caretRect(int textRight) const {
     const TCaret& caret = m_model.insertMode() == InsertMode::Insert ? m_caretIns : m_caretOvr;
     const int width = caret.Width > 0 ? caret.Width : fontMetrics().horizontalAdvance(u'0');
@@ -204,10 +210,9 @@ void TNumericField::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, framePixmap(background));
 
     const QRect inner = innerRect();
-    const int textRight = inner.x() + inner.width() - (m_textMargin + 1);
     const QString shown = text();
-    const int textWidth = fontMetrics().horizontalAdvance(shown);
-    const QRect textRect(textRight - textWidth, inner.y(), textWidth, inner.height());
+    const QRect textRect = this->textRect();
+    const int textRight = textRect.right() + 1;
     painter.setClipRect(inner);
     if (m_model.showsSelection()) {
         painter.fillRect(textRect, orPalette(m_efColors.Highlight.BackColor,
@@ -258,14 +263,7 @@ QPixmap TNumericField::framePixmap(const QColor& background) const {
 }
 
 void TNumericField::refresh() {
-    const QString shown = text();
-    if (shown != m_shownText) {
-        m_shownText = shown;
-        if (QAccessible::isActive()) {
-            QAccessibleValueChangeEvent event(this, m_model.shownValue());
-            QAccessible::updateAccessibility(&event);
-        }
-    }
+    m_announcer.announce(*this);
     if (hasFocus()) {
         m_caretVisible = true;
         const int flash = QGuiApplication::styleHints()->cursorFlashTime();

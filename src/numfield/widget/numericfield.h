@@ -3,6 +3,7 @@
 #include "numfield/model/fieldrequests.h"
 #include "numfield/model/numericfieldmodel.h"
 #include "numfield/widget/fieldappearance.h"
+#include "numfield/widget/numericfieldaccessible.h"
 
 #include <QBasicTimer>
 #include <QWidget>
@@ -38,6 +39,8 @@ class TNumericField : public QWidget, private FieldRequests {
     int LastValidationCode() const { return m_model.LastValidationCode(); }
     // The text as drawn.
     QString text() const;
+    // Where that text is drawn, in the field's coordinates.
+    QRect textRect() const;
 
     // The background; invalid means the palette's base colour.
     QColor Color() const { return m_color; }
@@ -109,7 +112,7 @@ class TNumericField : public QWidget, private FieldRequests {
     QRect caretRect(int textRight) const;
 
     TNumericFieldModel m_model;
-    QString m_shownText;
+    FieldTextAnnouncer m_announcer;
     QColor m_color;
     TEFColors m_efColors;
     TCaret m_caretIns{TCaretShape::csVertLine, 2, 10};

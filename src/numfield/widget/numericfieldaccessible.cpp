@@ -2,16 +2,77 @@
 
 #include "numfield/widget/numericfield.h"
 
+#include <QVariant>
+
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace paysmith {
 
 namespace {
 
+constexpr char kResultProperty[] = "paysmithResult";
+
 QAccessibleInterface* createAccessible(const QString&, QObject* object) {
     if (auto* field = qobject_cast<TNumericField*>(object))
         return new NumericFieldAccessible(field);
     return nullptr;
+}
+
+void send(QAccessibleEvent&& event) {
+    QAccessible::updateAccessibility(&event);
+}
+
+// Only the characters that changed are sent, so that a reader echoing a typed
+// digit hears that digit, not the whole amount again.
+void sendTextChange(QObject* field, const QString& before, const QString& after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    const int position = static_cast<int>(prefix);
+    const QString removed = before.mid(prefix, before.size() - prefix - suffix);
+    const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
+    if (removed.isEmpty())
+        send(QAccessibleTextInsertEvent(field, position, inserted));
+    else if (inserted.isEmpty())
+        send(QAccessibleTextRemoveEvent(field, position, removed));
+    else
+        send(QAccessibleTextUpdateEvent(field, position, removed, inserted));
+}
+
+// The piece of `text` around `offset`, as [start, end). The field shows one
+// line; its words are the runs between blanks, as "1,234.56" is one number.
+// At the end of the text a character is empty and a word is the last one.
+std::pair<int, int> pieceAt(const QString& text, int offset, QAccessible::TextBoundaryType type) {
+    const int length = static_cast<int>(text.size());
+    offset = std::clamp(offset, 0, length);
+    switch (type) {
+    case QAccessible::CharBoundary:
+        return {offset, std::min(offset + 1, length)};
+    case QAccessible::WordBoundary: {
+        int start = offset;
+        while (start > 0 && !text[start - 1].isSpace())
+            --start;
+        int end = offset;
+        while (end < length && !text[end].isSpace())
+            ++end;
+        return {start, std::max(end, std::min(offset + 1, length))};
+    }
+    default:
+        return {0, length};
+    }
+}
+
+QString cut(const QString& text, std::pair<int, int> piece, int* startOffset, int* endOffset) {
+    *startOffset = piece.first;
+    *endOffset = piece.second;
+    return text.mid(piece.first, piece.second - piece.first);
 }
 
 } // namespace
@@ -31,14 +92,18 @@ QString NumericFieldAccessible::text(QAccessible::Text t) const {
 
 QAccessible::State NumericFieldAccessible::state() const {
     QAccessible::State s = QAccessibleWidget::state();
-    s.editable = !field()->Options().contains(TEntryFieldOption::efoReadOnly);
+    s.editable = !field()->Options().contains(TEntryFieldOption::efoReadOnly) &&
+                 !field()->property(kResultProperty).toBool();
     s.readOnly = !s.editable;
+    s.selectableText = true;
     return s;
 }
 
 void* NumericFieldAccessible::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface*>(this);
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
@@ -63,6 +128,126 @@ QVariant NumericFieldAccessible::minimumValue() const {
 
 QVariant NumericFieldAccessible::minimumStepSize() const {
     return std::pow(10.0, -field()->model().decimalPlaces());
+}
+
+// The field selects its whole text or nothing, and its caret stays at the
+// right end: readers may look at both but not move them.
+void NumericFieldAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = selectionIndex < selectionCount() ? characterCount() : 0;
+}
+
+int NumericFieldAccessible::selectionCount() const {
+    return field()->model().showsSelection() && characterCount() > 0 ? 1 : 0;
+}
+
+void NumericFieldAccessible::addSelection(int, int) {}
+
+void NumericFieldAccessible::removeSelection(int) {}
+
+void NumericFieldAccessible::setSelection(int, int, int) {}
+
+int NumericFieldAccessible::cursorPosition() const {
+    return characterCount();
+}
+
+void NumericFieldAccessible::setCursorPosition(int) {}
+
+QString NumericFieldAccessible::text(int startOffset, int endOffset) const {
+    const QString shown = field()->text();
+    if (startOffset < 0 || endOffset < startOffset || endOffset > shown.size())
+        return {};
+    return shown.mid(startOffset, endOffset - startOffset);
+}
+
+// Qt's own versions of these hang for a word at the very end of the text,
+// where a reader asks with the caret standing there.
+QString NumericFieldAccessible::textBeforeOffset(int offset,
+                                                 QAccessible::TextBoundaryType boundaryType,
+                                                 int* startOffset, int* endOffset) const {
+    const QString shown = field()->text();
+    const int start = pieceAt(shown, offset, boundaryType).first;
+    if (start == 0)
+        return cut(shown, {0, 0}, startOffset, endOffset);
+    return cut(shown, pieceAt(shown, start - 1, boundaryType), startOffset, endOffset);
+}
+
+QString NumericFieldAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                             int* startOffset, int* endOffset) const {
+    const QString shown = field()->text();
+    return cut(shown, pieceAt(shown, offset, boundaryType), startOffset, endOffset);
+}
+
+QString NumericFieldAccessible::textAfterOffset(int offset,
+                                                QAccessible::TextBoundaryType boundaryType,
+                                                int* startOffset, int* endOffset) const {
+    const QString shown = field()->text();
+    const int end = pieceAt(shown, offset, boundaryType).second;
+    if (end >= shown.size())
+        return cut(shown, {end, end}, startOffset, endOffset);
+    return cut(shown, pieceAt(shown, end, boundaryType), startOffset, endOffset);
+}
+
+int NumericFieldAccessible::characterCount() const {
+    return static_cast<int>(field()->text().size());
+}
+
+QRect NumericFieldAccessible::characterRect(int offset) const {
+    const QString shown = field()->text();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    const QFontMetrics metrics = field()->fontMetrics();
+    const QRect line = field()->textRect();
+    const QRect character(line.left() + metrics.horizontalAdvance(shown.left(offset)), line.top(),
+                          metrics.horizontalAdvance(shown[offset]), line.height());
+    return character.translated(field()->mapToGlobal(QPoint(0, 0)));
+}
+
+int NumericFieldAccessible::offsetAtPoint(const QPoint& point) const {
+    for (int offset = 0; offset < characterCount(); ++offset)
+        if (characterRect(offset).contains(point))
+            return offset;
+    return -1;
+}
+
+void NumericFieldAccessible::scrollToSubstring(int, int) {}
+
+// The whole text is one run in one style; readers put a line together from
+// these runs, so an empty run would lose characters.
+QString NumericFieldAccessible::attributes(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void FieldTextAnnouncer::reset(const TNumericField& field) {
+    m_text = field.text();
+    m_selected = false;
+}
+
+void FieldTextAnnouncer::announce(TNumericField& field) {
+    const QString text = field.text();
+    const bool selected = field.model().showsSelection() && !text.isEmpty();
+    const QString before = std::exchange(m_text, text);
+    const bool wasSelected = std::exchange(m_selected, selected);
+    if (!QAccessible::isActive())
+        return;
+    if (text != before) {
+        sendTextChange(&field, before, text);
+        // Readers repeat a focused field's label and role on every value
+        // change; there the text change says it all.
+        if (!field.hasFocus())
+            send(QAccessibleValueChangeEvent(&field, field.model().shownValue()));
+    }
+    if (text.size() != before.size())
+        send(QAccessibleTextCursorEvent(&field, static_cast<int>(text.size())));
+    if (selected != wasSelected)
+        send(
+            QAccessibleTextSelectionEvent(&field, 0, selected ? static_cast<int>(text.size()) : 0));
+}
+
+void markAsResult(TNumericField* field) {
+    field->setProperty(kResultProperty, true);
 }
 
 void installNumericFieldAccessibility() {

@@ -7,6 +7,7 @@
 #include "schedule/page/schedulemodel.h"
 #include "schedule/page/schedulepage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -462,6 +464,25 @@ class MainWindowTest : public QObject {
         QCOMPARE(text("edtLoan1"), QString("150,000.00"));
     }
 
+    void screenReadersFindOneFocusAndNamedButtons() {
+        openWindow();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        field("edtLoan2")->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(focusedName(), QString("edtLoan2"));
+        QStringList focused;
+        collectFocused(QAccessible::queryAccessibleInterface(m_window.get()), focused);
+        QCOMPARE(focused, QStringList{"edtLoan2"});
+
+        QStringList names;
+        for (const char* button : {"btnReset", "btnUpdate", "btnAbout", "btnHelp", "SpeedButton1"})
+            names << QAccessible::queryAccessibleInterface(
+                         m_window->findChild<QToolButton*>(button))
+                         ->text(QAccessible::Name);
+        QCOMPARE(names, QStringList({"Reset Default Values ...", "Check for New Version ...",
+                                     "About ...", "Help ...", "Exit Paysmith"}));
+    }
+
   private:
     void openWindow() {
         MainWindowServices services;
@@ -506,6 +527,13 @@ class MainWindowTest : public QObject {
 
     TNumericField* field(const char* name) const {
         return m_window->findChild<TNumericField*>(name);
+    }
+    static void collectFocused(QAccessibleInterface* node, QStringList& focused) {
+        if (node->state().focused)
+            focused << (node->object() ? node->object()->objectName()
+                                       : node->text(QAccessible::Name));
+        for (int i = 0; i < node->childCount(); ++i)
+            collectFocused(node->child(i), focused);
     }
     QString text(const char* name) const { return field(name)->text(); }
     QString label(const char* name) const { return m_window->findChild<QLabel*>(name)->text(); }

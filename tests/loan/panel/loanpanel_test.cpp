@@ -1,7 +1,9 @@
 #include "loan/panel/loanpanel.h"
 
+#include "numfield/widget/accessibleeventlog.h"
 #include "numfield/widget/numericfield.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QtTest>
@@ -56,6 +58,51 @@ class LoanPanelTest : public QObject {
         QTEST(panel.frequencyText(), "shown");
         QTEST(panel.controls().term->text(), "term");
         QTEST(panel.controls().payment->text(), "payment");
+    }
+
+    void screenReadersTellTheLoansApart_data() {
+        QTest::addColumn<int>("loan");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("paymentDescription");
+        QTest::newRow("loan 1") << int(LoanNumber::First) << "Loan 1"
+                                << "Calculated payment (PITI) amount";
+        QTest::newRow("loan 2") << int(LoanNumber::Second) << "Loan 2"
+                                << "Calculated payment amount";
+    }
+
+    void screenReadersTellTheLoansApart() {
+        QFETCH(int, loan);
+        QWidget window;
+        LoanPanel panel(static_cast<LoanNumber>(loan), u'.', &window);
+        const LoanControls& c = panel.controls();
+        c.amount->setFloatValue(150000.0);
+        c.rate->setFloatValue(6.75);
+        c.payments->setIntegerValue(360);
+
+        AccessibleEventLog log;
+        const QString paymentBefore = c.payment->text();
+        panel.recalculate(RecalcSource::Other);
+        QCOMPARE(log.followedText(c.payment, paymentBefore), c.payment->text());
+        QCOMPARE(log.textChanges(c.amount), 0);
+
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(&panel);
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QTEST(group->text(QAccessible::Name), "name");
+        const QString term = QStringLiteral("The term of this loan is 30.00 years.");
+        QCOMPARE(group->text(QAccessible::Description), term);
+        QCOMPARE(QAccessible::queryAccessibleInterface(c.term)->text(QAccessible::Name), term);
+        const auto labels = group->relations(QAccessible::Labelled);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->object(), c.title);
+
+        QAccessibleInterface* payment = QAccessible::queryAccessibleInterface(c.payment);
+        QTEST(payment->text(QAccessible::Description), "paymentDescription");
+        QVERIFY(payment->state().readOnly);
+        QVERIFY(!payment->state().editable);
+        QAccessibleInterface* amount = QAccessible::queryAccessibleInterface(c.amount);
+        QCOMPARE(amount->text(QAccessible::Description),
+                 QStringLiteral("Enter the amount of the loan"));
+        QVERIFY(amount->state().editable);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "numfield/widget/numericfield.h"
 
+#include "numfield/widget/accessibleeventlog.h"
 #include "numfield/widget/fieldalerts.h"
 
 #include <QAccessible>
@@ -85,6 +86,10 @@ class NumericFieldTest : public QObject {
     void refusedKeysBeep();
     void focusWithoutALeftClickSelectsTheWholeText();
     void screenReadersGetNameAndValue();
+    void screenReadersFollowTheText_data();
+    void screenReadersFollowTheText();
+    void screenReadersReadByBoundary_data();
+    void screenReadersReadByBoundary();
     void autoSizeGivesTheDesignedHeight();
     void textEndsTheMarginFromTheInnerEdge();
     void closingTheWindowMidEditRunsNoExitHandling();
@@ -366,6 +371,106 @@ void NumericFieldTest::screenReadersGetNameAndValue() {
     QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("150,000.00"));
     QVERIFY(accessible->valueInterface());
     QCOMPARE(accessible->valueInterface()->currentValue().toDouble(), 150000.0);
+}
+
+// A reader keeps its own copy of the text from the events it is sent; after
+// every step that copy and the caret must match what the field draws.
+void NumericFieldTest::screenReadersFollowTheText_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("restore");
+    QTest::newRow("digits over the selected amount") << "250000" << false;
+    QTest::newRow("a decimal point and backspace") << "1234.5\b6" << false;
+    QTest::newRow("restored after typing") << "98" << true;
+}
+
+void NumericFieldTest::screenReadersFollowTheText() {
+    QFETCH(QString, typed);
+    QFETCH(bool, restore);
+    TNumericField* field = m_window->amount;
+    field->setFloatValue(150000);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+    QAccessibleTextInterface* text = accessible->textInterface();
+    QVERIFY(text);
+    QVERIFY(accessible->valueInterface());
+    const QString initial = QStringLiteral("150,000.00");
+    QCOMPARE(text->text(0, text->characterCount()), initial);
+
+    AccessibleEventLog log;
+    focusOn(m_window->count);
+    QTest::keyClick(m_window->count, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+    int start = -1;
+    int end = -1;
+    text->selection(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, 10));
+    QCOMPARE(text->cursorPosition(), 10);
+
+    const auto check = [&](const QString& step) {
+        const QString shown = field->text();
+        QVERIFY2(text->text(0, text->characterCount()) == shown, qPrintable(step));
+        QVERIFY2(log.followedText(field, initial) == shown,
+                 qPrintable(QStringLiteral("%1: the reader has '%2', the field shows '%3'")
+                                .arg(step, log.followedText(field, initial), shown)));
+        QVERIFY2(text->cursorPosition() == shown.size(), qPrintable(step));
+        QVERIFY2(log.lastCaret(field) == shown.size(), qPrintable(step));
+    };
+    for (const QChar c : typed) {
+        if (c == u'\b')
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::keyClick(field, c.toLatin1());
+        check(QStringLiteral("after '%1'").arg(c));
+    }
+    QCOMPARE(text->selectionCount(), 0);
+    if (restore) {
+        QTest::keyClick(field, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(field->text(), initial);
+        check(QStringLiteral("after Restore"));
+    }
+    field->setFloatValue(42);
+    check(QStringLiteral("after a value from code"));
+}
+
+void NumericFieldTest::screenReadersReadByBoundary_data() {
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("character") << int(QAccessible::CharBoundary) << 1 << ","
+                               << "1"
+                               << "2";
+    QTest::newRow("word") << int(QAccessible::WordBoundary) << 8 << "1,234,567.89"
+                          << ""
+                          << "";
+    QTest::newRow("character at the end") << int(QAccessible::CharBoundary) << 12 << ""
+                                          << "9"
+                                          << "";
+    QTest::newRow("word at the end") << int(QAccessible::WordBoundary) << 12 << "1,234,567.89"
+                                     << ""
+                                     << "";
+    QTest::newRow("line") << int(QAccessible::LineBoundary) << 0 << "1,234,567.89"
+                          << ""
+                          << "";
+}
+
+void NumericFieldTest::screenReadersReadByBoundary() {
+    QFETCH(int, boundary);
+    QFETCH(int, offset);
+    m_window->amount->setFloatValue(1234567.89);
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(m_window->amount)->textInterface();
+    const auto type = static_cast<QAccessible::TextBoundaryType>(boundary);
+    int start = -1;
+    int end = -1;
+    QTEST(text->textAtOffset(offset, type, &start, &end), "at");
+    QTEST(text->textBeforeOffset(offset, type, &start, &end), "before");
+    QTEST(text->textAfterOffset(offset, type, &start, &end), "after");
+    QCOMPARE(text->attributes(offset, &start, &end), QString());
+    QCOMPARE(QPair(start, end), QPair(0, text->characterCount()));
+    const QRect first = text->characterRect(0);
+    QVERIFY(first.isValid());
+    QCOMPARE(text->offsetAtPoint(first.center()), 0);
 }
 
 void NumericFieldTest::autoSizeGivesTheDesignedHeight() {

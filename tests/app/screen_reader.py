@@ -1,0 +1,58 @@
+#!/usr/bin/python3
+"""Reads Paysmith's numeric fields the way a screen reader does, over the
+AT-SPI bus: by the loan panel's name, the field's label and the text interface.
+
+    screen_reader.py PANEL LABEL EXPECTED
+
+waits until the field labelled LABEL in the panel named PANEL shows EXPECTED;
+fails with what it found instead.
+"""
+import sys
+import time
+
+import pyatspi
+
+
+def find(node, test):
+    if node is None:
+        return None
+    if test(node):
+        return node
+    for child in node:
+        found = find(child, test)
+        if found is not None:
+            return found
+    return None
+
+
+def read(panel_name, label):
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = find(desktop, lambda n: n.getRole() == pyatspi.ROLE_APPLICATION
+               and n.name == "paysmith")
+    panel = find(app, lambda n: n.getRole() == pyatspi.ROLE_PANEL and n.name == panel_name)
+    field = find(panel, lambda n: n.getRole() == pyatspi.ROLE_TEXT
+                 and n.name.startswith(label))
+    if field is None:
+        return None
+    text = field.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def main():
+    panel_name, label, expected = sys.argv[1:4]
+    found = None
+    for _ in range(100):
+        try:
+            found = read(panel_name, label)
+        except Exception as error:  # the application may not be on the bus yet
+            found = repr(error)
+        if found == expected:
+            print(f"{panel_name}, {label}: {found}")
+            return 0
+        time.sleep(0.1)
+    print(f"FAIL: {panel_name}, {label} reads {found!r}, not {expected!r}")
+    return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
