@@ -3,9 +3,11 @@
 #include "app/core/helptopics.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -30,6 +32,14 @@ HelpWindow::HelpWindow(QString helpFolder, QWidget* parent)
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     m_browser->setSearchPaths({m_folder});
+    // Qt's rich text does not follow a page's <link> to its style sheet; the
+    // pages' one sheet becomes the browser's default instead.
+    QFile styles(QDir(m_folder).filePath(QStringLiteral("style.css")));
+    if (styles.open(QIODevice::ReadOnly))
+        m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(styles.readAll()));
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -50,6 +51,30 @@ class HelpWindowTest : public QObject {
         const auto page = helpPageForContext(kFirstRunHelpContext);
         QVERIFY(page.has_value());
         QVERIFY(QFile::exists(installed + "/" + QString::fromUtf8(page->data(), page->size())));
+    }
+
+    // The installed pages' headings take the colour of their style sheet.
+    void headingsFollowTheStyleSheet() {
+        HelpWindow help(QStringLiteral(PAYSMITH_HELP_FOLDER), nullptr);
+        help.showContents();
+        const QTextBlock heading = help.findChild<QTextBrowser*>()->document()->firstBlock();
+        QCOMPARE(heading.text(), QString("Paysmith Help"));
+        QCOMPARE(heading.charFormat().foreground().color(), QColor("#1d4f94"));
+    }
+
+    void escapeAndCtrlWCloseTheWindow() {
+        for (const QKeySequence& key :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            QTemporaryDir folder;
+            writePage(folder, "index.html", "<p>All topics</p>");
+            HelpWindow help(folder.path(), nullptr);
+            help.showContents();
+            help.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&help));
+            QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget() : &help,
+                               key);
+            QVERIFY(!help.isVisible());
+        }
     }
 
   private:
