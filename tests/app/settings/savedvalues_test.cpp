@@ -108,8 +108,22 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         ReadCase{"letters_as_term", "[LastValues]\nTerm1=abc\nTerm2=12\n", u'.',
                  [](SavedValues& v) { v.loan2.term = 12; }},
-        ReadCase{"comma_under_point", "[LastValues]\nInterest1=6,75\nLoan2=1,5\nTaxes1=9,5\n", u'.',
-                 [](SavedValues&) {}},
+        ReadCase{"de_DE_file_read_under_en_US",
+                 "[LastValues]\nLoan1=123456,78\nInterest1=6,75\nTaxes2=1,5E-6\n", u'.',
+                 [](SavedValues& v) {
+                     v.loan1.amount = 123456.78;
+                     v.loan1.interest = 6.75;
+                     v.loan2.taxes = 1.5e-6;
+                 }},
+        ReadCase{"en_US_file_read_under_de_DE",
+                 "[LastValues]\nLoan2=98765.4\nInterest2=5.5\nPayment1=1000\n", u',',
+                 [](SavedValues& v) {
+                     v.loan2.amount = 98765.4;
+                     v.loan2.interest = 5.5;
+                     v.loan1.payment = 1000;
+                 }},
+        ReadCase{"grouped_number_keeps_default", "[LastValues]\nLoan1=1.234,5\nLoan2=1,234,5\n",
+                 u',', [](SavedValues&) {}},
         ReadCase{"comma_under_comma", "[LastValues]\nInterest1=7,25\nPayment2=1000,5\n", u',',
                  [](SavedValues& v) {
                      v.loan1.interest = 7.25;
