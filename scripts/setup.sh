@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev libgl-dev libjpeg-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth openbox wmctrl xdotool imagemagick x11-utils
+  xvfb xauth openbox wmctrl xdotool imagemagick x11-utils x11-xkb-utils xkb-data
+  weston qt6-wayland
   util-linux mount time bc
 )
 

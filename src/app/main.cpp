@@ -1,6 +1,9 @@
 #include "app/core/messages.h"
 #include "app/window/application.h"
 #include "app/window/mainwindow.h"
+#include "app/window/platformchoice.h"
+#include "app/window/signalclose.h"
+#include "app/window/singleinstance.h"
 #include "numfield/widget/sharedintl.h"
 
 #include <QCoreApplication>
@@ -10,10 +13,15 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    paysmith::preferXWayland();
     paysmith::PaysmithApplication app(argc, argv);
     app.setApplicationName("paysmith");
     app.setDesktopFileName("paysmith");
     app.setWindowIcon(QIcon(":/icons/paysmith.png"));
+
+    paysmith::SingleInstance instance;
+    if (!instance.isFirst())
+        return 0;
 
     paysmith::MainWindowServices services;
     services.showInformation = [](QWidget* parent, const QString& caption, const QString& text) {
@@ -30,6 +38,8 @@ int main(int argc, char* argv[]) {
     };
 
     auto window = std::make_unique<paysmith::TfrmMain>(std::move(services));
+    instance.raiseOnLaterStarts(*window);
+    paysmith::closeWhenTheSessionEnds(*window);
     window->show();
     return app.exec();
 }
