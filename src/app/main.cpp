@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
     };
 
     auto window = std::make_unique<paysmith::TfrmMain>(std::move(services));
+    paysmith::keepFixedSizeSafeUnderWayland(*window);
     instance.raiseOnLaterStarts(*window);
     paysmith::closeWhenTheSessionEnds(*window);
     window->show();

@@ -1,7 +1,9 @@
 #include "app/window/platformchoice.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QString>
+#include <QWidget>
 
 namespace paysmith {
 
@@ -16,6 +18,11 @@ void preferXWayland() {
                          qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
     if (!userChose && wayland && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void keepFixedSizeSafeUnderWayland(QWidget& window) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 } // namespace paysmith

@@ -10,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -52,6 +53,8 @@ void closeWhenTheSessionEnds(QWidget& window) {
     if (g_signalPair[0] != -1 ||
         ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPair) != 0)
         return;
+    // A handler that blocked on a full pair would hang the program it closes.
+    ::fcntl(g_signalPair[0], F_SETFL, ::fcntl(g_signalPair[0], F_GETFL) | O_NONBLOCK);
     auto* notifier = new QSocketNotifier(g_signalPair[1], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
         char byte = 0;
