@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
     app.setApplicationName("paysmith");
     app.setDesktopFileName("paysmith");
     app.setWindowIcon(QIcon(":/icons/paysmith.png"));
+    paysmith::keepFixedSizesSafeUnderWayland();
 
     paysmith::SingleInstance instance;
     if (!instance.isFirst())
@@ -38,7 +39,6 @@ int main(int argc, char* argv[]) {
     };
 
     auto window = std::make_unique<paysmith::TfrmMain>(std::move(services));
-    paysmith::keepFixedSizeSafeUnderWayland(*window);
     instance.raiseOnLaterStarts(*window);
     paysmith::closeWhenTheSessionEnds(*window);
     window->show();

@@ -42,15 +42,43 @@ done
 [ -n "$box" ] || fail "the window did not appear under Weston"
 read -r w h x y <<< "$box"
 sleep 0.5
+click_at() {
+  # Weston follows the pointer once it has entered its window from outside.
+  xdotool mousemove 1020 760
+  sleep 0.3
+  xdotool mousemove 500 400
+  sleep 0.3
+  xdotool mousemove "$1" "$2"
+  sleep 0.5
+  xdotool click 1
+  sleep 2
+}
 # Qt's title bar: the maximise button is the middle one of three at the right.
-xdotool mousemove $((x + w - 39)) $((100 + y + 14))
-sleep 0.5
-xdotool click 1
-sleep 2
+click_at $((x + w - 39)) $((100 + y + 14))
 kill -0 "$app" 2>/dev/null || { cat "$work/app.log"; fail "the maximise click ended Paysmith"; }
 read -r w h x y < <(changed_box)
 [ "$w" -gt 900 ] || fail "the window did not take the maximised size"
 [ -n "${PAYSMITH_SCREENSHOT:-}" ] && import -window root "$PAYSMITH_SCREENSHOT"
+
+# Qt draws the button on dialogs as well. Weston puts the About box over the
+# maximised window with its title bar in this strip, where nothing else changes.
+strip() { import -window root -crop 1024x16+0+104 +repage "$1"; }
+strip_change() { # prints width left of what differs from strip.png
+  strip "$work/strip-now.png"
+  convert "$work/strip.png" "$work/strip-now.png" -compose difference -composite \
+    -threshold 10% -trim -format '%w %X\n' info:
+}
+strip "$work/strip.png"
+xdotool key alt+h a
+sleep 2
+read -r w x < <(strip_change)
+[ "$w" -gt 300 ] || fail "the About box did not appear where expected"
+# What changes in the strip ends with the close button's cross.
+click_at $((x + w - 27)) 114
+kill -0 "$app" 2>/dev/null || { cat "$work/app.log"; fail "the maximise click on a dialog ended Paysmith"; }
+read -r w x < <(strip_change)
+[ "$w" -gt 900 ] || fail "the About box did not take the maximised size"
+# Closing with the modal box open: the signal still saves and ends.
 kill -TERM "$app"
 wait_for_exit "$app" || fail "Paysmith did not end cleanly after the click"
 
