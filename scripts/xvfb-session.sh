@@ -25,6 +25,11 @@ start_x_session() {
   read -r display < "$session/display" || true
   [ -n "$display" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$display"
+  # Paysmith runs once per user and finds its running copy in this folder:
+  # each session gets its own, so sessions side by side never meet.
+  session_tempdir XDG_RUNTIME_DIR
+  chmod 700 "$XDG_RUNTIME_DIR"
+  export XDG_RUNTIME_DIR
 
   # A window mapped before the window manager runs is never managed by it:
   # wait for openbox to announce itself on the root window.
@@ -63,16 +68,38 @@ wait_for_window() {
   return 1
 }
 
-# Waits up to ten seconds for process $1 to end; fails when it has not, or when
-# it ended with an error.
+# Waits until process $1 has ended; fails when it outlives its window by 10 s.
 wait_for_exit() {
   for _ in $(seq 100); do
-    kill -0 "$1" 2>/dev/null || break
+    kill -0 "$1" 2>/dev/null || { wait "$1"; return; }
     sleep 0.1
   done
-  if kill -0 "$1" 2>/dev/null; then
-    echo "process $1 did not end" >&2
-    return 1
-  fi
-  wait "$1"
+  return 124
+}
+
+# Starts Paysmith (the command line in "$@") and waits until its main window
+# is mapped and active; sets APP to the process and MAIN to the window.
+start_paysmith() {
+  "$@" &
+  APP=$!
+  MAIN=$(wait_for_window '^Paysmith, 4\.6$') || { echo "FAIL: no main window"; exit 1; }
+  xdotool windowactivate --sync "$MAIN"
+  sleep 0.3
+}
+
+# Types Loan 1's amount: on to the frequency box and back first, so the
+# amount is entered by the keyboard with its whole value selected. The
+# arguments are xdotool key names or keycodes, or text after "type:".
+enter_loan1_amount() {
+  xdotool key --window "$MAIN" Tab shift+Tab
+  local part
+  for part in "$@"; do
+    if [[ $part == type:* ]]; then
+      xdotool type --window "$MAIN" --delay 40 "${part#type:}"
+    else
+      xdotool key --window "$MAIN" "$part"
+    fi
+  done
+  xdotool key --window "$MAIN" Tab
+  sleep 0.3
 }

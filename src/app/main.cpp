@@ -2,6 +2,9 @@
 #include "app/core/messages.h"
 #include "app/window/application.h"
 #include "app/window/mainwindow.h"
+#include "app/window/platformchoice.h"
+#include "app/window/signalclose.h"
+#include "app/window/singleinstance.h"
 #include "base/qt/qtstrings.h"
 #include "numfield/widget/sharedintl.h"
 
@@ -12,10 +15,16 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    paysmith::preferXWayland();
     paysmith::PaysmithApplication app(argc, argv);
     app.setApplicationName("paysmith");
     app.setDesktopFileName("paysmith");
     app.setWindowIcon(QIcon(":/icons/paysmith.png"));
+    paysmith::keepFixedSizesSafeUnderWayland();
+
+    paysmith::SingleInstance instance;
+    if (!instance.isFirst())
+        return 0;
 
     paysmith::MainWindowServices services;
     services.showInformation = [](QWidget* parent, const QString& caption, const QString& text) {
@@ -34,6 +43,8 @@ int main(int argc, char* argv[]) {
     };
 
     auto window = std::make_unique<paysmith::TfrmMain>(std::move(services));
+    instance.raiseOnLaterStarts(*window);
+    paysmith::closeWhenTheSessionEnds(*window);
     window->show();
     return app.exec();
 }

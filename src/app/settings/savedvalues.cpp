@@ -59,7 +59,7 @@ class Reader {
 
     // Each member holds its default when visited.
     void operator()(SettingKey key, double& value) const {
-        value = readSettingFloat(text(key, u""), m_decimalSeparator, value);
+        value = readSettingFloatEitherMark(text(key, u""), m_decimalSeparator, value);
     }
     void operator()(SettingKey key, std::int32_t& value) const {
         value = readSettingInteger(text(key, u""), value);

@@ -64,6 +64,18 @@ std::optional<std::string> asciiNumber(std::u16string_view text, char16_t decima
     return ascii;
 }
 
+std::optional<double> floatOf(std::u16string_view text, char16_t decimalSeparator) {
+    const std::optional<std::string> ascii = asciiNumber(text, decimalSeparator);
+    if (!ascii)
+        return std::nullopt;
+    double value = 0.0;
+    const std::from_chars_result read =
+        std::from_chars(ascii->data(), ascii->data() + ascii->size(), value);
+    if (read.ec != std::errc{} || read.ptr != ascii->data() + ascii->size())
+        return std::nullopt;
+    return value;
+}
+
 std::optional<std::uint32_t> hexDigitValue(char16_t c) {
     if (c >= u'0' && c <= u'9')
         return c - u'0';
@@ -197,15 +209,17 @@ std::u16string formatSettingFloat(double value, char16_t decimalSeparator) {
 }
 
 double readSettingFloat(std::u16string_view text, char16_t decimalSeparator, double defaultValue) {
-    const std::optional<std::string> ascii = asciiNumber(text, decimalSeparator);
-    if (!ascii)
+    return floatOf(text, decimalSeparator).value_or(defaultValue);
+}
+
+double readSettingFloatEitherMark(std::u16string_view text, char16_t decimalSeparator,
+                                  double defaultValue) {
+    if (const std::optional<double> value = floatOf(text, decimalSeparator))
+        return *value;
+    const auto commas = std::ranges::count(text, u',');
+    if (commas + std::ranges::count(text, u'.') != 1)
         return defaultValue;
-    double value = 0.0;
-    const std::from_chars_result read =
-        std::from_chars(ascii->data(), ascii->data() + ascii->size(), value);
-    if (read.ec != std::errc{} || read.ptr != ascii->data() + ascii->size())
-        return defaultValue;
-    return value;
+    return floatOf(text, commas == 1 ? u',' : u'.').value_or(defaultValue);
 }
 
 std::u16string formatSettingInteger(std::int32_t value) {

@@ -19,6 +19,13 @@ std::u16string formatSettingFloat(double value, char16_t decimalSeparator);
 // out-of-range magnitudes give the default.
 double readSettingFloat(std::u16string_view text, char16_t decimalSeparator, double defaultValue);
 
+// As readSettingFloat, and a text that does not convert but holds a single ","
+// or "." and no other mark is read with that mark as its separator: the writer
+// never groups digits, so such a text was written under the other convention
+// (a file saved under de_DE and read under en_US, or back).
+double readSettingFloatEitherMark(std::u16string_view text, char16_t decimalSeparator,
+                                  double defaultValue);
+
 std::u16string formatSettingInteger(std::int32_t value);
 
 // Decimal with an optional sign, or hexadecimal after "$", or after "0x"/"0X"

@@ -57,6 +57,7 @@ class TNumericFieldModel {
     TNumericFieldModel(const TNumericFieldModel&) = delete;
     TNumericFieldModel& operator=(const TNumericFieldModel&) = delete;
 
+    const TIntlSupport& intl() const { return m_intl; }
     TNumericDataType DataType() const { return m_text.dataType(); }
     // Resets the mask and range to the type's defaults and the value to 0.
     void setDataType(TNumericDataType type);

@@ -1,5 +1,7 @@
 #include "numfield/widget/fieldkeys.h"
 
+#include "base/qt/qtstrings.h"
+
 #include <QKeyEvent>
 
 namespace paysmith {
@@ -76,6 +78,14 @@ KeyStroke keyStrokeOf(const QKeyEvent& event) {
     if (qt.testFlag(Qt::AltModifier))
         modifiers = modifiers | Modifiers::Alt;
     return {keyOf(event.key()), modifiers};
+}
+
+std::u16string typedTextOf(const QKeyEvent& event, char16_t decimalMark) {
+    const bool keypadDecimal = event.modifiers().testFlag(Qt::KeypadModifier) &&
+                               (event.text() == u'.' || event.text() == u',');
+    if (keypadDecimal)
+        return std::u16string(1, decimalMark);
+    return toU16String(event.text());
 }
 
 } // namespace paysmith

@@ -294,7 +294,8 @@ void TNumericField::keyPressEvent(QKeyEvent* event) {
             refresh();
         return;
     }
-    if (m_model.keyPress(keyStrokeOf(*event), toU16String(event->text())) == KeyUse::NotUsed) {
+    const std::u16string typed = typedTextOf(*event, m_model.intl().DecimalMark());
+    if (m_model.keyPress(keyStrokeOf(*event), typed) == KeyUse::NotUsed) {
         // Passed on, Ctrl+Shift+Tab would turn a notebook's page and hide the
         // field without leaving it, so its entry would never be validated.
         const bool pageKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;

@@ -91,6 +91,27 @@ INSTANTIATE_TEST_SUITE_P(Table, FloatReading, testing::Values(
     [](const testing::TestParamInfo<FloatReadCase>& info) { return info.param.name; });
 // clang-format on
 
+class FloatReadingEitherMark : public testing::TestWithParam<FloatReadCase> {};
+
+TEST_P(FloatReadingEitherMark, TakesTheOtherMarkOnlyWhenUnambiguous) {
+    const FloatReadCase& c = GetParam();
+    EXPECT_EQ(readSettingFloatEitherMark(c.text, c.separator, kFloatDefault), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FloatReadingEitherMark,
+    testing::Values(FloatReadCase{"comma_under_point", u"123456,78", u'.', 123456.78},
+                    FloatReadCase{"point_under_comma", u"6.75", u',', 6.75},
+                    FloatReadCase{"exponent_comma_under_point", u"-1,5E-6", u'.', -1.5e-6},
+                    FloatReadCase{"point_under_arabic", u"6.75", u'\u066B', 6.75},
+                    FloatReadCase{"own_mark_first", u"6,75", u',', 6.75},
+                    FloatReadCase{"two_commas", u"1,234,5", u'.', kFloatDefault},
+                    FloatReadCase{"both_marks", u"1.234,5", u',', kFloatDefault},
+                    FloatReadCase{"mark_and_space", u"1 234,5", u'.', kFloatDefault},
+                    FloatReadCase{"mark_alone", u",", u'.', kFloatDefault},
+                    FloatReadCase{"mark_and_garbage", u"6,75x", u'.', kFloatDefault}),
+    [](const testing::TestParamInfo<FloatReadCase>& info) { return info.param.name; });
+
 class FloatRoundTrip : public testing::TestWithParam<char16_t> {};
 
 // Amounts in cents and rates with four decimals have at most 15 significant

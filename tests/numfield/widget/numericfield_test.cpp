@@ -81,6 +81,8 @@ class NumericFieldTest : public QObject {
     void contextMenuItemsAct();
     void keysReachTheirCommands_data();
     void keysReachTheirCommands();
+    void keypadDecimalKeyTypesTheFieldsMark_data();
+    void keypadDecimalKeyTypesTheFieldsMark();
     void copyLeavesOutTheLeadingBlanks();
     void mouseEntryAppendsAndDoubleClickSelects();
     void refusedKeysBeep();
@@ -320,6 +322,42 @@ void NumericFieldTest::keysReachTheirCommands() {
     QTest::keyClicks(field, QStringLiteral("7"));
     QTest::keyClick(field, key, modifiers);
     QCOMPARE(field->text(), shown);
+}
+
+// Regression: 1 2 [keypad decimal] 5 under fr_FR gave 125,00, the AZERTY
+// keypad's "." being refused by a field whose mark is ",".
+void NumericFieldTest::keypadDecimalKeyTypesTheFieldsMark_data() {
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("shown");
+    const Qt::KeyboardModifiers keypad(Qt::KeypadModifier);
+    const Qt::KeyboardModifiers mainBlock;
+    QTest::newRow("fr_FR with the AZERTY keypad") << "," << Qt::Key_Period << keypad << "12,5";
+    QTest::newRow("de_DE with the QWERTZ keypad") << "," << Qt::Key_Comma << keypad << "12,5";
+    QTest::newRow("en_US with the QWERTZ keypad") << "." << Qt::Key_Comma << keypad << "12.5";
+    QTest::newRow("en_US with the US keypad") << "." << Qt::Key_Period << keypad << "12.5";
+    QTest::newRow("de_DE main block point") << "," << Qt::Key_Period << mainBlock << "125";
+    QTest::newRow("en_US main block comma") << "." << Qt::Key_Comma << mainBlock << "125";
+}
+
+void NumericFieldTest::keypadDecimalKeyTypesTheFieldsMark() {
+    QFETCH(QString, mark);
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, shown);
+    const bool comma = mark == u',';
+    const TIntlSupport intl(
+        IntlSettings{.decimalMark = mark.toStdU16String(), .groupMark = comma ? u"." : u","});
+    // Goes before `intl`, which it reads until its end.
+    const std::unique_ptr<TNumericField> field(
+        m_window->add(intl, "marked", TNumericDataType::nftDouble, "###,###,###.##"));
+    field->show();
+    focusOn(field.get());
+    QTest::keyClicks(field.get(), QStringLiteral("12"));
+    QTest::keyClick(field.get(), key, modifiers);
+    QTest::keyClicks(field.get(), QStringLiteral("5"));
+    QCOMPARE(field->text().trimmed(), shown);
 }
 
 void NumericFieldTest::copyLeavesOutTheLeadingBlanks() {

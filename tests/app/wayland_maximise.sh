@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Under Weston with Qt's own Wayland plug-in, a click on the maximise button
+# Qt draws in its title bar must not end Paysmith; and where XWayland is
+# there too, Paysmith runs on it unless the user chose a platform.
+set -euo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+source "$here/../../scripts/xvfb-session.sh"
+
+fail() {
+  echo "FAIL: $*"
+  kill "${app:-}" "${weston:-}" 2>/dev/null || true
+  exit 1
+}
+start_x_session
+session_tempdir work
+use_settled_config "$work"
+weston --backend=x11-backend.so --socket=paysmith-wl --width=1000 --height=700 \
+  --idle-time=0 > "$work/weston.log" 2>&1 &
+weston=$!
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/paysmith-wl" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/paysmith-wl" ] || fail "Weston did not start"
+sleep 2
+
+# Weston places windows where it likes: the window is where the screen
+# changed, below Weston's panel and its clock.
+shot() { import -window root -crop 1024x640+0+100 +repage "$1"; }
+changed_box() { # prints width height left top of what differs from before.png
+  shot "$work/now.png"
+  convert "$work/before.png" "$work/now.png" -compose difference -composite \
+    -threshold 10% -trim -format '%w %h %X %Y\n' info: 2>/dev/null
+}
+shot "$work/before.png"
+WAYLAND_DISPLAY=paysmith-wl QT_QPA_PLATFORM=wayland "$program" 2> "$work/app.log" &
+app=$!
+box=""
+for _ in $(seq 50); do
+  sleep 0.3
+  read -r w h x y < <(changed_box) || continue
+  [ "$w" -gt 600 ] && [ "$h" -gt 400 ] && { box="$w $h $x $y"; break; }
+done
+[ -n "$box" ] || fail "the window did not appear under Weston"
+read -r w h x y <<< "$box"
+sleep 0.5
+click_at() {
+  # Weston follows the pointer once it has entered its window from outside.
+  xdotool mousemove 1020 760
+  sleep 0.3
+  xdotool mousemove 500 400
+  sleep 0.3
+  xdotool mousemove "$1" "$2"
+  sleep 0.5
+  xdotool click 1
+  sleep 2
+}
+# Qt's title bar: the maximise button is the middle one of three at the right.
+click_at $((x + w - 39)) $((100 + y + 14))
+kill -0 "$app" 2>/dev/null || { cat "$work/app.log"; fail "the maximise click ended Paysmith"; }
+read -r w h x y < <(changed_box)
+[ "$w" -gt 900 ] || fail "the window did not take the maximised size"
+[ -n "${PAYSMITH_SCREENSHOT:-}" ] && import -window root "$PAYSMITH_SCREENSHOT"
+
+# Qt draws the button on dialogs as well. Weston puts the About box over the
+# maximised window with its title bar in this strip, where nothing else changes.
+strip() { import -window root -crop 1024x16+0+104 +repage "$1"; }
+strip_change() { # prints width left of what differs from strip.png
+  strip "$work/strip-now.png"
+  convert "$work/strip.png" "$work/strip-now.png" -compose difference -composite \
+    -threshold 10% -trim -format '%w %X\n' info:
+}
+strip "$work/strip.png"
+xdotool key alt+h a
+sleep 2
+read -r w x < <(strip_change)
+[ "$w" -gt 300 ] || fail "the About box did not appear where expected"
+# What changes in the strip ends with the close button's cross.
+click_at $((x + w - 27)) 114
+kill -0 "$app" 2>/dev/null || { cat "$work/app.log"; fail "the maximise click on a dialog ended Paysmith"; }
+read -r w x < <(strip_change)
+[ "$w" -gt 900 ] || fail "the About box did not take the maximised size"
+# Closing with the modal box open: the signal still saves and ends.
+kill -TERM "$app"
+wait_for_exit "$app" || fail "Paysmith did not end cleanly after the click"
+
+# The same session with XWayland at hand: an X11 window, no Qt title bar.
+WAYLAND_DISPLAY=paysmith-wl "$program" 2>/dev/null &
+app=$!
+main=$(wait_for_window '^Paysmith, 4\.6$') || fail "no X11 window where XWayland is present"
+wmctrl -i -c "$main"
+wait_for_exit "$app" || fail "Paysmith on XWayland did not end cleanly"
+kill "$weston"
+echo "2 passed, 0 failed"
