@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of Paysmith's main window under Xvfb: the
-# loan page, or with "schedule" the Schedule page.
-# Usage: scripts/screenshot.sh [output.png] [schedule]
+# loan page, with "schedule" the Schedule page, or with "balloon" the balloon
+# of a point refused in Number of Payments.
+# Usage: scripts/screenshot.sh [output.png] [schedule|balloon]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 output=$(realpath -m "${1:-docs/screenshot.png}")
@@ -21,6 +22,10 @@ xdotool windowactivate --sync "$window"
 if [ "${2:-}" = schedule ]; then
   # The second tab of the notebook, just right of the first.
   xdotool mousemove --window "$window" 100 72 click 1
+elif [ "${2:-}" = balloon ]; then
+  # From Loan 1's amount on to its number of payments, where "12." is typed.
+  xdotool key --window "$window" Tab Tab
+  xdotool type --window "$window" --delay 80 "12."
 fi
 sleep 0.5
 mkdir -p "$(dirname "$output")"

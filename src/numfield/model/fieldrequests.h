@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numfield/model/refusal.h"
+
 #include <string>
 #include <string_view>
 
@@ -16,6 +18,9 @@ class FieldRequests {
     virtual ~FieldRequests() = default;
 
     virtual void beep() = 0;
+    // Says why a key or a paste was refused, where the user is looking; the
+    // beep alone goes unheard on most desktops.
+    virtual void explainRefusal(Refusal) {}
     virtual void post(PostedRequest request) = 0;
     virtual bool clipboardHasText() = 0;
     virtual std::u16string clipboardText() = 0;

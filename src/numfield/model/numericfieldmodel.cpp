@@ -230,14 +230,20 @@ void TNumericFieldModel::command(EntryCommand command) {
 
 void TNumericFieldModel::character(char16_t c) {
     if (m_options.contains(efoReadOnly)) {
-        refuse();
+        refuse(Refusal::ReadOnly);
         return;
     }
     const EntryString before = m_entry;
     if (m_allSelected && c > 31)
         clearEntry();
-    if (typeCharacter(m_entry, c, m_text.mask(), m_intl.DecimalMark()) == Offer::Refused)
-        refuse();
+    const EntryString offeredTo = m_entry;
+    if (typeCharacter(m_entry, c, m_text.mask(), m_intl.DecimalMark()) == Offer::Refused) {
+        // Control characters have no meaning a message could name.
+        if (c > 31)
+            refuse(refusalOfTyped(c, offeredTo, m_text.mask(), m_intl.DecimalMark()));
+        else
+            refuse(std::nullopt);
+    }
     if (m_entry != before)
         entryChanged();
 }
@@ -262,9 +268,11 @@ void TNumericFieldModel::entryChanged() {
     raise(OnChange);
 }
 
-void TNumericFieldModel::refuse() {
+void TNumericFieldModel::refuse(std::optional<Refusal> reason) {
     if (m_controller->EntryOptions.contains(TBaseEFOption::efoBeepOnError))
         m_requests.beep();
+    if (reason)
+        m_requests.explainRefusal(*reason);
 }
 
 void TNumericFieldModel::copySelection() {
@@ -278,7 +286,7 @@ void TNumericFieldModel::paste() {
     EntryString pasted = m_allSelected ? EntryString{} : m_entry;
     if (pasteText(pasted, m_requests.clipboardText(), m_text.mask(), m_intl.DecimalMark()) ==
         Paste::Refused) {
-        refuse();
+        refuse(Refusal::PasteNotTaken);
         return;
     }
     m_allSelected = false;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -143,7 +144,7 @@ class TNumericFieldModel {
     void reloadEntry();
     void clearEntry();
     void entryChanged();
-    void refuse();
+    void refuse(std::optional<Refusal> reason);
     void copySelection();
     void paste();
     void restore();

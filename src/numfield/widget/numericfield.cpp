@@ -5,6 +5,7 @@
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/fieldkeys.h"
 #include "numfield/widget/numericfieldaccessible.h"
+#include "numfield/widget/refusalballoon.h"
 #include "numfield/widget/sharedintl.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleHints>
@@ -285,6 +287,12 @@ void TNumericField::timerEvent(QTimerEvent* event) {
 // ---- input ----
 
 void TNumericField::keyPressEvent(QKeyEvent* event) {
+    m_refusedThisKey = false;
+    // The next key the field takes puts away the balloon of a refusal.
+    const auto putAwayBalloon = qScopeGuard([this] {
+        if (m_balloon && !m_refusedThisKey)
+            m_balloon->putAway();
+    });
     // People press Enter in a calculator: it works the entry out in place.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
@@ -400,6 +408,8 @@ FocusTarget TNumericField::focusTarget() const {
 
 void TNumericField::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    if (m_balloon)
+        m_balloon->putAway();
     m_caretBlink.stop();
     syncAvailability();
     const QPointer<TNumericField> self(this);
@@ -412,6 +422,35 @@ void TNumericField::focusOutEvent(QFocusEvent* event) {
 
 void TNumericField::beep() {
     fieldAlerts().beep();
+}
+
+QString TNumericField::refusalText(Refusal reason) const {
+    switch (reason) {
+    case Refusal::WholeNumbersOnly:
+        return tr("Whole numbers only");
+    case Refusal::UseDecimalMark:
+        return tr("Use \"%1\" for the decimal point").arg(QChar(m_model.intl().DecimalMark()));
+    case Refusal::PointAlreadyTyped:
+        return tr("The number has its decimal point already");
+    case Refusal::NoMoreDigits:
+        return tr("No more digits fit here");
+    case Refusal::NoRoomForSign:
+        return tr("No room for a minus sign here");
+    case Refusal::DigitsOnly:
+        return tr("Only digits can be typed here");
+    case Refusal::ReadOnly:
+        return tr("This field cannot be changed");
+    case Refusal::PasteNotTaken:
+        return tr("This field cannot take the pasted number");
+    }
+    return {};
+}
+
+void TNumericField::explainRefusal(Refusal reason) {
+    m_refusedThisKey = true;
+    if (!m_balloon)
+        m_balloon = new RefusalBalloon(this);
+    m_balloon->showBelowField(refusalText(reason));
 }
 
 void TNumericField::post(PostedRequest request) {

@@ -12,6 +12,8 @@
 
 namespace paysmith {
 
+class RefusalBalloon;
+
 // The numeric entry field: a calculator-style editor for one amount, rate or
 // count, laid out through a picture mask and validated when the focus leaves
 // it. Everything but the window-system side lives in TNumericFieldModel.
@@ -90,6 +92,7 @@ class TNumericField : public QWidget, private FieldRequests {
   private:
     // FieldRequests
     void beep() override;
+    void explainRefusal(Refusal reason) override;
     void post(PostedRequest request) override;
     bool clipboardHasText() override;
     std::u16string clipboardText() override;
@@ -98,6 +101,7 @@ class TNumericField : public QWidget, private FieldRequests {
     void focusField() override;
 
     void connectModelEvents();
+    QString refusalText(Refusal reason) const;
     void revealInPages();
     QPixmap framePixmap(const QColor& background) const;
     FocusTarget focusTarget() const;
@@ -119,6 +123,8 @@ class TNumericField : public QWidget, private FieldRequests {
     TCaret m_caretOvr{TCaretShape::csBlock, 0, 0};
     int m_textMargin = 2;
     bool m_caretVisible = false;
+    RefusalBalloon* m_balloon = nullptr; // made at the first refusal
+    bool m_refusedThisKey = false;
     QBasicTimer m_caretBlink;
 };
 

@@ -6,8 +6,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -86,6 +88,8 @@ class NumericFieldTest : public QObject {
     void copyLeavesOutTheLeadingBlanks();
     void mouseEntryAppendsAndDoubleClickSelects();
     void refusedKeysBeep();
+    void refusalIsShownUntilTheNextKeyTaken_data();
+    void refusalIsShownUntilTheNextKeyTaken();
     void focusWithoutALeftClickSelectsTheWholeText();
     void screenReadersGetNameAndValue();
     void screenReadersFollowTheText_data();
@@ -358,6 +362,50 @@ void NumericFieldTest::keypadDecimalKeyTypesTheFieldsMark() {
     QTest::keyClick(field.get(), key, modifiers);
     QTest::keyClicks(field.get(), QStringLiteral("5"));
     QCOMPARE(field->text().trimmed(), shown);
+}
+
+// The beep goes unheard on most desktops: a balloon at the field says why,
+// and the next key the field takes puts it away.
+void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken_data() {
+    QTest::addColumn<QString>("decimalMark");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("balloon");
+    QTest::newRow("point in a count") << "."
+                                      << "iiiiii"
+                                      << "."
+                                      << "Whole numbers only";
+    QTest::newRow("comma in a rate under point marks") << "."
+                                                       << "###.####"
+                                                       << ","
+                                                       << "Use \".\" for the decimal point";
+    QTest::newRow("point in a rate under comma marks") << ","
+                                                       << "###.####"
+                                                       << "."
+                                                       << "Use \",\" for the decimal point";
+}
+
+void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
+    QFETCH(QString, decimalMark);
+    QFETCH(QString, mask);
+    QFETCH(QString, refused);
+    const QString group = decimalMark == "." ? "," : ".";
+    const TIntlSupport intl{
+        IntlSettings{decimalMark.toStdU16String(), group.toStdU16String(), u"$", 2, 0}};
+    TNumericField field(intl, m_window.get());
+    field.setPictureMask(mask);
+    field.setGeometry(10, 200, 110, 23);
+    field.show();
+    focusOn(&field);
+    QTest::keyClicks(&field, "12");
+    QTest::keyClicks(&field, refused);
+    QCOMPARE(m_alerts.beeps, 1);
+    auto* balloon = field.findChild<QLabel*>("refusalBalloon");
+    QVERIFY(balloon && balloon->isVisible());
+    QTEST(balloon->text(), "balloon");
+    QTest::keyClicks(&field, "5");
+    QVERIFY(!balloon->isVisible());
+    QCOMPARE(field.text().remove(QRegularExpression("[^0-9]")).left(3), QString("125"));
 }
 
 void NumericFieldTest::copyLeavesOutTheLeadingBlanks() {
