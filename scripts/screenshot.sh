@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of Paysmith's main window under Xvfb: the
-# loan page, with "schedule" the Schedule page, or with "balloon" the balloon
-# of a point refused in Number of Payments.
-# Usage: scripts/screenshot.sh [output.png] [schedule|balloon]
+# loan page, with "schedule" the Schedule page, with "balloon" the balloon of a
+# point refused in Number of Payments, or with "hint" the status line's hint
+# for the field under the mouse.
+# Usage: scripts/screenshot.sh [output.png] [schedule|balloon|hint]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 output=$(realpath -m "${1:-docs/screenshot.png}")
@@ -26,6 +27,9 @@ elif [ "${2:-}" = balloon ]; then
   # From Loan 1's amount on to its number of payments, where "12." is typed.
   xdotool key --window "$window" Tab Tab
   xdotool type --window "$window" --delay 80 "12."
+elif [ "${2:-}" = hint ]; then
+  # Over Loan 1's amount, 105 pixels below the window's top edge.
+  xdotool mousemove --window "$window" 250 112
 fi
 sleep 0.5
 mkdir -p "$(dirname "$output")"
