@@ -4,29 +4,17 @@
 
 #include "dialogs/richtext/layout.h"
 
+#include "dialogs/richtext/fixedwidthfont.h"
+
 #include <cstdlib>
 #include <string>
 
 using namespace paysmith;
-
-namespace {
-
-class FixedWidthFont : public TextMeasure {
-  public:
-    int width(std::u16string_view text, const RunStyle& style) const override {
-        return static_cast<int>(text.size()) * (size(style) / 2 + (style.bold ? 1 : 0));
-    }
-    int ascent(const RunStyle& style) const override { return size(style); }
-    int height(const RunStyle& style) const override { return size(style) + 4; }
-
-  private:
-    static int size(const RunStyle& style) { return style.points == 0 ? 12 : style.points % 200; }
-};
-
-} // namespace
+using testing_support::FixedWidthFont;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1)
+    // Pixel widths are ints: the longest text at the largest size must fit.
+    if (size < 1 || size > 2048)
         return 0;
     const int labelWidth = data[0] * 3;
     std::u16string markup;

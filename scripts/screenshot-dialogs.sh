@@ -20,12 +20,9 @@ xdotool windowactivate --sync "$main"
 sleep 0.5
 mkdir -p "$folder"
 
-# Saves window $1 with its frame as $2.
+# Saves window $1 as $2 in the folder.
 shoot() {
-  import -window root -crop "$(xwininfo -id "$1" -frame | awk '
-    /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
-    /Width/ { w = $2 } /Height/ { h = $2 } END { printf "%dx%d+%d+%d", w, h, x, y }')" \
-    "$folder/$2"
+  screenshot_window "$1" "$folder/$2"
   echo "$folder/$2"
 }
 

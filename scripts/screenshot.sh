@@ -33,9 +33,6 @@ elif [ "${2:-}" = hint ]; then
 fi
 sleep 0.5
 mkdir -p "$(dirname "$output")"
-import -window root -crop "$(xwininfo -id "$window" -frame | awk '
-  /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
-  /Width/ { w = $2 } /Height/ { h = $2 } END { printf "%dx%d+%d+%d", w, h, x, y }')" \
-  "$output"
+screenshot_window "$window" "$output"
 kill "$app"
 echo "$output"

@@ -103,3 +103,11 @@ enter_loan1_amount() {
   xdotool key --window "$MAIN" Tab
   sleep 0.3
 }
+
+# Saves window $1, with its frame and any window over it, as the picture $2.
+screenshot_window() {
+  import -window root -crop "$(xwininfo -id "$1" -frame | awk '
+    /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+    /Width/ { w = $2 } /Height/ { h = $2 } END { printf "%dx%d+%d+%d", w, h, x, y }')" \
+    "$2"
+}
