@@ -27,8 +27,10 @@ source scripts/xvfb-session.sh
 export XDG_CONFIG_HOME="$work/config"
 start_x_session
 version=$(dpkg-deb -f "$deb" Version)
-# The files the program opens tell where it took its help page from.
-strace -f -qq -e trace=open,openat -e signal=none -o "$work/opened" \
+# The files the program opens tell where it took its help page from. A session
+# bus of its own keeps the accessibility bridge from autolaunching one, which
+# would outlive the program and keep strace -f waiting.
+dbus-run-session -- strace -f -qq -e trace=open,openat -e signal=none -o "$work/opened" \
   "$root/usr/bin/paysmith" &
 app=$!
 
