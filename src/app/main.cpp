@@ -1,10 +1,12 @@
 #include "app/core/datafolder.h"
 #include "app/core/messages.h"
+#include "app/settingsfile/settingsfile.h"
 #include "app/window/application.h"
 #include "app/window/mainwindow.h"
 #include "app/window/platformchoice.h"
 #include "app/window/signalclose.h"
 #include "app/window/singleinstance.h"
+#include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
 #include "numfield/widget/sharedintl.h"
 
@@ -12,6 +14,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -19,12 +23,20 @@ int main(int argc, char* argv[]) {
     paysmith::PaysmithApplication app(argc, argv);
     app.setApplicationName("paysmith");
     app.setDesktopFileName("paysmith");
-    app.setWindowIcon(QIcon(":/icons/paysmith.png"));
+    app.setWindowIcon(paysmith::pngIcon(QStringLiteral(":/icons/paysmith.png")));
     paysmith::keepFixedSizesSafeUnderWayland();
 
-    paysmith::SingleInstance instance;
-    if (!instance.isFirst())
+    paysmith::SingleInstance instance(QFileInfo(paysmith::settingsFilePath()).absolutePath());
+    if (!instance.isFirst()) {
+        if (const QString display = instance.otherDisplay(); !display.isEmpty())
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate(
+                                        "paysmith::main",
+                                        "Paysmith already runs with these settings on display "
+                                        "%1; its window was brought to the front there.")
+                                        .arg(display)));
         return 0;
+    }
 
     paysmith::MainWindowServices services;
     services.showInformation = [](QWidget* parent, const QString& caption, const QString& text) {
@@ -45,6 +57,14 @@ int main(int argc, char* argv[]) {
     auto window = std::make_unique<paysmith::TfrmMain>(std::move(services));
     instance.raiseOnLaterStarts(*window);
     paysmith::closeWhenTheSessionEnds(*window);
+    // Qt ends the program with exit(1) when the X server or the Wayland
+    // compositor goes away under it, which no window event announces; the
+    // inputs are saved on that way out too. A normal end has closed and
+    // destroyed the window before this runs.
+    std::atexit([] {
+        if (paysmith::TfrmMain* running = paysmith::TfrmMain::instance())
+            running->SaveWithoutDisplay();
+    });
     window->show();
     return app.exec();
 }

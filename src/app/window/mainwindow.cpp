@@ -147,9 +147,9 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_notebook->addTab(m_firstPromo, tr(promotions::kFirstName.data()));
     m_secondPromo = PromoPage::createSecond(m_referralSuffix);
     m_notebook->addTab(m_secondPromo, tr(promotions::kSecondName.data()));
-    connect(m_firstPromo->picture(), &ClickablePicture::clicked, this,
+    connect(m_firstPromo, &PromoPage::pictureClicked, this,
             [this] { guarded([this] { imgScreenShotClick(); }); });
-    connect(m_secondPromo->picture(), &ClickablePicture::clicked, this,
+    connect(m_secondPromo, &PromoPage::pictureClicked, this,
             [this] { guarded([this] { imgProductShotClick(); }); });
 
     // The active tab's caption is blue. A style sheet would do it too, but it
@@ -287,16 +287,25 @@ void TfrmMain::FormClose() {
         m_help->close();
     leaveFocusedField();
     SaveValuesAtExit();
+    m_saved = true;
 }
 
 void TfrmMain::leaveFocusedField() {
-    QWidget* focused = QApplication::focusWidget();
-    if (!focused || !isAncestorOf(focused))
+    // While another program's window is active the application has no focus
+    // widget, but this window still knows the field last typed into.
+    QWidget* focused = focusWidget();
+    if (!focused)
         return;
-    // As turning the page does: the field's exit handling stores a valid
-    // entry and recalculates its loan.
-    m_notebook->tabBar()->setFocus(Qt::OtherFocusReason);
     auto* field = qobject_cast<TNumericField*>(focused);
+    if (focused == QApplication::focusWidget()) {
+        // As turning the page does: the field's exit handling stores a valid
+        // entry and recalculates its loan.
+        m_notebook->tabBar()->setFocus(Qt::OtherFocusReason);
+    } else if (field) {
+        // An inactive window's focus moves without focus events, so the
+        // field is told directly.
+        field->model().focusOut(FocusTarget::OtherControl);
+    }
     if (!field || field->LastValidationCode() == 0)
         return;
     // A rejected entry: its message, which the field has posted, shows now,
@@ -306,6 +315,26 @@ void TfrmMain::leaveFocusedField() {
     field->model().command(EntryCommand::ccRestore);
     Calculate(RecalcSource::Other);
     Calculate2(RecalcSource::Other);
+}
+
+void TfrmMain::SaveWithoutDisplay() noexcept {
+    if (m_saved)
+        return;
+    m_saved = true;
+    try {
+        // Only the field's model is asked: the display is gone, so nothing
+        // may wait for it, focus it or show a message on it.
+        if (auto* field = qobject_cast<TNumericField*>(focusWidget())) {
+            field->model().focusOut(FocusTarget::OtherControl);
+            if (field->LastValidationCode() != 0)
+                field->model().command(EntryCommand::ccRestore);
+        }
+        Calculate(RecalcSource::Other);
+        Calculate2(RecalcSource::Other);
+        SaveValuesAtExit();
+    } catch (...) {
+        // The program is ending and has no one to tell.
+    }
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

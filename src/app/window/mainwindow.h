@@ -79,6 +79,11 @@ class TfrmMain : public QMainWindow {
     void imgProductShotClick();
     void ShowLongHint(const QString& longPart);
 
+    // Saves the inputs, with the entry being typed worked out, unless the
+    // window has saved them on closing; for an end without a display, when
+    // the window can no longer be closed.
+    void SaveWithoutDisplay() noexcept;
+
     // Reports an error that escaped an event handler.
     void AppOnException(const std::exception& error);
 
@@ -129,6 +134,7 @@ class TfrmMain : public QMainWindow {
     QString m_referralSuffix;
     QHash<const QObject*, const Destination*> m_destinations;
     std::int32_t m_firstRunDone = 0; // 0 false, -1 true
+    bool m_saved = false;
 };
 
 } // namespace paysmith

@@ -3,6 +3,7 @@
 #include "app/window/mainwindow.h"
 
 #include "base/hint/hint.h"
+#include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
 #include "dialogs/links/destinations.h"
 #include "dialogs/links/maker.h"
@@ -21,7 +22,7 @@ namespace paysmith {
 namespace {
 
 QIcon icon(const char* name) {
-    return QIcon(QStringLiteral(":/icons/%1.png").arg(name));
+    return pngIcon(QStringLiteral(":/icons/%1.png").arg(name));
 }
 
 QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const char* iconName) {

@@ -1,9 +1,8 @@
 #include "app/window/singleinstance.h"
 
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QLockFile>
+#include <QGuiApplication>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -11,17 +10,13 @@ namespace paysmith {
 
 namespace {
 
-constexpr int kConnectMilliseconds = 2000;
-
-bool toldRunningCopy(const QString& socketPath) {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(kConnectMilliseconds))
-        return false;
-    socket.write("raise\n");
-    socket.waitForBytesWritten(kConnectMilliseconds);
-    socket.disconnectFromServer();
-    return true;
+// The display this copy shows its window on, as its user knows it.
+std::string displayName() {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        const QByteArray name = qgetenv("WAYLAND_DISPLAY");
+        return name.isEmpty() ? "wayland-0" : name.toStdString();
+    }
+    return qgetenv("DISPLAY").toStdString();
 }
 
 void bringToFront(QWidget& window) {
@@ -33,38 +28,29 @@ void bringToFront(QWidget& window) {
 
 } // namespace
 
-SingleInstance::SingleInstance() {
+SingleInstance::SingleInstance(const QString& settingsFolder) {
     // Qt makes this folder private to the user ($XDG_RUNTIME_DIR, 0700); without
     // one there is nowhere safe to meet, and each copy runs on its own.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         return;
-    const QString socketPath = QDir(folder).filePath(QStringLiteral("paysmith.socket"));
-
-    // Two copies started at once must not both find no server and both listen.
-    QLockFile lock(QDir(folder).filePath(QStringLiteral("paysmith.lock")));
-    lock.lock();
-    if (toldRunningCopy(socketPath)) {
-        m_first = false;
-        return;
-    }
-    // A socket file that no one answers on is left by a copy that crashed.
-    QLocalServer::removeServer(socketPath);
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(socketPath))
-        m_server.reset();
+    const std::string settings = QDir(settingsFolder).absolutePath().toStdString();
+    m_claim = claimInstance(instanceSocketPath(folder.toStdString(), settings), displayName());
 }
 
-SingleInstance::~SingleInstance() = default;
+QString SingleInstance::otherDisplay() const {
+    if (!m_claim.runningDisplay || *m_claim.runningDisplay == displayName())
+        return {};
+    return QString::fromStdString(*m_claim.runningDisplay);
+}
 
 void SingleInstance::raiseOnLaterStarts(QWidget& window) {
-    if (!m_server)
+    if (!m_claim.server)
         return;
-    QObject::connect(m_server.get(), &QLocalServer::newConnection, &window, [this, &window] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection())
-            socket->deleteLater();
-        bringToFront(window);
+    auto* notifier = new QSocketNotifier(m_claim.server->socket(), QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [this, &window] {
+        if (m_claim.server->answer(displayName()))
+            bringToFront(window);
     });
 }
 

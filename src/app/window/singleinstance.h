@@ -1,32 +1,34 @@
 #pragma once
 
-#include <memory>
+#include "app/core/instancechannel.h"
 
-class QLocalServer;
+#include <QString>
+
 class QWidget;
 
 namespace paysmith {
 
-// One Paysmith per user, so that one window and one writer own the settings
-// file. The first copy listens on a local socket in the user's private
-// runtime folder; a later copy connects to it, which brings the first copy's
-// window to the front, and then ends.
+// One Paysmith per settings folder, so that one window and one writer own the
+// settings file; a copy started for another folder (another XDG_CONFIG_HOME)
+// is another profile and runs beside it. The first copy listens on a socket
+// in the user's private runtime folder; a later copy connects to it, which
+// brings the first copy's window to the front, and then ends.
 class SingleInstance {
   public:
-    // Claims the socket, or tells the running copy to come to the front.
-    SingleInstance();
-    ~SingleInstance();
-    SingleInstance(const SingleInstance&) = delete;
-    SingleInstance& operator=(const SingleInstance&) = delete;
+    // Claims the socket of `settingsFolder`, or tells the running copy to
+    // come to the front.
+    explicit SingleInstance(const QString& settingsFolder);
 
     // False when another copy runs and has been told to come to the front.
-    bool isFirst() const { return m_first; }
+    bool isFirst() const { return !m_claim.runningDisplay; }
+    // The display the running copy shows its window on, when it is not this
+    // copy's; empty otherwise.
+    QString otherDisplay() const;
     // From now on a later start raises and activates `window`.
     void raiseOnLaterStarts(QWidget& window);
 
   private:
-    bool m_first = true;
-    std::unique_ptr<QLocalServer> m_server;
+    InstanceClaim m_claim;
 };
 
 } // namespace paysmith

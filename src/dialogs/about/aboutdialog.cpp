@@ -1,6 +1,7 @@
 #include "dialogs/about/aboutdialog.h"
 
 #include "base/hint/hint.h"
+#include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
 #include "base/version.h"
 #include "dialogs/common/clickable.h"
@@ -110,7 +111,7 @@ void TfrmAbout::FormCreate() {
     m_icon = new ClickablePicture(this);
     m_icon->setObjectName("imgAboutIcon");
     m_icon->setGeometry(15, 122, 32, 32);
-    m_icon->setPicture(QIcon(QStringLiteral(":/icons/paysmith.png")).pixmap(32, 32));
+    m_icon->setPicture(pngIcon(QStringLiteral(":/icons/paysmith.png")).pixmap(32, 32));
     m_icon->setAttribute(Qt::WA_TranslucentBackground);
     connect(m_icon, &ClickablePicture::clicked, this, [this] { GoOnlineAbout(m_icon); });
     m_version = addLabel(this, {}, 56, 132);
@@ -144,14 +145,14 @@ void TfrmAbout::FormCreate() {
     connect(m_home, &TUrlLabel::clicked, this, [this] { GoOnlineAbout(m_home); });
 
     auto* license =
-        new QPushButton(QIcon(QStringLiteral(":/icons/contents.png")), tr("Read &License"), this);
+        new QPushButton(pngIcon(QStringLiteral(":/icons/contents.png")), tr("Read &License"), this);
     license->setObjectName("btnShowLicense");
     license->setGeometry(172, 252, 103, 26);
     license->setAutoDefault(false);
     setHint(license, tr("Show Software License ..."));
     connect(license, &QPushButton::clicked, this, &TfrmAbout::btnShowLicenseClick);
 
-    auto* close = new QPushButton(QIcon(QStringLiteral(":/icons/exit.png")), tr("&OK"), this);
+    auto* close = new QPushButton(pngIcon(QStringLiteral(":/icons/exit.png")), tr("&OK"), this);
     close->setObjectName("btnClose");
     close->setGeometry(357, 252, 80, 26);
     close->setDefault(true);

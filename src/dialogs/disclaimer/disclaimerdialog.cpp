@@ -1,6 +1,7 @@
 #include "dialogs/disclaimer/disclaimerdialog.h"
 
 #include "base/hint/hint.h"
+#include "base/qt/pngicon.h"
 #include "dialogs/common/modal.h"
 #include "dialogs/richlabel/richlabel.h"
 
@@ -50,7 +51,7 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
     auto* close = new QToolButton(this);
     close->setObjectName("btnClose");
     close->setText(tr(" &OK"));
-    close->setIcon(QIcon(QStringLiteral(":/icons/exit.png")));
+    close->setIcon(pngIcon(QStringLiteral(":/icons/exit.png")));
     close->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     close->setFocusPolicy(Qt::NoFocus);
     close->setGeometry(251, 116, 76, 24);

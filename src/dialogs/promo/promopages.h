@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 namespace paysmith {
 
 class ClickablePicture;
@@ -9,10 +11,14 @@ class TRichLabel;
 
 // A notebook page that advertises one of the maker's other products, with
 // the product's picture, which the window opens through its own link label.
+// Its texts and picture are made when it is first shown, so that the program
+// starts without them.
 class PromoPage : public QWidget {
     Q_OBJECT
   public:
+    // Made when the page is first shown or built.
     ClickablePicture* picture() const { return m_picture; }
+    void build();
     // What a click on the picture opens, referral suffix and marker included.
     QString pictureAddress() const { return m_pictureAddress; }
 
@@ -20,6 +26,12 @@ class PromoPage : public QWidget {
     // links carry `referralSuffix`.
     static PromoPage* createFirst(const QString& referralSuffix);
     static PromoPage* createSecond(const QString& referralSuffix);
+
+  signals:
+    void pictureClicked();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     PromoPage(const char* name, const char* panelName);
@@ -30,6 +42,7 @@ class PromoPage : public QWidget {
     QWidget* m_panel = nullptr;
     ClickablePicture* m_picture = nullptr;
     QString m_pictureAddress;
+    std::function<void()> m_build;
 };
 
 } // namespace paysmith

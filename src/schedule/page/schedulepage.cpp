@@ -1,5 +1,6 @@
 #include "schedule/page/schedulepage.h"
 
+#include "base/print/printing.h"
 #include "base/qt/qtstrings.h"
 #include "base/qt/wholefile.h"
 #include "schedule/core/schedulecsv.h"
@@ -15,8 +16,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -224,10 +224,10 @@ void SchedulePage::printTo(QPagedPaintDevice& device) {
 }
 
 void SchedulePage::printPage() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printTo(printer);
+    const QString failure =
+        printThroughDialog(this, [this](QPagedPaintDevice& printer) { printTo(printer); });
+    if (!failure.isEmpty())
+        QMessageBox::warning(this, tr("Print"), failure);
 }
 
 void SchedulePage::savePdf() {
@@ -235,10 +235,9 @@ void SchedulePage::savePdf() {
                                                       tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printTo(printer);
+    QPdfWriter pdf(path);
+    pdf.setResolution(1200);
+    printTo(pdf);
 }
 
 } // namespace paysmith

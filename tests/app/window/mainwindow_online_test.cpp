@@ -166,9 +166,10 @@ class MainWindowOnlineTest : public QObject {
         QVERIFY(loans == 0 && loans < first && first < second);
         QCOMPARE(notebook->tabText(first), QString("Closing Cost Pro"));
 
-        for (const char* name : {"imgScreenShot", "imgProductShot"}) {
-            notebook->setCurrentIndex(notebook->indexOf(
-                m_window->findChild<QWidget*>(name)->parentWidget()->parentWidget()));
+        // The pages' pictures are made when the pages are first shown.
+        QVERIFY(!m_window->findChild<QWidget*>("imgScreenShot"));
+        for (auto [page, name] : {std::pair{first, "imgScreenShot"}, {second, "imgProductShot"}}) {
+            notebook->setCurrentIndex(page);
             QTest::mouseClick(m_window->findChild<QWidget*>(name), Qt::LeftButton, {}, {20, 20});
         }
         QCOMPARE(m_shell->opened,

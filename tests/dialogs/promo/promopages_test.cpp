@@ -27,6 +27,7 @@ class PromoPagesTest : public QObject {
   private slots:
     void firstPageLinksToItsProductSite() {
         std::unique_ptr<PromoPage> page(PromoPage::createFirst("?ref=PSM4600"));
+        page->build();
         const QString site = "https://www.closingcostpro.example/index.php?ref=PSM4600";
         QCOMPARE(page->pictureAddress(), site + "glink");
         for (const char* name : {"RichLabel2", "RichLabel3"})
@@ -38,6 +39,7 @@ class PromoPagesTest : public QObject {
 
     void secondPageHeadingAndTextLeadToTwoAddresses() {
         std::unique_ptr<PromoPage> page(PromoPage::createSecond("?ref=PSM4600"));
+        page->build();
         const QString product = "https://www.hfsoft.example/mortgage-qualifier-plus";
         QCOMPARE(targetsOf(page->findChild<TRichLabel*>("RichLabel4")),
                  std::set<QString>{product + ".php?ref=PSM4600"});
@@ -51,6 +53,7 @@ class PromoPagesTest : public QObject {
     // The second paragraph of RichLabel7 closes neither its font nor itself.
     void unclosedParagraphStaysAtTenPoints() {
         std::unique_ptr<PromoPage> page(PromoPage::createSecond("?ref=PSM4600"));
+        page->build();
         const auto items =
             parseMarkup(page->findChild<TRichLabel*>("RichLabel7")->MarkupText().toStdU16String());
         for (const MarkupItem& item : items)

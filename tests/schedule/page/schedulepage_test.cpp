@@ -4,7 +4,7 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -84,10 +84,10 @@ class SchedulePageTest : public QObject {
 
   private:
     static QByteArray pdfOf(SchedulePage& page, const QString& path) {
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        page.printTo(printer);
+        {
+            QPdfWriter writer(path);
+            page.printTo(writer);
+        }
         QFile pdf(path);
         return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
     }

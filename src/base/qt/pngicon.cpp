@@ -1,0 +1,17 @@
+#include "base/qt/pngicon.h"
+
+#include <QImageReader>
+
+namespace paysmith {
+
+QPixmap pictureOf(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+QIcon pngIcon(const QString& path) {
+    return QIcon(pictureOf(path, "PNG"));
+}
+
+} // namespace paysmith
