@@ -26,6 +26,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 namespace paysmith {
 
@@ -37,6 +38,8 @@ class RecordingAlerts : public FieldAlerts {
     void showError(QWidget*, const QString& message) override { messages.push_back(message); }
     QStringList messages;
 };
+
+enum class End { Close, CloseInactive, DisplayLost };
 
 struct Shown {
     QString caption;
@@ -349,22 +352,31 @@ class MainWindowTest : public QObject {
 
     // Closing leaves the field being typed in first: a valid entry is worked
     // out and saved, a rejected one is reported once and its last valid
-    // value saved, and the close goes on either way.
+    // value saved, and the close goes on either way; so too when another
+    // program's window is active, and when the display has gone (with no one
+    // left to report to).
+
     void closingLeavesTheFocusedFieldFirst_data() {
+        QTest::addColumn<End>("end");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("messages");
         QTest::addColumn<QString>("savedInput");
         QTest::addColumn<QString>("savedPayment");
-        QTest::newRow("valid") << "edtLoan1"
-                               << "250000" << 0 << "Loan1=250000"
-                               << "Payment1=1621.5";
-        QTest::newRow("out of range") << "edtTerm1"
-                                      << "99999" << 1 << "Term1=360"
-                                      << "Payment1=972.9";
+        for (auto [end, name, report] : {std::tuple{End::Close, "", 1},
+                                         {End::CloseInactive, " while inactive", 1},
+                                         {End::DisplayLost, " without a display", 0}}) {
+            QTest::addRow("valid%s", name) << end << "edtLoan1"
+                                           << "250000" << 0 << "Loan1=250000"
+                                           << "Payment1=1621.5";
+            QTest::addRow("out of range%s", name) << end << "edtTerm1"
+                                                  << "99999" << report << "Term1=360"
+                                                  << "Payment1=972.9";
+        }
     }
 
     void closingLeavesTheFocusedFieldFirst() {
+        QFETCH(End, end);
         QFETCH(QString, field);
         QFETCH(QString, typed);
         RecordingAlerts alerts;
@@ -372,7 +384,16 @@ class MainWindowTest : public QObject {
         openWindow();
         enterByTab(field.toLatin1().constData());
         QTest::keyClicks(focused(), typed);
-        QVERIFY(m_window->close());
+        QWidget otherProgram;
+        if (end == End::CloseInactive) {
+            otherProgram.show();
+            otherProgram.activateWindow();
+            QTRY_VERIFY(!m_window->isActiveWindow());
+        }
+        if (end == End::DisplayLost)
+            m_window->SaveWithoutDisplay();
+        else
+            QVERIFY(m_window->close());
         m_window.reset();
         QTEST(int(alerts.messages.size()), "messages");
         const QString file = QString::fromStdString(readSettingsFile(settingsFilePath()));
