@@ -1,5 +1,7 @@
 #include "demowindow.h"
 
+#include "numfield/locale/localeintl.h"
+
 #include "loan/core/matherror.h"
 #include "loan/core/payment.h"
 #include "numfield/widget/numericfield.h"
@@ -18,7 +20,7 @@ constexpr int kRowHeight = 26;
 
 } // namespace
 
-DemoWindow::DemoWindow() {
+DemoWindow::DemoWindow() : m_format(systemIntlSettings()) {
     setWindowTitle(QStringLiteral("Numeric fields"));
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(12);
@@ -45,7 +47,7 @@ DemoWindow::DemoWindow() {
 
 TNumericField* DemoWindow::addRow(int row, const QString& caption, TNumericDataType type,
                                   const QString& mask) {
-    auto* field = new TNumericField(this);
+    auto* field = new TNumericField(m_format, this);
     field->setDataType(type);
     field->setPictureMask(mask);
     field->setColor(Qt::white);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numfield/text/datatype.h"
+#include "numfield/text/intlsupport.h"
 
 #include <QWidget>
 
@@ -21,6 +22,7 @@ class DemoWindow : public QWidget {
                           const QString& mask);
     void recalculate();
 
+    const TIntlSupport m_format;
     TNumericField* m_amount;
     TNumericField* m_count;
     TNumericField* m_rate;

@@ -8,7 +8,7 @@
 #include "app/window/singleinstance.h"
 #include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
-#include "numfield/widget/sharedintl.h"
+#include "numfield/locale/localeintl.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::applicationDirPath().toStdString(), [](const std::string& folder) {
             return QFileInfo(paysmith::toQString(folder) + QStringLiteral("help")).isDir();
         }));
-    services.decimalSeparator = paysmith::applicationIntlSupport().DecimalMark();
+    services.numberFormat = paysmith::TIntlSupport(paysmith::systemIntlSettings());
 
     services.showStartupError = [](QWidget* parent, const QString& text) {
         QMessageBox::critical(

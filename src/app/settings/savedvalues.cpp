@@ -1,6 +1,7 @@
 #include "app/settings/savedvalues.h"
 
 #include "app/settings/settingvalues.h"
+#include "app/settings/shownmoney.h"
 #include "base/text/utf8.h"
 #include "loan/core/frequency.h"
 
@@ -109,6 +110,30 @@ template <typename Values, typename Visit> void forEachValue(Values& values, Vis
 }
 
 } // namespace
+
+LoanEntry entryOf(const SavedLoanValues& saved) {
+    LoanEntry entry;
+    entry.amount = saved.amount;
+    entry.frequency = saved.frequency;
+    entry.payments = saved.term;
+    entry.annualRatePercent = saved.interest;
+    entry.annualTaxes = saved.taxes;
+    entry.annualInsurance = saved.insurance;
+    entry.payment = saved.payment;
+    return entry;
+}
+
+SavedLoanValues savedValuesOf(const LoanValues& loan) {
+    SavedLoanValues saved;
+    saved.amount = loan.entry.amount;
+    saved.interest = loan.entry.annualRatePercent;
+    saved.term = loan.entry.payments;
+    saved.payment = shownMoney(loan.results.payment);
+    saved.frequency = loan.entry.frequency;
+    saved.taxes = loan.entry.annualTaxes;
+    saved.insurance = loan.entry.annualInsurance;
+    return saved;
+}
 
 SavedValues RestoreDefaults() {
     const std::u16string monthly(kDefaultFrequencyCaption);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings/inidocument.h"
+#include "loan/core/loanvalues.h"
 
 #include <cstdint>
 #include <string>
@@ -27,6 +28,13 @@ struct SavedValues {
 
     friend bool operator==(const SavedValues&, const SavedValues&) = default;
 };
+
+// A loan's saved inputs as the loan page takes them, and the payment it
+// showed as the one shown before the next working out.
+LoanEntry entryOf(const SavedLoanValues& saved);
+// What the settings file keeps of a worked-out loan: its inputs, the
+// frequency box's text, and the payment as the page shows it, in cents.
+SavedLoanValues savedValuesOf(const LoanValues& loan);
 
 // The built-in inputs: what a missing file or key reads as, and what Reset
 // puts back (the payments matter only until the first recalculation).

@@ -9,7 +9,6 @@
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/helpwindow.h"
 #include "app/window/hinttracker.h"
-#include "app/window/loanpanelvalues.h"
 #include "app/window/notebook.h"
 #include "app/window/panelstatusbar.h"
 #include "dialogs/common/clickable.h"
@@ -126,21 +125,12 @@ void TfrmMain::createNotebook(QWidget* client) {
 
     auto* page = new QWidget;
     page->setObjectName("Page1");
-    m_loan1 = new LoanPanel(LoanNumber::First, m_services.decimalSeparator, page);
+    m_loan1 = new LoanPanel(LoanNumber::First, m_services.numberFormat, page);
     m_loan1->move(7, 7);
-    m_loan2 = new LoanPanel(LoanNumber::Second, m_services.decimalSeparator, page);
+    m_loan2 = new LoanPanel(LoanNumber::Second, m_services.numberFormat, page);
     m_loan2->move(330, 7);
     m_notebook->addTab(page, tr(" Paysmith "));
-    m_schedule = new SchedulePage([this](int loan) {
-        LoanPanel& panel = *(loan == 0 ? m_loan1 : m_loan2);
-        const LoanState& state = panel.state();
-        return ScheduleInputs{state.Amount,
-                              state.Interest,
-                              state.Term,
-                              state.FrequencyIndex,
-                              panel.controls().annualTaxes->FloatValue(),
-                              panel.controls().annualInsurance->FloatValue()};
-    });
+    m_schedule = new SchedulePage(m_services.numberFormat);
     m_schedule->setObjectName("pgSchedule");
     m_notebook->addTab(m_schedule, tr(" Schedule "));
     m_firstPromo = PromoPage::createFirst(m_referralSuffix);
@@ -173,57 +163,46 @@ void TfrmMain::createNotebook(QWidget* client) {
             m_notebook->tabBar()->setFocus(Qt::OtherFocusReason);
     });
 
-    connect(m_loan1, &LoanPanel::recalculationRequested, this,
-            [this](RecalcSource source) { guarded([&] { Calculate(source); }); });
-    connect(m_loan2, &LoanPanel::recalculationRequested, this,
-            [this](RecalcSource source) { guarded([&] { Calculate2(source); }); });
+    for (LoanPanel* panel : {m_loan1, m_loan2}) {
+        panel->setErrorHandler([this](const std::exception& error) { AppOnException(error); });
+        connect(panel, &LoanPanel::workedOut, m_schedule,
+                [this, loan = panel == m_loan1 ? 0 : 1](const LoanValues& values) {
+                    m_schedule->setLoan(loan, values);
+                });
+    }
 }
 
 void TfrmMain::Calculate(RecalcSource source) {
     m_loan1->recalculate(source);
-    m_schedule->loansChanged();
 }
 
 void TfrmMain::Calculate2(RecalcSource source) {
     m_loan2->recalculate(source);
-    m_schedule->loansChanged();
 }
 
 void TfrmMain::readSettingsAtStart() {
-    const SavedValues values = loadSavedValues(m_services.decimalSeparator);
-    for (auto [panel, saved] : {std::pair{m_loan1, &values.loan1}, {m_loan2, &values.loan2}}) {
-        LoanState& state = panel->state();
-        state.Amount = saved->amount;
-        state.Interest = saved->interest;
-        state.Term = saved->term;
-        state.Payment = saved->payment;
-        showSavedInputs(*panel, *saved, SavedInputs::All);
-        panel->controls().payment->setFloatValue(saved->payment);
-        if (const auto index =
-                frequencyIndexOf(toU16String(panel->frequencyText()), CaptionSet::ListCaptionsOnly))
-            state.FrequencyIndex = *index;
-    }
+    const SavedValues values = loadSavedValues(m_services.numberFormat.DecimalMark());
+    m_loan1->startFrom(entryOf(values.loan1));
+    m_loan2->startFrom(entryOf(values.loan2));
     m_firstRunDone = values.firstRunDone ? -1 : 0;
 }
 
 void TfrmMain::SaveValuesAtExit() {
     SavedValues values;
-    values.loan1 = savedValuesOf(*m_loan1);
-    values.loan2 = savedValuesOf(*m_loan2);
+    values.loan1 = savedValuesOf(m_loan1->values());
+    values.loan2 = savedValuesOf(m_loan2->values());
     values.firstRunDone = m_firstRunDone != 0;
-    saveValues(values, m_services.decimalSeparator);
+    saveValues(values, m_services.numberFormat.DecimalMark());
 }
 
-void TfrmMain::restoreInputs(LoanPanel& panel, const SavedLoanValues& defaults, SavedInputs which) {
-    showSavedInputs(panel, defaults, which);
-    panel.state().FrequencyIndex = kDefaultFrequencyIndex;
+void TfrmMain::restoreInputs(const SavedValues& defaults, InputSet which) {
+    m_loan1->restoreInputs(entryOf(defaults.loan1), which);
+    m_loan2->restoreInputs(entryOf(defaults.loan2), which);
 }
 
 void TfrmMain::btnResetClick() {
     m_notebook->setCurrentIndex(0);
-    const SavedValues defaults = RestoreDefaults();
-    restoreInputs(*m_loan1, defaults.loan1, SavedInputs::All);
-    restoreInputs(*m_loan2, defaults.loan2, SavedInputs::All);
+    restoreInputs(RestoreDefaults(), InputSet::All);
     m_loan1->controls().amount->setFocus(Qt::OtherFocusReason);
     Calculate(RecalcSource::Other);
     Calculate2(RecalcSource::Other);
@@ -241,9 +220,7 @@ void TfrmMain::AppOnException(const std::exception& error) {
         return;
     }
     show(calculationErrorMessage());
-    const SavedValues defaults = RestoreDefaults();
-    restoreInputs(*m_loan1, defaults.loan1, SavedInputs::Main);
-    restoreInputs(*m_loan2, defaults.loan2, SavedInputs::Main);
+    restoreInputs(RestoreDefaults(), InputSet::Main);
     m_loan1->controls().amount->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/window/helpwindow.h"
-#include "app/window/loanpanelvalues.h"
 #include "loan/panel/loanpanel.h"
+#include "numfield/text/intlsupport.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -26,7 +26,7 @@ class PromoPage;
 class TUrlLabel;
 struct Destination;
 class SchedulePage;
-struct SavedLoanValues;
+struct SavedValues;
 
 // What the main window needs from its surroundings; tests replace the
 // message box and point the help at their own folder.
@@ -38,7 +38,9 @@ struct MainWindowServices {
     // The folder of the program's data files (help/, License.txt), ending in
     // its separator.
     QString programFolder;
-    char16_t decimalSeparator = u'.';
+    // How numbers are written: the fields, the term and the settings file's
+    // decimal mark.
+    TIntlSupport numberFormat;
 };
 
 // The program's one window: two loan panels in a notebook, a tool panel,
@@ -111,7 +113,7 @@ class TfrmMain : public QMainWindow {
     void createMenus();
     void readSettingsAtStart();
     void SaveValuesAtExit();
-    void restoreInputs(LoanPanel& panel, const SavedLoanValues& defaults, SavedInputs which);
+    void restoreInputs(const SavedValues& defaults, InputSet which);
     void showHelpTopic(int context);
     HelpWindow& help();
     void ApplicationActivate();

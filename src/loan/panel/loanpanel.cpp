@@ -4,7 +4,6 @@
 #include "base/qt/qtstrings.h"
 
 #include "loan/core/frequency.h"
-#include "loan/core/termtext.h"
 #include "loan/panel/loanpanelaccessible.h"
 #include "numfield/widget/numericfield.h"
 
@@ -165,8 +164,8 @@ QLabel* addLabel(QWidget* parent, const QString& caption, int rightEdge, int top
 
 } // namespace
 
-LoanPanel::LoanPanel(LoanNumber loan, char16_t decimalSeparator, QWidget* parent)
-    : QFrame(parent), m_decimalSeparator(decimalSeparator) {
+LoanPanel::LoanPanel(LoanNumber loan, const TIntlSupport& format, QWidget* parent)
+    : QFrame(parent), m_format(format) {
     installLoanPanelAccessibility();
     setObjectName(loan == LoanNumber::First ? "Panel1" : "Panel3");
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -223,7 +222,7 @@ void LoanPanel::createControls(LoanNumber loan) {
 }
 
 TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber loan) {
-    auto* field = new TNumericField(this);
+    auto* field = new TNumericField(m_format, this);
     field->setObjectName(nameFor(row.name, loan));
     field->setDataType(row.kind == Kind::Count ? TNumericDataType::nftInteger
                                                : TNumericDataType::nftDouble);
@@ -238,7 +237,7 @@ TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber lo
     QLabel* label = addLabel(this, tr(row.caption), kLabelRight, row.labelTop[indexOf(loan)]);
     label->setBuddy(field);
     connect(field, &TNumericField::OnExit, this,
-            [this] { emit recalculationRequested(RecalcSource::Other); });
+            [this] { recalculateOnItsOwn(RecalcSource::Other); });
     return field;
 }
 
@@ -258,11 +257,38 @@ QComboBox* LoanPanel::addFrequencyBox(LoanNumber loan) {
     // Only the user's own edits and choices recalculate; the program sets the
     // text without a recalculation (start-up, Reset, the error handler).
     connect(box->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { emit recalculationRequested(RecalcSource::FrequencyBox); });
+            [this] { recalculateOnItsOwn(RecalcSource::FrequencyBox); });
     connect(box, &QComboBox::activated, this,
-            [this] { emit recalculationRequested(RecalcSource::FrequencyBox); });
+            [this] { recalculateOnItsOwn(RecalcSource::FrequencyBox); });
     box->installEventFilter(this);
     return box;
+}
+
+void LoanPanel::startFrom(const LoanEntry& saved) {
+    m_state.Amount = saved.amount;
+    m_state.Interest = saved.annualRatePercent;
+    m_state.Term = saved.payments;
+    m_state.Payment = saved.payment;
+    showInputs(saved, InputSet::All);
+    m_controls.payment->setFloatValue(saved.payment);
+    if (const auto index = frequencyIndexOf(saved.frequency, CaptionSet::ListCaptionsOnly))
+        m_state.FrequencyIndex = *index;
+}
+
+void LoanPanel::restoreInputs(const LoanEntry& entry, InputSet which) {
+    showInputs(entry, which);
+    m_state.FrequencyIndex = kDefaultFrequencyIndex;
+}
+
+void LoanPanel::showInputs(const LoanEntry& entry, InputSet which) {
+    m_controls.amount->setFloatValue(entry.amount);
+    m_controls.rate->setFloatValue(entry.annualRatePercent);
+    m_controls.payments->setIntegerValue(entry.payments);
+    setFrequencyText(toQString(entry.frequency));
+    if (which == InputSet::All) {
+        m_controls.annualTaxes->setFloatValue(entry.annualTaxes);
+        m_controls.annualInsurance->setFloatValue(entry.annualInsurance);
+    }
 }
 
 void LoanPanel::setFrequencyText(const QString& text) {
@@ -286,7 +312,7 @@ bool LoanPanel::eventFilter(QObject* watched, QEvent* event) {
     // opening, or another window becoming active, leaves it where it is.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-        emit recalculationRequested(RecalcSource::FrequencyBox);
+        recalculateOnItsOwn(RecalcSource::FrequencyBox);
     return QFrame::eventFilter(watched, event);
 }
 
@@ -295,14 +321,36 @@ void LoanPanel::recalculate(RecalcSource source) {
     if (source == RecalcSource::FrequencyBox && !frequencyIndexOf(caption))
         setFrequencyText(toQString(kDefaultFrequencyCaption));
 
-    if (const auto index = frequencyIndexOf(toU16String(frequencyText())))
-        m_state.FrequencyIndex = *index;
+    LoanValues values = startWorkingOut(m_state, entry(), m_format.DecimalMark());
+    setTermText(toQString(values.term));
+    finishWorkingOut(m_state, values);
+    showResults(values.results);
+    m_values = std::move(values);
+    emit workedOut(m_values);
+}
 
-    m_state.PeriodsPerYear = periodsPerYearOf(m_state.FrequencyIndex);
-    const std::int32_t payments = m_controls.payments->IntegerValue();
-    setTermText(toQString(termText(payments, m_state.PeriodsPerYear, m_decimalSeparator)));
+void LoanPanel::recalculateOnItsOwn(RecalcSource source) {
+    if (!m_onError) {
+        recalculate(source);
+        return;
+    }
+    try {
+        recalculate(source);
+    } catch (const std::exception& error) {
+        m_onError(error);
+    }
+}
 
-    evaluate();
+LoanEntry LoanPanel::entry() const {
+    LoanEntry entry;
+    entry.amount = m_controls.amount->FloatValue();
+    entry.frequency = toU16String(frequencyText());
+    entry.payments = m_controls.payments->IntegerValue();
+    entry.annualRatePercent = m_controls.rate->FloatValue();
+    entry.annualTaxes = m_controls.annualTaxes->FloatValue();
+    entry.annualInsurance = m_controls.annualInsurance->FloatValue();
+    entry.payment = m_controls.payment->FloatValue();
+    return entry;
 }
 
 void LoanPanel::setTermText(const QString& text) {
@@ -314,17 +362,7 @@ void LoanPanel::setTermText(const QString& text) {
     setAccessibleDescription(sentence);
 }
 
-void LoanPanel::evaluate() {
-    LoanInputs inputs;
-    inputs.amount = m_controls.amount->FloatValue();
-    inputs.annualRatePercent = m_controls.rate->FloatValue();
-    inputs.payments = m_controls.payments->IntegerValue();
-    inputs.payment = m_controls.payment->FloatValue();
-    inputs.annualTaxes = m_controls.annualTaxes->FloatValue();
-    inputs.annualInsurance = m_controls.annualInsurance->FloatValue();
-
-    const LoanResults results = evaluateLoan(m_state, inputs);
-
+void LoanPanel::showResults(const LoanResults& results) {
     m_controls.payment->setFloatValue(results.payment);
     m_controls.totalPaid->setFloatValue(results.totalPaid);
     m_controls.totalInterest->setFloatValue(results.totalInterest);

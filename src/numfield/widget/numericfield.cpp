@@ -6,7 +6,6 @@
 #include "numfield/widget/fieldkeys.h"
 #include "numfield/widget/numericfieldaccessible.h"
 #include "numfield/widget/refusalballoon.h"
-#include "numfield/widget/sharedintl.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,8 +38,6 @@ QColor orPalette(const QColor& color, const QColor& fallback) {
 }
 
 } // namespace
-
-TNumericField::TNumericField(QWidget* parent) : TNumericField(applicationIntlSupport(), parent) {}
 
 TNumericField::TNumericField(const TIntlSupport& intl, QWidget* parent)
     : QWidget(parent), m_model(intl, *this) {

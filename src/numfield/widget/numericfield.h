@@ -21,9 +21,7 @@ class TNumericField : public QWidget, private FieldRequests {
     Q_OBJECT
 
   public:
-    // With the program's shared number-format settings.
-    explicit TNumericField(QWidget* parent = nullptr);
-    // With settings of the caller's, which must outlive the field.
+    // `intl`, the number format, must outlive the field.
     TNumericField(const TIntlSupport& intl, QWidget* parent);
     ~TNumericField() override;
 

@@ -10,6 +10,11 @@
 
 namespace paysmith {
 
+ScheduleInputs scheduleInputsOf(const LoanValues& loan) {
+    return {loan.entry.amount,   loan.entry.annualRatePercent, loan.entry.payments,
+            loan.frequencyIndex, loan.entry.annualTaxes,       loan.entry.annualInsurance};
+}
+
 namespace {
 
 // With these bounds every product of the lender's arithmetic (balance in

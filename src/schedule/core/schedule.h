@@ -1,5 +1,7 @@
 #pragma once
 
+#include "loan/core/loanvalues.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,9 @@ struct ScheduleInputs {
     double annualTaxes = 0.0;
     double annualInsurance = 0.0;
 };
+
+// The schedule's inputs of a loan as it was worked out.
+ScheduleInputs scheduleInputsOf(const LoanValues& loan);
 
 enum class NoScheduleReason {
     None,

@@ -2,12 +2,11 @@
 
 #include "base/qt/qtstrings.h"
 #include "numfield/text/rangerecord.h"
-#include "numfield/widget/sharedintl.h"
 
 namespace paysmith {
 
-MoneyText::MoneyText()
-    : m_text(applicationIntlSupport(), TNumericDataType::nftDouble, PictureMask(u"###,###,###.##"),
+MoneyText::MoneyText(const TIntlSupport& format)
+    : m_text(format, TNumericDataType::nftDouble, PictureMask(u"###,###,###.##"),
              defaultRangeLo(TNumericDataType::nftDouble),
              defaultRangeHi(TNumericDataType::nftDouble)) {}
 

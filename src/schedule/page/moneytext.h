@@ -9,10 +9,11 @@
 namespace paysmith {
 
 // Money as the loan panel's amount fields show it: their mask with the
-// program's number-format settings.
+// program's number format.
 class MoneyText {
   public:
-    MoneyText();
+    // `format` must outlive this.
+    explicit MoneyText(const TIntlSupport& format);
 
     QString ofCents(std::int64_t cents) const;
     QString ofUnits(double value) const;

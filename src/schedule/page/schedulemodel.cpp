@@ -35,7 +35,8 @@ std::int64_t cellCents(const ScheduleRow<std::int64_t>& row, int column) {
 
 } // namespace
 
-ScheduleModel::ScheduleModel(QObject* parent) : QAbstractTableModel(parent) {}
+ScheduleModel::ScheduleModel(const TIntlSupport& format, QObject* parent)
+    : QAbstractTableModel(parent), m_money(format) {}
 
 void ScheduleModel::setSchedule(std::shared_ptr<const LenderSchedule> schedule) {
     beginResetModel();

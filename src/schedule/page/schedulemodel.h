@@ -15,7 +15,7 @@ namespace paysmith {
 class ScheduleModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    explicit ScheduleModel(QObject* parent = nullptr);
+    explicit ScheduleModel(const TIntlSupport& format, QObject* parent = nullptr);
 
     void setSchedule(std::shared_ptr<const LenderSchedule> schedule);
 

@@ -44,8 +44,8 @@ void compactRows(QTableView* table) {
 
 } // namespace
 
-SchedulePage::SchedulePage(ScheduleSource source, QWidget* parent)
-    : QWidget(parent), m_source(std::move(source)) {}
+SchedulePage::SchedulePage(const TIntlSupport& format, QWidget* parent)
+    : QWidget(parent), m_format(format) {}
 
 SchedulePage::~SchedulePage() = default;
 
@@ -61,7 +61,8 @@ void SchedulePage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void SchedulePage::loansChanged() {
+void SchedulePage::setLoan(int loan, const LoanValues& values) {
+    m_inputs[static_cast<std::size_t>(loan)] = scheduleInputsOf(values);
     m_stale = true;
     if (isBuilt() && isVisible())
         refresh();
@@ -122,7 +123,7 @@ void SchedulePage::build() {
     m_reason->hide();
     layout->addWidget(m_reason);
 
-    m_model = new ScheduleModel(this);
+    m_model = new ScheduleModel(m_format, this);
     m_table = new QTableView(this);
     m_table->setObjectName("tvSchedule");
     m_table->setFont(small);
@@ -158,12 +159,13 @@ void SchedulePage::build() {
 void SchedulePage::refresh() {
     m_stale = false;
     for (int loan = 0; loan < 2; ++loan) {
-        auto schedules = std::make_shared<const LoanSchedules>(loanSchedules(m_source(loan)));
+        auto schedules = std::make_shared<const LoanSchedules>(
+            loanSchedules(m_inputs[static_cast<std::size_t>(loan)]));
         m_chart->setSeries(loan, balanceSeries(schedules->lender));
         m_schedules[static_cast<std::size_t>(loan)] = std::move(schedules);
     }
 
-    const MoneyText money;
+    const MoneyText money(m_format);
     const auto text = [&](const std::optional<double>& value) {
         return value ? money.ofUnits(*value) : QStringLiteral("—");
     };
@@ -196,7 +198,7 @@ void SchedulePage::showChosenLoan() {
 }
 
 void SchedulePage::exportSchedule() {
-    const LenderSchedule schedule = lenderSchedule(m_source(m_loan));
+    const LenderSchedule schedule = lenderSchedule(m_inputs[static_cast<std::size_t>(m_loan)]);
     const QString caption = tr("Export Schedule");
     if (!schedule.exists()) {
         QMessageBox::information(this, caption,

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "loan/core/loanvalues.h"
 #include "schedule/core/summary.h"
 
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -18,21 +18,20 @@ namespace paysmith {
 
 class BalanceChart;
 class ScheduleModel;
-
-// The inputs of loan 0 or 1 as last recalculated.
-using ScheduleSource = std::function<ScheduleInputs(int loan)>;
+class TIntlSupport;
 
 // The Schedule page. It stays an empty widget until it is first shown, so the
 // program starts as fast with it as without; from then on it follows every
-// recalculation it is told of while it shows, and catches up when shown again.
+// loan it is given while it shows, and catches up when shown again.
 class SchedulePage : public QWidget {
     Q_OBJECT
   public:
-    explicit SchedulePage(ScheduleSource source, QWidget* parent = nullptr);
+    // `format` must outlive the page.
+    explicit SchedulePage(const TIntlSupport& format, QWidget* parent = nullptr);
     ~SchedulePage() override;
 
-    // A loan was recalculated.
-    void loansChanged();
+    // Loan 0 or 1 as it was last worked out.
+    void setLoan(int loan, const LoanValues& values);
     // File > Export Schedule: the chosen loan's lender's schedule as CSV,
     // through a save dialog.
     void exportSchedule();
@@ -54,7 +53,8 @@ class SchedulePage : public QWidget {
     void printPage();
     void savePdf();
 
-    ScheduleSource m_source;
+    const TIntlSupport& m_format;
+    std::array<ScheduleInputs, 2> m_inputs{};
     int m_loan = 0;
     bool m_stale = true;
     std::array<std::shared_ptr<const LoanSchedules>, 2> m_schedules;

@@ -47,17 +47,25 @@ class LoanPanelTest : public QObject {
         QFETCH(QString, frequency);
         QFETCH(int, source);
         QWidget window;
-        LoanPanel panel(LoanNumber::First, u'.', &window);
+        const TIntlSupport format;
+        LoanPanel panel(LoanNumber::First, format, &window);
         panel.controls().amount->setFloatValue(150000.0);
         panel.controls().rate->setFloatValue(6.75);
         panel.controls().payments->setIntegerValue(360);
         panel.recalculate(RecalcSource::Other);
 
         panel.setFrequencyText(frequency);
+        QSignalSpy published(&panel, &LoanPanel::workedOut);
         panel.recalculate(static_cast<RecalcSource>(source));
         QTEST(panel.frequencyText(), "shown");
         QTEST(panel.controls().term->text(), "term");
         QTEST(panel.controls().payment->text(), "payment");
+        // What is published is what the panel shows.
+        QCOMPARE(published.size(), 1);
+        const LoanValues& values = panel.values();
+        QTEST(QString::fromStdU16String(values.entry.frequency), "shown");
+        QTEST(QString::fromStdU16String(values.term), "term");
+        QCOMPARE(values.entry.amount, 150000.0);
     }
 
     void screenReadersTellTheLoansApart_data() {
@@ -73,7 +81,8 @@ class LoanPanelTest : public QObject {
     void screenReadersTellTheLoansApart() {
         QFETCH(int, loan);
         QWidget window;
-        LoanPanel panel(static_cast<LoanNumber>(loan), u'.', &window);
+        const TIntlSupport format;
+        LoanPanel panel(static_cast<LoanNumber>(loan), format, &window);
         const LoanControls& c = panel.controls();
         c.amount->setFloatValue(150000.0);
         c.rate->setFloatValue(6.75);

@@ -1,5 +1,6 @@
 #include "schedule/page/schedulepage.h"
 
+#include "numfield/text/intlsupport.h"
 #include "schedule/page/schedulemodel.h"
 
 #include <QFile>
@@ -10,14 +11,27 @@
 
 namespace paysmith {
 
+namespace {
+
+LoanValues loan(double rate, std::int32_t payments) {
+    LoanValues values;
+    values.entry.amount = 150000.0;
+    values.entry.annualRatePercent = rate;
+    values.entry.payments = payments;
+    values.frequencyIndex = kDefaultFrequencyIndex;
+    return values;
+}
+
+} // namespace
+
 class SchedulePageTest : public QObject {
     Q_OBJECT
   private slots:
     void isBuiltWhenFirstShownAndFollowsTheLoans() {
-        std::array<ScheduleInputs, 2> loans{ScheduleInputs{150000.0, 6.75, 360, 6, 0, 0},
-                                            ScheduleInputs{150000.0, 5.75, 240, 6, 0, 0}};
-        SchedulePage page([&](int loan) { return loans[static_cast<std::size_t>(loan)]; });
-        page.loansChanged();
+        const TIntlSupport format;
+        SchedulePage page(format);
+        page.setLoan(0, loan(6.75, 360));
+        page.setLoan(1, loan(5.75, 240));
         QVERIFY(!page.isBuilt());
 
         page.show();
@@ -32,8 +46,7 @@ class SchedulePageTest : public QObject {
         page.chooseLoan(1);
         QCOMPARE(model.rowCount(), 240);
 
-        loans[1].payments = 0;
-        page.loansChanged();
+        page.setLoan(1, loan(5.75, 0));
         QCOMPARE(model.rowCount(), 0);
         const auto* reason = page.findChild<QLabel*>("lblNoSchedule");
         QVERIFY(reason && reason->isVisible());
@@ -41,8 +54,7 @@ class SchedulePageTest : public QObject {
 
         // Hidden, the page only notes the change and catches up when shown.
         page.hide();
-        loans[1].payments = 12;
-        page.loansChanged();
+        page.setLoan(1, loan(5.75, 12));
         QCOMPARE(model.rowCount(), 0);
         page.show();
         QCOMPARE(model.rowCount(), 12);
@@ -51,8 +63,9 @@ class SchedulePageTest : public QObject {
 
     void printsThePageThroughQtsPrintSupport() {
         QTemporaryDir folder;
-        const ScheduleInputs loan{150000.0, 6.75, 360, 6, 0, 0};
-        SchedulePage page([&](int) { return loan; });
+        const TIntlSupport format;
+        SchedulePage page(format);
+        page.setLoan(0, loan(6.75, 360));
         page.resize(658, 355);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -60,7 +73,7 @@ class SchedulePageTest : public QObject {
         QVERIFY(printed.startsWith("%PDF-"));
 
         // A page that printed nothing would be as small as a blank one.
-        SchedulePage blank([&](int) { return loan; });
+        SchedulePage blank(format);
         blank.resize(page.size());
         QVERIFY(printed.size() > 4 * pdfOf(blank, folder.filePath("blank.pdf")).size());
     }
