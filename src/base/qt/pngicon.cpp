@@ -1,10 +1,13 @@
 #include "base/qt/pngicon.h"
 
+#include "resources/compiledresources.h"
+
 #include <QImageReader>
 
 namespace paysmith {
 
 QPixmap pictureOf(const QString& path, const char* format) {
+    useCompiledResources();
     QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());

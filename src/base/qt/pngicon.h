@@ -6,7 +6,8 @@
 
 namespace paysmith {
 
-// The picture at `path`, read as `format` alone. Qt's own readers probe every
+// The picture at `path`, read as `format` alone; the pictures compiled into
+// the program are there under ":/". Qt's own readers probe every
 // image plug-in installed for whether it can read the file, loading each;
 // these never do.
 QPixmap pictureOf(const QString& path, const char* format);

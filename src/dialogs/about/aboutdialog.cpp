@@ -10,6 +10,7 @@
 #include "dialogs/links/maker.h"
 #include "dialogs/shell/desktopshell.h"
 #include "dialogs/urllabel/urllabel.h"
+#include "resources/compiledresources.h"
 
 #include <QFile>
 #include <QFrame>
@@ -35,6 +36,7 @@ QLabel* addLabel(QWidget* parent, const QString& text, int left, int top) {
 }
 
 QImage readLogo() {
+    useCompiledResources();
     QFile file(QStringLiteral(":/about/logo.jpg"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
