@@ -127,8 +127,7 @@ class MainWindowTest : public QObject {
         m_window->notebook()->addTab(new QWidget, "Other");
         enterByTab("edtLoan1");
         QTest::keyClicks(focused(), "90000");
-        QTabBar* tabs = m_window->notebook()->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        turnPage(1);
         QCOMPARE(m_window->notebook()->currentIndex(), 1);
         QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().Amount, 90000.0);
         QCOMPARE(text("edtLoan1"), QString("90,000.00"));
@@ -193,8 +192,7 @@ class MainWindowTest : public QObject {
         m_window->notebook()->addTab(new QWidget, "Other");
         enterByTab("edtTerm1");
         QTest::keyClicks(focused(), "99999");
-        QTabBar* tabs = m_window->notebook()->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        turnPage(1);
         QTRY_COMPARE(alerts.messages.size(), 1);
         QCOMPARE(alerts.messages[0], QString("Value is not within required range"));
         QCOMPARE(m_window->notebook()->currentIndex(), 0);
@@ -334,12 +332,13 @@ class MainWindowTest : public QObject {
         QFETCH(int, loan);
         QFETCH(QStringList, inputs);
         openWindow();
-        // Once built, the schedule must hear of every later recalculation.
-        QTabWidget* notebook = m_window->notebook();
-        notebook->setCurrentIndex(1);
-        notebook->setCurrentIndex(0);
+        // Once built, the schedule must hear of every later recalculation,
+        // the last one made as the page turns.
+        turnPage(1);
+        turnPage(0);
         const QStringList otherLoan = shown(3 - loan);
         enterInputs(loan, inputs);
+        turnPage(1);
         QStringList readOuts;
         for (const char* name :
              {"edtPayment", "edtInterestPaid", "edtTaxes", "edtInsurance", "edtTotalPaid"})
@@ -348,7 +347,6 @@ class MainWindowTest : public QObject {
         QTEST(readOuts, "readOuts");
         QCOMPARE(shown(3 - loan), otherLoan);
 
-        notebook->setCurrentIndex(1);
         m_window->findChild<QRadioButton*>("rbScheduleLoan" + QString::number(loan))->click();
         const ScheduleModel& model = *m_window->findChild<SchedulePage*>()->model();
         QCOMPARE(model.rowCount(), inputs[2].toInt());
@@ -554,7 +552,8 @@ class MainWindowTest : public QObject {
         // clang-format on
     }
 
-    // As a user does: each field entered by Tab, typed over and left by Tab.
+    // Each field entered by Tab, typed over and worked out with Enter; the
+    // focus stays in the last one.
     void enterInputs(int loan, const QStringList& inputs) {
         const char* const names[] = {"edtLoan",     "cbFrequency",    "edtTerm",
                                      "edtInterest", "edtAnnualTaxes", "edtAnnualInsurance"};
@@ -566,8 +565,14 @@ class MainWindowTest : public QObject {
             }
             enterByTab(name);
             QTest::keyClicks(focused(), inputs[k]);
-            QTest::keyClick(focused(), Qt::Key_Tab);
+            QTest::keyClick(focused(), Qt::Key_Return);
         }
+    }
+
+    // Clicks a page's tab, as a user turns the page.
+    void turnPage(int index) {
+        QTabBar* tabs = m_window->notebook()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
     }
 
     // Picks the caption in the opened list with the keyboard; the box keeps
