@@ -7,6 +7,7 @@
 #include "schedule/page/schedulemodel.h"
 #include "schedule/page/schedulepage.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -17,9 +18,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -93,32 +96,6 @@ class MainWindowTest : public QObject {
             QVERIFY2(m_window->findChild<QObject*>(name), name);
     }
 
-    void leavingAnAmountRecalculatesThatLoanOnly() {
-        openWindow();
-        const QString loan2Before = text("edtTotalPaid2");
-        enterByTab("edtLoan1");
-        QTest::keyClicks(focused(), "250000");
-        QTest::keyClick(focused(), Qt::Key_Tab);
-        QCOMPARE(text("edtLoan1"), QString("250,000.00"));
-        QCOMPARE(text("edtPayment1"), QString("1,621.50"));
-        QCOMPARE(text("edtTotalPaid2"), loan2Before);
-        QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().Amount, 250000.0);
-    }
-
-    void typingAnUnknownFrequencyTurnsItMonthly() {
-        openWindow();
-        QComboBox* box = combo("cbFrequency1");
-        box->setEditText("Annually 1");
-        m_window->Calculate(RecalcSource::FrequencyBox);
-        QCOMPARE(label("lblTerm"), QString("360.00 years."));
-        box->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(focusedName(), QString("cbFrequency1"));
-        box->lineEdit()->selectAll();
-        QTest::keyClicks(box->lineEdit(), "W");
-        QCOMPARE(box->currentText(), QString("Monthly 12"));
-        QCOMPARE(label("lblTerm"), QString("30.00 years."));
-    }
-
     void pastedConstantIsAccepted() {
         openWindow();
         enterByTab("cbFrequency1");
@@ -153,8 +130,7 @@ class MainWindowTest : public QObject {
         m_window->notebook()->addTab(new QWidget, "Other");
         enterByTab("edtLoan1");
         QTest::keyClicks(focused(), "90000");
-        QTabBar* tabs = m_window->notebook()->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        turnPage(1);
         QCOMPARE(m_window->notebook()->currentIndex(), 1);
         QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().Amount, 90000.0);
         QCOMPARE(text("edtLoan1"), QString("90,000.00"));
@@ -219,8 +195,7 @@ class MainWindowTest : public QObject {
         m_window->notebook()->addTab(new QWidget, "Other");
         enterByTab("edtTerm1");
         QTest::keyClicks(focused(), "99999");
-        QTabBar* tabs = m_window->notebook()->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        turnPage(1);
         QTRY_COMPARE(alerts.messages.size(), 1);
         QCOMPARE(alerts.messages[0], QString("Value is not within required range"));
         QCOMPARE(m_window->notebook()->currentIndex(), 0);
@@ -326,27 +301,94 @@ class MainWindowTest : public QObject {
         QCOMPARE(exit[-2]->text(), QString("Export &Schedule..."));
     }
 
-    void closingWritesWhatTheNextStartReads() {
+    // A chosen frequency counts while the box still has the focus; an
+    // unknown text typed over it is worked out as the monthly text that
+    // replaces it, not at the frequency it was before.
+    void frequencyBoxRecalculatesItsOwnLoanAtOnce_data() {
+        QTest::addColumn<int>("loan");
+        QTest::addColumn<QStringList>("quarterly"); // term, payment
+        QTest::newRow("loan 1") << 1 << QStringList{"90.00 years.", "2,537.39"};
+        QTest::newRow("loan 2") << 2 << QStringList{"60.00 years.", "2,228.76"};
+    }
+
+    void frequencyBoxRecalculatesItsOwnLoanAtOnce() {
+        QFETCH(int, loan);
         openWindow();
-        enterByTab("edtInterest2");
-        QTest::keyClicks(focused(), "4.5");
-        QTest::keyClick(focused(), Qt::Key_Tab);
-        field("edtAnnualInsurance1")->setFloatValue(600);
-        combo("cbFrequency1")->setEditText("Biweekly 26");
-        m_window->Calculate(RecalcSource::FrequencyBox);
+        const QStringList monthly = shown(loan);
+        const QStringList otherLoan = shown(3 - loan);
+        const QString box = "cbFrequency" + QString::number(loan);
+        chooseFrequency(box, "Quarterly 4");
+        QTEST((QStringList{label(loan == 1 ? "lblTerm" : "lblTerm2"),
+                           text("edtPayment" + QString::number(loan))}),
+              "quarterly");
+
+        QLineEdit* edit = combo(box)->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, "x");
+        QCOMPARE(shown(loan), monthly);
+        QCOMPARE(shown(3 - loan), otherLoan);
+    }
+
+    void typedInputsWorkOutTheirOwnLoanOnly_data() { typedLoans(); }
+
+    void typedInputsWorkOutTheirOwnLoanOnly() {
+        QFETCH(int, loan);
+        QFETCH(QStringList, inputs);
+        openWindow();
+        // Once built, the schedule must hear of every later recalculation,
+        // the last one made as the page turns.
+        turnPage(1);
+        turnPage(0);
+        const QStringList otherLoan = shown(3 - loan);
+        enterInputs(loan, inputs);
+        turnPage(1);
+        QStringList readOuts;
+        for (const char* name :
+             {"edtPayment", "edtInterestPaid", "edtTaxes", "edtInsurance", "edtTotalPaid"})
+            readOuts << text(name + QString::number(loan));
+        readOuts << label(loan == 1 ? "lblTerm" : "lblTerm2");
+        QTEST(readOuts, "readOuts");
+        QCOMPARE(shown(3 - loan), otherLoan);
+
+        m_window->findChild<QRadioButton*>("rbScheduleLoan" + QString::number(loan))->click();
+        const ScheduleModel& model = *m_window->findChild<SchedulePage*>()->model();
+        QCOMPARE(model.rowCount(), inputs[2].toInt());
+        QStringList firstRow;
+        for (int column = 0; column < model.columnCount(); ++column)
+            firstRow << model.index(0, column).data().toString();
+        QTEST(firstRow, "firstRow");
+
+        // The summary sets the loans side by side as their panels show them.
+        const QHash<QString, QString> panelField{{"Payment, formula", "edtPayment"},
+                                                 {"Total interest, formula", "edtInterestPaid"},
+                                                 {"Total paid, formula", "edtTotalPaid"}};
+        const auto* summary = m_window->findChild<QTableWidget*>("twScheduleSummary");
+        int compared = 0;
+        for (int row = 0; row < summary->rowCount(); ++row) {
+            const QString name = panelField.value(summary->verticalHeaderItem(row)->text());
+            for (int n = 1; n <= 2 && !name.isEmpty(); ++n, ++compared)
+                QCOMPARE(summary->item(row, n - 1)->text(), text(name + QString::number(n)));
+        }
+        QCOMPARE(compared, 6);
+    }
+
+    void closingKeepsTheInputsForTheNextStart_data() { typedLoans(); }
+
+    void closingKeepsTheInputsForTheNextStart() {
+        QFETCH(int, loan);
+        QFETCH(QStringList, inputs);
+        QFETCH(QStringList, saved);
+        openWindow();
+        enterInputs(loan, inputs);
+        const QStringList before = shown(1) + shown(2);
         m_window->close();
         m_window.reset();
 
-        const std::string file = readSettingsFile(settingsFilePath());
-        QVERIFY(file.find("Interest2=4.5\n") != std::string::npos);
-        QVERIFY(file.find("Frequency1=Biweekly 26\n") != std::string::npos);
-        QVERIFY(file.find("Insurance1=600\n") != std::string::npos);
-        QVERIFY(file.find("Run=1") != std::string::npos);
-
+        const QString file = QString::fromStdString(readSettingsFile(settingsFilePath()));
+        for (const QString& line : saved + QStringList{"Run=1"})
+            QVERIFY2(file.contains("\n" + line + "\n"), qPrintable(line + " missing in\n" + file));
         openWindow();
-        QCOMPARE(text("edtInterest2"), QString("4.5000"));
-        QCOMPARE(combo("cbFrequency1")->currentText(), QString("Biweekly 26"));
-        QCOMPARE(text("edtAnnualInsurance1"), QString("600.00"));
+        QCOMPARE(shown(1) + shown(2), before);
         QVERIFY(!m_window->helpWindow());
     }
 
@@ -505,6 +547,78 @@ class MainWindowTest : public QObject {
     }
 
   private:
+    // Distinct values in every field of one loan, so that a value taken from
+    // a neighbouring field or the other loan shows.
+    static void typedLoans() {
+        QTest::addColumn<int>("loan");
+        QTest::addColumn<QStringList>("inputs"); // in Tab order
+        QTest::addColumn<QStringList>("readOuts");
+        QTest::addColumn<QStringList>("firstRow");
+        QTest::addColumn<QStringList>("saved");
+        // clang-format off
+        QTest::newRow("loan 1") << 1
+            << QStringList{"100000", "Weekly 52", "520", "5.2", "5200", "2600"}
+            << QStringList{"396.72", "28,292.12", "52,000.00", "26,000.00", "206,292.12",
+                           "10.00 years."}
+            << QStringList{"1", "246.72", "146.72", "100.00", "100.00", "50.00", "99,853.28"}
+            << QStringList{"Loan1=100000", "Frequency1=Weekly 52", "Term1=520", "Interest1=5.2",
+                           "Taxes1=5200", "Insurance1=2600", "Payment1=396.72"};
+        QTest::newRow("loan 2") << 2
+            << QStringList{"60000", "Quarterly 4", "48", "8", "2000", "1000"}
+            << QStringList{"2,706.11", "33,893.29", "24,000.00", "12,000.00", "129,893.29",
+                           "12.00 years."}
+            << QStringList{"1", "1,956.11", "756.11", "1,200.00", "500.00", "250.00", "59,243.89"}
+            << QStringList{"Loan2=60000", "Frequency2=Quarterly 4", "term2=48", "Interest2=8",
+                           "Taxes2=2000", "Insurance2=1000", "Payment2=2706.11"};
+        // clang-format on
+    }
+
+    // Each field entered by Tab, typed over and worked out with Enter; the
+    // focus stays in the last one.
+    void enterInputs(int loan, const QStringList& inputs) {
+        const char* const names[] = {"edtLoan",     "cbFrequency",    "edtTerm",
+                                     "edtInterest", "edtAnnualTaxes", "edtAnnualInsurance"};
+        for (int k = 0; k < 6; ++k) {
+            const QString name = names[k] + QString::number(loan);
+            if (name.startsWith("cb")) {
+                chooseFrequency(name, inputs[k]);
+                continue;
+            }
+            enterByTab(name);
+            QTest::keyClicks(focused(), inputs[k]);
+            QTest::keyClick(focused(), Qt::Key_Return);
+        }
+    }
+
+    // Clicks a page's tab, as a user turns the page.
+    void turnPage(int index) {
+        QTabBar* tabs = m_window->notebook()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
+
+    // Picks the caption in the opened list with the keyboard; the box keeps
+    // the focus.
+    void chooseFrequency(const QString& name, const QString& caption) {
+        enterByTab(name);
+        QComboBox* box = combo(name);
+        box->showPopup();
+        box->view()->setCurrentIndex(box->model()->index(box->findText(caption), 0));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QCOMPARE(focusedName(), name);
+    }
+
+    // Everything a loan's panel shows: its fields, frequency and labels.
+    QStringList shown(int loan) const {
+        const LoanPanel* panel =
+            m_window->loanPanel(loan == 1 ? LoanNumber::First : LoanNumber::Second);
+        QStringList shown;
+        for (const auto* field : panel->findChildren<TNumericField*>())
+            shown << field->objectName() + "=" + field->text();
+        for (const auto* label : panel->findChildren<QLabel*>())
+            shown << label->text();
+        return shown << panel->frequencyText();
+    }
+
     void openWindow() {
         MainWindowServices services;
         services.showInformation = [this](QWidget*, const QString& caption, const QString& text) {
@@ -529,7 +643,7 @@ class MainWindowTest : public QObject {
     }
 
     // Focus arrives as it does from the keyboard, selecting the whole value.
-    void enterByTab(const char* name) {
+    void enterByTab(const QString& name) {
         QWidget* target = m_window->findChild<QWidget*>(name);
         QVERIFY(target);
         target->setFocus(Qt::TabFocusReason);
@@ -546,7 +660,7 @@ class MainWindowTest : public QObject {
         return widget ? widget->objectName() : QString();
     }
 
-    TNumericField* field(const char* name) const {
+    TNumericField* field(const QString& name) const {
         return m_window->findChild<TNumericField*>(name);
     }
     static void collectFocused(QAccessibleInterface* node, QStringList& focused) {
@@ -556,9 +670,9 @@ class MainWindowTest : public QObject {
         for (int i = 0; i < node->childCount(); ++i)
             collectFocused(node->child(i), focused);
     }
-    QString text(const char* name) const { return field(name)->text(); }
+    QString text(const QString& name) const { return field(name)->text(); }
     QString label(const char* name) const { return m_window->findChild<QLabel*>(name)->text(); }
-    QComboBox* combo(const char* name) const { return m_window->findChild<QComboBox*>(name); }
+    QComboBox* combo(const QString& name) const { return m_window->findChild<QComboBox*>(name); }
 
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<TfrmMain> m_window;

@@ -1,6 +1,7 @@
 #include "schedule/page/schedulepage.h"
 
 #include "numfield/text/intlsupport.h"
+#include "schedule/page/balancechart.h"
 #include "schedule/page/schedulemodel.h"
 
 #include <QFile>
@@ -59,6 +60,43 @@ class SchedulePageTest : public QObject {
         page.show();
         QCOMPARE(model.rowCount(), 12);
         QVERIFY(!reason->isVisible());
+    }
+
+    // The table numbers the periods from 1 and shows each once; the chart
+    // thins a long schedule out but keeps its first and last balance, and
+    // must not draw the last twice when the schedule ends on a step.
+    void tableAndChartShowEveryPeriodOnce_data() {
+        QTest::addColumn<int>("payments");
+        QTest::newRow("one payment") << 1;
+        QTest::newRow("a year") << 12;
+        QTest::newRow("the chart's steps end on the last period") << 1200;
+        QTest::newRow("one period past the chart's last step") << 1201;
+    }
+
+    void tableAndChartShowEveryPeriodOnce() {
+        QFETCH(int, payments);
+        const LoanValues values = loan(6.75, payments);
+        const TIntlSupport format;
+        SchedulePage page(format);
+        page.setLoan(0, values);
+        page.show();
+        const ScheduleModel& model = *page.model();
+        QCOMPARE(model.rowCount(), payments);
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("1"));
+        QCOMPARE(model.index(payments - 1, 0).data().toString(), QString::number(payments));
+
+        const LenderSchedule schedule = lenderSchedule(scheduleInputsOf(values));
+        const std::vector<QPointF> points = balanceSeries(schedule);
+        QVERIFY(points.size() <= BalanceChart::kMaxPoints + 2);
+        QCOMPARE(points.front(), QPointF(0, values.entry.amount));
+        QCOMPARE(points.back().x(), payments / 12.0);
+        int previous = 0;
+        for (std::size_t k = 1; k < points.size(); ++k) {
+            const int period = qRound(points[k].x() * 12);
+            QVERIFY2(period > previous, qPrintable(QString::number(period)));
+            QCOMPARE(points[k].y(), schedule.rows[std::size_t(period - 1)].balance / 100.0);
+            previous = period;
+        }
     }
 
     void printsThePageThroughQtsPrintSupport() {
