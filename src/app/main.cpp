@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/core/datafolder.h"
 #include "app/core/messages.h"
 #include "app/settingsfile/settingsfile.h"
@@ -19,6 +20,8 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    if (paysmith::wantsCommandLine(argc, argv))
+        return paysmith::runCommandLine(argc, argv);
     paysmith::preferXWayland();
     paysmith::PaysmithApplication app(argc, argv);
     app.setApplicationName("paysmith");

@@ -4,6 +4,17 @@
 
 namespace paysmith {
 
+LoanState startingState(const LoanEntry& saved) {
+    LoanState state;
+    state.Amount = saved.amount;
+    state.Interest = saved.annualRatePercent;
+    state.Term = saved.payments;
+    state.Payment = saved.payment;
+    if (const auto index = frequencyIndexOf(saved.frequency, CaptionSet::ListCaptionsOnly))
+        state.FrequencyIndex = *index;
+    return state;
+}
+
 LoanValues startWorkingOut(LoanState& state, const LoanEntry& entry, char16_t decimalMark) {
     if (const auto index = frequencyIndexOf(entry.frequency))
         state.FrequencyIndex = *index;

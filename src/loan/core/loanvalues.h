@@ -34,6 +34,10 @@ struct LoanValues {
     LoanResults results;
 };
 
+// What a loan remembers when it starts from inputs saved by an earlier run:
+// those inputs, and their frequency when it is one of the list's.
+LoanState startingState(const LoanEntry& saved);
+
 // The first half of working a loan out: the frequency and the term. `state`
 // keeps the frequency index from one working out to the next.
 LoanValues startWorkingOut(LoanState& state, const LoanEntry& entry, char16_t decimalMark);

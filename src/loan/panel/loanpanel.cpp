@@ -265,14 +265,9 @@ QComboBox* LoanPanel::addFrequencyBox(LoanNumber loan) {
 }
 
 void LoanPanel::startFrom(const LoanEntry& saved) {
-    m_state.Amount = saved.amount;
-    m_state.Interest = saved.annualRatePercent;
-    m_state.Term = saved.payments;
-    m_state.Payment = saved.payment;
+    m_state = startingState(saved);
     showInputs(saved, InputSet::All);
     m_controls.payment->setFloatValue(saved.payment);
-    if (const auto index = frequencyIndexOf(saved.frequency, CaptionSet::ListCaptionsOnly))
-        m_state.FrequencyIndex = *index;
 }
 
 void LoanPanel::restoreInputs(const LoanEntry& entry, InputSet which) {

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The command line without a display: --report prints the loans of the file
+# it is given, --help and --version answer, and a file that cannot be read is
+# named on standard error with exit status 2.
+set -euo pipefail
+program=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset DISPLAY WAYLAND_DISPLAY
+export XDG_CONFIG_HOME="$work/config"
+fail() { echo "FAIL: $*"; exit 1; }
+
+printf '[LastValues]\nLoan1=250000\nterm2=0\n' > "$work/loans.ini"
+report=$("$program" --report --settings "$work/loans.ini") || fail "--report did not exit 0"
+[[ $report == '{"loans": [{"name": "Loan 1", "amount": 250000.00,'* ]] || fail "report: $report"
+[[ $report == *'"payment": 1621.50,'*'"payments": 0,'*'"lender": null}]}' ]] || fail "report: $report"
+# With no settings written yet, the report gives the example loans.
+"$program" --report | grep -q '"totalPaid": 252750.06' || fail "no example loans without a file"
+[ ! -e "$XDG_CONFIG_HOME" ] || fail "the report wrote settings"
+
+for target in "$work/missing.ini" "$work"; do
+  status=0
+  "$program" --report --settings "$target" > "$work/out" 2> "$work/err" || status=$?
+  [ "$status" -eq 2 ] || fail "unreadable $target: exit $status"
+  [ "$(wc -l < "$work/err")" -eq 1 ] && grep -qF "$target" "$work/err" ||
+    fail "unreadable $target: $(cat "$work/err")"
+  [ ! -s "$work/out" ] || fail "unreadable $target: printed a report"
+done
+
+"$program" --help | grep -q -- '--report' || fail "--help names no --report"
+[ "$("$program" --version)" = "paysmith 4.6" ] || fail "--version"
+echo "1 passed, 0 failed"

@@ -1,0 +1,65 @@
+#include "app/report/loanreport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace paysmith {
+namespace {
+
+const char* const kDefaultLoan1 =
+    R"({"name": "Loan 1", "amount": 150000.00, "frequency": "Monthly 12", "payments": 360, )"
+    R"("rate": 6.75, "taxes": 0.00, "insurance": 0.00, "payment": 972.90, )"
+    R"("totalInterest": 200242.97, "totalTaxes": 0.00, "totalInsurance": 0.00, )"
+    R"("totalPaid": 350242.97, "term": "30.00 years.", "lender": {"payment": 972.90, )"
+    R"("lastPayment": 969.66, "periods": 360, "totalInterest": 200240.76}})";
+
+struct ReportCase {
+    const char* name;
+    std::function<void(SavedValues&)> change;
+    char16_t decimalMark;
+    std::string expectedLoan2;
+};
+
+class LoanReport : public testing::TestWithParam<ReportCase> {};
+
+// Loan 1 stays at the example loan throughout, so every case also checks
+// that the other loan's figures do not leak into it.
+TEST_P(LoanReport, GivesEachLoanAsThePageShowsIt) {
+    const ReportCase& c = GetParam();
+    SavedValues saved = RestoreDefaults();
+    c.change(saved);
+    // The term is the page's own text; the numbers are JSON's whatever the mark.
+    std::string loan1 = kDefaultLoan1;
+    if (c.decimalMark == u',')
+        loan1.replace(loan1.find("30.00"), 5, "30,00");
+    EXPECT_EQ(loanReportJson(saved, c.decimalMark),
+              R"({"loans": [)" + loan1 + ", " + c.expectedLoan2 + "]}\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loans, LoanReport,
+    testing::Values(
+        ReportCase{"Example", [](SavedValues&) {}, u'.',
+                   R"({"name": "Loan 2", "amount": 150000.00, "frequency": "Monthly 12", )"
+                   R"("payments": 240, "rate": 5.75, "taxes": 0.00, "insurance": 0.00, )"
+                   R"("payment": 1053.13, "totalInterest": 102750.06, "totalTaxes": 0.00, )"
+                   R"("totalInsurance": 0.00, "totalPaid": 252750.06, "term": "20.00 years.", )"
+                   R"("lender": {"payment": 1053.13, "lastPayment": 1050.99, "periods": 240, )"
+                   R"("totalInterest": 102749.06}})"},
+        ReportCase{"NoScheduleWithTaxesAndAnUnknownFrequency",
+                   [](SavedValues& s) {
+                       s.loan2.term = 0;
+                       s.loan2.taxes = 1200;
+                       s.loan2.frequency = u"Every \"other\" week";
+                   },
+                   u',',
+                   R"({"name": "Loan 2", "amount": 150000.00, )"
+                   R"("frequency": "Every \"other\" week", "payments": 0, "rate": 5.75, )"
+                   R"("taxes": 1200.00, "insurance": 0.00, "payment": 50.00, )"
+                   R"("totalInterest": -150000.00, "totalTaxes": 0.00, "totalInsurance": 0.00, )"
+                   R"("totalPaid": 0.00, "term": "0,00 years.", "lender": null})"}),
+    [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace paysmith
