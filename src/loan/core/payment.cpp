@@ -50,8 +50,9 @@ double CalcPayment(std::int32_t payments, std::int32_t frequencyIndex, double an
                    double amount) {
     if (payments == 0)
         return 0.0;
+    // Without interest the amount is simply shared out.
     if (annualRatePercent == 0.0)
-        return 0.0;
+        return amount / payments;
     double rate = annualRatePercent / 100.0;
     if (const std::int32_t divisor = rateDivisorOf(frequencyIndex); divisor != 0)
         rate = rate / divisor;

@@ -5,8 +5,12 @@
 #include "loan/core/matherror.h"
 #include "loan/core/payment.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 namespace paysmith {
 
@@ -48,10 +52,26 @@ NoScheduleReason checkInputs(const ScheduleInputs& in) {
     return NoScheduleReason::None;
 }
 
-// The double's exact value times 100 (exact in extended precision), rounded
-// half away from zero.
+// Rounded to the cent as a lender's decimal arithmetic rounds: the value as
+// the shortest decimal that reads back as the same double, its half cents
+// away from zero. 0.18 / 12 is the double just below 0.015, which gives 0.02
+// here as it does on paper.
 std::int64_t roundCents(double value) {
-    return std::llround(static_cast<long double>(value) * 100.0L);
+    std::array<char, 400> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), std::fabs(value),
+                                       std::chars_format::fixed);
+    const std::string_view digits(text.data(), written.ptr);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    std::int64_t cents = 0;
+    for (char c : digits.substr(0, point))
+        cents = cents * 10 + (c - '0');
+    const auto decimal = [&](std::size_t k) {
+        return point + k < digits.size() ? digits[point + k] - '0' : 0;
+    };
+    cents = cents * 100 + decimal(1) * 10 + decimal(2);
+    if (decimal(3) >= 5)
+        ++cents;
+    return value < 0 ? -cents : cents;
 }
 
 // numerator / denominator rounded half away from zero; denominator > 0.
@@ -112,8 +132,8 @@ LenderSchedule lenderSchedule(const ScheduleInputs& in) {
 
     LenderSchedule schedule;
     schedule.periodsPerYear = periodsPerYearOf(in.frequencyIndex);
-    schedule.taxes = roundCents(in.annualTaxes / schedule.periodsPerYear);
-    schedule.insurance = roundCents(in.annualInsurance / schedule.periodsPerYear);
+    schedule.taxes = roundedQuotient(roundCents(in.annualTaxes), schedule.periodsPerYear);
+    schedule.insurance = roundedQuotient(roundCents(in.annualInsurance), schedule.periodsPerYear);
 
     // The periodic rate is rateMillionths / denominator: percent to fraction
     // is 1/100, ten-thousandths of a percent another 1/10,000.
@@ -125,7 +145,7 @@ LenderSchedule lenderSchedule(const ScheduleInputs& in) {
 
     const std::int64_t amount = roundCents(in.amount);
     if (rateMillionths == 0) {
-        schedule.payment = amount / in.payments;
+        schedule.payment = roundedQuotient(amount, in.payments);
     } else {
         try {
             schedule.payment = roundCents(
@@ -171,7 +191,6 @@ FormulaSchedule formulaSchedule(const ScheduleInputs& in) {
         return noSchedule<double>(NoScheduleReason::ArithmeticFault);
     }
     const double rate = in.annualRatePercent / 100.0 / rateDivisor(in.frequencyIndex);
-    // A 0 % loan has a payment of 0 here, which repays nothing.
     if (schedule.payment <= in.amount * rate)
         return noSchedule<double>(NoScheduleReason::NeverRepays);
     schedule.taxes = in.annualTaxes / schedule.periodsPerYear;

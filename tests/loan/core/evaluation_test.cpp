@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Evaluation, testing::Values(
     EvaluationCase{"biweekly", 4, 780, 6.75, {564.2049, 440079.7899, 200079.7899, 72000, 18000}},
     // Taxes and insurance spread over a year and a month, not whole years.
     EvaluationCase{"thirteen_months", 6, 13, 6.75, {12247.8849, 159222.5032, 5972.5032, 2600, 650}},
-    EvaluationCase{"zero_rate", 6, 360, 0.0, {250, 90000, -150000, 72000, 18000}},
+    EvaluationCase{"zero_rate", 6, 360, 0.0, {666.6667, 240000, 0, 72000, 18000}},
     EvaluationCase{"zero_payments", 6, 0, 6.75, {250, 0, -150000, 0, 0}},
     EvaluationCase{"negative_payments", 6, -360, 6.75, {120.8529, -43507.0279, -103507.0279, -72000, -18000}},
     EvaluationCase{"constant", 0, 360, 6.75, {10250, 3690000.0002, 3495000.0002, 36000, 9000}}),

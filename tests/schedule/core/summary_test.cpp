@@ -9,7 +9,7 @@ namespace {
 
 TEST(ScheduleSummary, ComparesLoansOfDifferentFrequenciesByTheYear) {
     // 12,000.00 at 0 % repaid monthly over a year, or quarterly over two:
-    // the lender shares the principal out; the formula's payment is 0.
+    // both conventions share the principal out.
     const auto lines = summaryLines(loanSchedules({12000.0, 0.0, 12, 6, 1200.0, 0.0}),
                                     loanSchedules({12000.0, 0.0, 8, 7, 1200.0, 0.0}));
     const SummaryLine& payment = lines[1];
@@ -20,10 +20,10 @@ TEST(ScheduleSummary, ComparesLoansOfDifferentFrequenciesByTheYear) {
     EXPECT_EQ(*costPerYear.loan1, 13200.0);
     EXPECT_EQ(*costPerYear.loan2, 7200.0);
     EXPECT_EQ(*costPerYear.difference, -6000.0);
-    // No formula schedule at 0 %: its figures, and every difference with
-    // them, are empty.
-    for (std::size_t line : {0u, 2u, 3u, 5u, 9u})
-        EXPECT_FALSE(lines[line].loan1 || lines[line].loan2 || lines[line].difference) << line;
+    // Whole cents a period: the lender bills exactly the formula's payment.
+    EXPECT_EQ(*lines[0].loan2, *payment.loan2);
+    for (std::size_t excess : {2u, 5u})
+        EXPECT_EQ(*lines[excess].loan1, 0.0) << excess;
 }
 
 TEST(ScheduleSummary, LendersExcessIsWhatTheCentsAddToTheFormula) {
