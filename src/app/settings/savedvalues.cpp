@@ -14,6 +14,9 @@ namespace {
 constexpr std::string_view kLoanSection = "LastValues";
 constexpr std::string_view kGeneralSection = "GeneralValues";
 constexpr std::string_view kRunKey = "Run";
+constexpr std::string_view kWindowWidthKey = "WindowWidth";
+constexpr std::string_view kWindowHeightKey = "WindowHeight";
+constexpr std::string_view kWindowMaximizedKey = "WindowMaximized";
 
 struct LoanKeys {
     std::string_view amount;
@@ -109,6 +112,12 @@ template <typename Values, typename Visit> void forEachValue(Values& values, Vis
     visit(SettingKey{kGeneralSection, kRunKey, kRunKey}, values.firstRunDone);
 }
 
+template <typename Window, typename Visit> void forEachWindowValue(Window& window, Visit visit) {
+    visit(SettingKey{kGeneralSection, kWindowWidthKey, kWindowWidthKey}, window.width);
+    visit(SettingKey{kGeneralSection, kWindowHeightKey, kWindowHeightKey}, window.height);
+    visit(SettingKey{kGeneralSection, kWindowMaximizedKey, kWindowMaximizedKey}, window.maximized);
+}
+
 } // namespace
 
 LoanEntry entryOf(const SavedLoanValues& saved) {
@@ -141,17 +150,22 @@ SavedValues RestoreDefaults() {
         .loan1 = {150000.0, 6.75, 360, 972.9, monthly, 0.0, 0.0},
         .loan2 = {150000.0, 5.75, 240, 1053.13, monthly, 0.0, 0.0},
         .firstRunDone = false,
+        .window = {},
     };
 }
 
 SavedValues readSavedValues(const IniDocument& document, char16_t decimalSeparator) {
     SavedValues values = RestoreDefaults();
     forEachValue(values, Reader(document, decimalSeparator));
+    forEachWindowValue(values.window, Reader(document, decimalSeparator));
     return values;
 }
 
 void writeSavedValues(IniDocument& document, const SavedValues& values, char16_t decimalSeparator) {
     forEachValue(values, Writer(document, decimalSeparator));
+    // A window at its designed size leaves the file as earlier versions wrote it.
+    if (values.window != SavedWindow{})
+        forEachWindowValue(values.window, Writer(document, decimalSeparator));
 }
 
 } // namespace paysmith

@@ -21,10 +21,21 @@ struct SavedLoanValues {
     friend bool operator==(const SavedLoanValues&, const SavedLoanValues&) = default;
 };
 
+// The main window's size when it is not maximised; all 0 for the designed
+// size, which is what a file without these keys opens at.
+struct SavedWindow {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool maximized = false;
+
+    friend bool operator==(const SavedWindow&, const SavedWindow&) = default;
+};
+
 struct SavedValues {
     SavedLoanValues loan1;
     SavedLoanValues loan2;
     bool firstRunDone = false; // the key "Run"
+    SavedWindow window;
 
     friend bool operator==(const SavedValues&, const SavedValues&) = default;
 };

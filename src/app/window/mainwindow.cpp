@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace paysmith {
 
@@ -38,15 +39,16 @@ TfrmMain* g_mainWindow = nullptr;
 
 constexpr int kClientWidth = 658;
 constexpr int kClientHeight = 435;
-constexpr int kTopPanelHeight = 35;
-constexpr int kStatusBarHeight = 19;
+// Both loan panels with the page's margin on their left and top.
+constexpr int kLoanPanelsWidth = 649;
+constexpr int kLoanPanelsHeight = 329;
 
 } // namespace
 
 TfrmMain::TfrmMain(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       m_services(std::move(services)) {
     g_mainWindow = this;
     setObjectName("frmMain");
@@ -75,8 +77,13 @@ void TfrmMain::FormCreate() {
     windowFont.setPixelSize(12);
     setFont(windowFont);
 
+    // The designed size is the least the window takes; grown, the notebook's
+    // pages take the room.
     auto* client = new QWidget(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setMinimumSize(kClientWidth, kClientHeight);
+    auto* rows = new QVBoxLayout(client);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
     setCentralWidget(client);
     m_referralSuffix = toQString(referralSuffix());
     createTopPanel(client);
@@ -104,14 +111,27 @@ void TfrmMain::FormCreate() {
         showHelpTopic(kFirstRunHelpContext);
     m_firstRunDone = -1;
 
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    setMinimumSize(sizeHint());
+    placeAtStart();
+}
+
+void TfrmMain::placeAtStart() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    if (m_savedWindow.width > 0 && m_savedWindow.height > 0)
+        resize(QSize(m_savedWindow.width, m_savedWindow.height)
+                   .boundedTo(available.isValid() ? available.size()
+                                                  : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
+                   .expandedTo(minimumSize()));
+    if (screen)
+        move(available.center() - rect().center());
+    if (m_savedWindow.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TfrmMain::createStatusBar(QWidget* client) {
     m_statusBar = new PanelStatusBar(client);
-    m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
+    client->layout()->addWidget(m_statusBar);
     addDestinationSender(m_statusBar);
     connect(m_statusBar, &PanelStatusBar::panelClicked, this, &TfrmMain::statusBarPanelClick);
 }
@@ -119,15 +139,20 @@ void TfrmMain::createStatusBar(QWidget* client) {
 void TfrmMain::createNotebook(QWidget* client) {
     m_notebook = new Notebook(client);
     m_notebook->setObjectName("nbkMain");
-    m_notebook->setGeometry(0, kTopPanelHeight, kClientWidth,
-                            kClientHeight - kTopPanelHeight - kStatusBarHeight);
     m_notebook->setFocusPolicy(Qt::NoFocus);
+    static_cast<QBoxLayout*>(client->layout())->addWidget(m_notebook, 1);
 
+    // The loan page keeps its designed layout, centred in a grown window.
     auto* page = new QWidget;
     page->setObjectName("Page1");
-    m_loan1 = new LoanPanel(LoanNumber::First, m_services.numberFormat, page);
+    auto* loans = new QWidget(page);
+    loans->setFixedSize(kLoanPanelsWidth, kLoanPanelsHeight);
+    auto* centred = new QHBoxLayout(page);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addWidget(loans, 0, Qt::AlignHCenter | Qt::AlignTop);
+    m_loan1 = new LoanPanel(LoanNumber::First, m_services.numberFormat, loans);
     m_loan1->move(7, 7);
-    m_loan2 = new LoanPanel(LoanNumber::Second, m_services.numberFormat, page);
+    m_loan2 = new LoanPanel(LoanNumber::Second, m_services.numberFormat, loans);
     m_loan2->move(330, 7);
     m_notebook->addTab(page, tr(" Paysmith "));
     m_schedule = new SchedulePage(m_services.numberFormat);
@@ -185,6 +210,7 @@ void TfrmMain::readSettingsAtStart() {
     m_loan1->startFrom(entryOf(values.loan1));
     m_loan2->startFrom(entryOf(values.loan2));
     m_firstRunDone = values.firstRunDone ? -1 : 0;
+    m_savedWindow = values.window;
 }
 
 void TfrmMain::SaveValuesAtExit() {
@@ -192,6 +218,9 @@ void TfrmMain::SaveValuesAtExit() {
     values.loan1 = savedValuesOf(m_loan1->values());
     values.loan2 = savedValuesOf(m_loan2->values());
     values.firstRunDone = m_firstRunDone != 0;
+    const QSize size = isMaximized() ? normalGeometry().size() : this->size();
+    if (size != minimumSize() || isMaximized())
+        values.window = {size.width(), size.height(), isMaximized()};
     saveValues(values, m_services.numberFormat.DecimalMark());
 }
 

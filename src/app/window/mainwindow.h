@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/settings/savedvalues.h"
 #include "app/window/helpwindow.h"
 #include "loan/panel/loanpanel.h"
 #include "numfield/text/intlsupport.h"
@@ -26,7 +27,6 @@ class PromoPage;
 class TUrlLabel;
 struct Destination;
 class SchedulePage;
-struct SavedValues;
 
 // What the main window needs from its surroundings; tests replace the
 // message box and point the help at their own folder.
@@ -112,6 +112,7 @@ class TfrmMain : public QMainWindow {
     void createNotebook(QWidget* client);
     void createMenus();
     void readSettingsAtStart();
+    void placeAtStart();
     void SaveValuesAtExit();
     void restoreInputs(const SavedValues& defaults, InputSet which);
     void showHelpTopic(int context);
@@ -137,6 +138,7 @@ class TfrmMain : public QMainWindow {
     QHash<const QObject*, const Destination*> m_destinations;
     std::int32_t m_firstRunDone = 0; // 0 false, -1 true
     bool m_saved = false;
+    SavedWindow m_savedWindow;
 };
 
 } // namespace paysmith

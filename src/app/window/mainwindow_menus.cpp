@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,27 +48,31 @@ void TfrmMain::createTopPanel(QWidget* client) {
     auto* panel = new QFrame(client);
     panel->setObjectName("pnlTop");
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(0, 0, client->width(), 35);
+    panel->setFixedHeight(35);
+    client->layout()->addWidget(panel);
+    // The buttons keep their places from the left; Exit keeps its place from
+    // the right edge, however wide the window grows.
+    auto* buttons = new QHBoxLayout(panel);
+    buttons->setContentsMargins(8, 2, 5, 3);
+    buttons->setSpacing(1);
 
     struct SpeedButton {
         const char* name;
-        int left;
         const char* icon;
         const char* hint;
         void (TfrmMain::*action)();
     };
     static constexpr SpeedButton kButtons[] = {
-        {"btnReset", 9, "reset",
+        {"btnReset", "reset",
          QT_TRANSLATE_NOOP("paysmith::TfrmMain", "Reset| Reset Default Values ..."),
          &TfrmMain::btnResetClick},
-        {"btnUpdate", 38, "update",
+        {"btnUpdate", "update",
          QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Check for New Version ..."), nullptr},
-        {"btnAbout", 67, "about", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " About ..."),
+        {"btnAbout", "about", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " About ..."),
          &TfrmMain::ShowAbout},
-        {"btnHelp", 96, "help", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Help ..."),
+        {"btnHelp", "help", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Help ..."),
          &TfrmMain::mnuHelpContentsClick},
-        {"SpeedButton1", 624, "exit",
-         QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Exit|Exit Paysmith"),
+        {"SpeedButton1", "exit", QT_TRANSLATE_NOOP("paysmith::TfrmMain", " Exit|Exit Paysmith"),
          &TfrmMain::mnuFileExitClick},
     };
     for (const SpeedButton& b : kButtons) {
@@ -77,7 +82,10 @@ void TfrmMain::createTopPanel(QWidget* client) {
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(b.left, 3, 28, 28);
+        button->setFixedSize(28, 28);
+        if (b.action == &TfrmMain::mnuFileExitClick)
+            buttons->addStretch();
+        buttons->addWidget(button);
         setHint(button, tr(b.hint));
         // An icon is all the button shows; its hint is what it is called.
         button->setAccessibleName(longHintPart(tr(b.hint)).trimmed());

@@ -126,6 +126,11 @@ std::string_view noScheduleText(NoScheduleReason reason) {
     return "";
 }
 
+bool lastPaymentStandsOut(const LenderSchedule& schedule) {
+    return !schedule.rows.empty() && std::llabs(schedule.rows.back().payment - schedule.payment) >
+                                         std::llabs(schedule.payment);
+}
+
 LenderSchedule lenderSchedule(const ScheduleInputs& in) {
     if (const NoScheduleReason reason = checkInputs(in); reason != NoScheduleReason::None)
         return noSchedule<std::int64_t>(reason);

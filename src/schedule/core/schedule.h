@@ -78,6 +78,11 @@ template <typename Money> struct Schedule {
 using LenderSchedule = Schedule<std::int64_t>;
 using FormulaSchedule = Schedule<double>;
 
+// Whether the last payment differs from the regular one by more than a whole
+// payment: the cents that rounding each payment leaves over, with their
+// interest, have grown large over the term.
+bool lastPaymentStandsOut(const LenderSchedule& schedule);
+
 // What a lender bills: the payment rounded to the cent, each period's interest
 // rounded to the cent, and a last payment of whatever balance is left plus its
 // interest. The annual rate counts to the ten-thousandth of a percent, as the

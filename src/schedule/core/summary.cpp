@@ -55,8 +55,9 @@ std::array<SummaryLine, kSummaryLines> summaryLines(const LoanSchedules& loan1,
             line(formula, f1.*figure, f2.*figure), line(lender, l1.*figure, l2.*figure),
             line(excess, minus(l1.*figure, f1.*figure), minus(l2.*figure, f2.*figure))};
     };
-    const auto payment =
-        triple("Payment, formula", "Payment, lender's", "Lender's − formula", &Figures::payment);
+    const auto payment = triple("Payment with taxes and insurance, formula",
+                                "Payment with taxes and insurance, lender's", "Lender's − formula",
+                                &Figures::payment);
     const auto interest = triple("Total interest, formula", "Total interest, lender's",
                                  "Lender's − formula", &Figures::totalInterest);
     const auto paid = triple("Total paid, formula", "Total paid, lender's", "Lender's − formula",

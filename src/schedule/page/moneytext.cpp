@@ -5,8 +5,8 @@
 
 namespace paysmith {
 
-MoneyText::MoneyText(const TIntlSupport& format)
-    : m_text(format, TNumericDataType::nftDouble, PictureMask(u"###,###,###.##"),
+MoneyText::MoneyText(const TIntlSupport& format, std::u16string_view mask)
+    : m_text(format, TNumericDataType::nftDouble, PictureMask(std::u16string(mask)),
              defaultRangeLo(TNumericDataType::nftDouble),
              defaultRangeHi(TNumericDataType::nftDouble)) {}
 

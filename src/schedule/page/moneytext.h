@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string_view>
 
 namespace paysmith {
 
@@ -12,8 +13,13 @@ namespace paysmith {
 // program's number format.
 class MoneyText {
   public:
+    // The amount fields' own mask, and one with room for any total of the
+    // largest amounts the fields hold.
+    static constexpr std::u16string_view kFieldMask = u"###,###,###.##";
+    static constexpr std::u16string_view kTotalMask = u"###,###,###,###,###,###.##";
+
     // `format` must outlive this.
-    explicit MoneyText(const TIntlSupport& format);
+    explicit MoneyText(const TIntlSupport& format, std::u16string_view mask = kFieldMask);
 
     QString ofCents(std::int64_t cents) const;
     QString ofUnits(double value) const;

@@ -1,5 +1,7 @@
 #include "schedule/page/schedulemodel.h"
 
+#include <algorithm>
+
 namespace paysmith {
 
 namespace {
@@ -8,7 +10,7 @@ enum Column { Period, Payment, Principal, Interest, Taxes, Insurance, Balance, C
 
 const char* const kHeaders[ColumnCount] = {
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Period"),
-    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Payment"),
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Principal + interest"),
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Principal"),
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Interest"),
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Taxes"),
@@ -65,6 +67,18 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
         return QString::number(index.row() + 1);
     return m_money.ofCents(
         cellCents(m_schedule->rows[static_cast<std::size_t>(index.row())], index.column()));
+}
+
+QString ScheduleModel::rowsAsText(QList<int> rows) const {
+    std::sort(rows.begin(), rows.end());
+    QString text;
+    for (int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < ColumnCount; ++column)
+            cells << index(row, column).data().toString();
+        text += cells.join(u'\t') + u'\n';
+    }
+    return text;
 }
 
 QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -23,6 +23,9 @@ class ScheduleModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // The rows as the table shows them, in order, a line each, their cells
+    // separated by tabs: what a spreadsheet takes from the clipboard.
+    QString rowsAsText(QList<int> rows) const;
 
   private:
     std::shared_ptr<const LenderSchedule> m_schedule;

@@ -1,5 +1,6 @@
 #include "schedule/page/schedulepage.h"
 
+#include "base/hint/hint.h"
 #include "base/print/printing.h"
 #include "base/qt/qtstrings.h"
 #include "base/qt/wholefile.h"
@@ -9,11 +10,15 @@
 #include "schedule/page/schedulemodel.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
@@ -28,6 +33,8 @@ namespace paysmith {
 namespace {
 
 constexpr int kRowHeight = 16;
+// From this width on the table has the page's height to itself.
+constexpr int kSideBySideWidth = 1000;
 
 QTableWidgetItem* readOnlyItem(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
@@ -69,11 +76,15 @@ void SchedulePage::setLoan(int loan, const LoanValues& values) {
 }
 
 void SchedulePage::chooseLoan(int loan) {
+    const bool other = loan != m_loan;
     m_loan = loan;
-    if (isBuilt()) {
-        m_loanButtons[static_cast<std::size_t>(loan)]->setChecked(true);
-        showChosenLoan();
-    }
+    if (!isBuilt())
+        return;
+    m_loanButtons[static_cast<std::size_t>(loan)]->setChecked(true);
+    showChosenLoan();
+    // Another loan's schedule starts at its first period.
+    if (other)
+        m_table->scrollToTop();
 }
 
 void SchedulePage::build() {
@@ -90,26 +101,33 @@ void SchedulePage::build() {
     for (int loan = 0; loan < 2; ++loan) {
         auto* button = new QRadioButton(loan == 0 ? tr("Loan &1") : tr("Loan &2"), this);
         button->setObjectName(loan == 0 ? "rbScheduleLoan1" : "rbScheduleLoan2");
+        setHint(button, loan == 0 ? tr("Show the lender's schedule of Loan 1")
+                                  : tr("Show the lender's schedule of Loan 2"));
         group->addButton(button, loan);
         bar->addWidget(button);
         m_loanButtons[static_cast<std::size_t>(loan)] = button;
     }
     m_loanButtons[static_cast<std::size_t>(m_loan)]->setChecked(true);
-    connect(group, &QButtonGroup::idClicked, this, [this](int loan) {
-        m_loan = loan;
-        showChosenLoan();
-    });
+    connect(group, &QButtonGroup::idClicked, this, [this](int loan) { chooseLoan(loan); });
     bar->addStretch();
     const struct {
         const char* name;
         QString caption;
+        QString hint;
         void (SchedulePage::*action)();
-    } buttons[] = {{"btnScheduleExport", tr("&Export..."), &SchedulePage::exportSchedule},
-                   {"btnSchedulePrint", tr("&Print..."), &SchedulePage::printPage},
-                   {"btnSchedulePdf", tr("P&DF..."), &SchedulePage::savePdf}};
+    } buttons[] = {{"btnScheduleExport", tr("&Export..."),
+                    tr("Save the chosen loan's schedule as a CSV file for a spreadsheet"),
+                    &SchedulePage::exportSchedule},
+                   {"btnSchedulePrint", tr("&Print..."),
+                    tr("Print the chosen loan's schedule and the comparison"),
+                    &SchedulePage::printPage},
+                   {"btnSchedulePdf", tr("P&DF..."),
+                    tr("Save the chosen loan's schedule and the comparison as a PDF file"),
+                    &SchedulePage::savePdf}};
     for (const auto& b : buttons) {
         auto* button = new QPushButton(b.caption, this);
         button->setObjectName(b.name);
+        setHint(button, b.hint);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, b.action);
         bar->addWidget(button);
@@ -132,18 +150,37 @@ void SchedulePage::build() {
     compactRows(m_table);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    layout->addWidget(m_table, 1);
+    // Tab leaves the table at once; the arrow keys move inside it.
+    m_table->setTabKeyNavigation(false);
+    m_table->installEventFilter(this);
+    setHint(m_table, tr("Each period as the lender bills it; Ctrl+C copies the selected rows"));
 
-    auto* lower = new QHBoxLayout;
+    m_lastPaymentNote = new QLabel(this);
+    m_lastPaymentNote->setObjectName("lblLastPayment");
+    m_lastPaymentNote->setWordWrap(true);
+    m_lastPaymentNote->hide();
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(m_table, 1);
+    tableColumn->addWidget(m_lastPaymentNote);
+    m_body = new QBoxLayout(QBoxLayout::TopToBottom);
+    m_body->addLayout(tableColumn, 1);
+    layout->addLayout(m_body, 1);
+
+    m_figures = new QBoxLayout(QBoxLayout::LeftToRight);
+    auto* lower = m_figures;
     m_summary = new QTableWidget(static_cast<int>(kSummaryLines), 3, this);
     m_summary->setObjectName("twScheduleSummary");
     m_summary->setFont(small);
     m_summary->setHorizontalHeaderLabels({tr("Loan 1"), tr("Loan 2"), tr("Loan 2 − Loan 1")});
     compactRows(m_summary);
-    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Each column as wide as its largest figure, so none is ever cut short.
+    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_summary->horizontalHeader()->setStretchLastSection(true);
     m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_summary->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_summary->setFocusPolicy(Qt::NoFocus);
+    setHint(m_summary, tr("Both loans under the formula and under the lender's whole cents, "
+                          "with the cost per year"));
     m_summary->horizontalHeader()->setFixedHeight(kRowHeight + 2);
     m_summary->setFixedHeight(kRowHeight * static_cast<int>(kSummaryLines + 1) + 2 +
                               2 * m_summary->frameWidth());
@@ -151,9 +188,40 @@ void SchedulePage::build() {
     m_chart = new BalanceChart(this);
     m_chart->setObjectName("chtBalance");
     m_chart->setFont(small);
-    m_chart->setFixedWidth(220);
+    m_chart->setMinimumWidth(220);
+    setHint(m_chart, tr("Both loans' balances against the years"));
     lower->addWidget(m_chart);
-    layout->addLayout(lower);
+    m_body->addLayout(lower);
+    arrangeForWidth();
+}
+
+bool SchedulePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        QList<int> rows;
+        for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
+            rows << index.row();
+        if (!rows.isEmpty())
+            QGuiApplication::clipboard()->setText(m_model->rowsAsText(rows));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SchedulePage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (isBuilt())
+        arrangeForWidth();
+}
+
+void SchedulePage::arrangeForWidth() {
+    // Wide enough, the summary and the chart stand beside the table, which
+    // then has the page's whole height for its rows.
+    const bool sideBySide = width() >= kSideBySideWidth;
+    m_body->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    m_figures->setDirection(sideBySide ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    m_figures->setStretchFactor(m_summary, sideBySide ? 0 : 1);
+    m_figures->setStretchFactor(m_chart, sideBySide ? 1 : 0);
 }
 
 void SchedulePage::refresh() {
@@ -165,7 +233,7 @@ void SchedulePage::refresh() {
         m_schedules[static_cast<std::size_t>(loan)] = std::move(schedules);
     }
 
-    const MoneyText money(m_format);
+    const MoneyText money(m_format, MoneyText::kTotalMask);
     const auto text = [&](const std::optional<double>& value) {
         return value ? money.ofUnits(*value) : QStringLiteral("—");
     };
@@ -195,6 +263,19 @@ void SchedulePage::showChosenLoan() {
         exists ? QString()
                : translated("paysmith::Schedule", noScheduleText(schedules->lender.reason)));
     m_reason->setVisible(!exists);
+
+    const LenderSchedule& lender = schedules->lender;
+    const bool standsOut = lastPaymentStandsOut(lender);
+    if (standsOut) {
+        const MoneyText money(m_format);
+        m_lastPaymentNote->setText(
+            tr("The last payment is %1, not %2: each payment is rounded to the cent, and over "
+               "%3 payments the cents left over, with their interest, add up to what the last "
+               "payment settles.")
+                .arg(money.ofCents(lender.rows.back().payment), money.ofCents(lender.payment),
+                     QLocale().toString(static_cast<qlonglong>(lender.rows.size()))));
+    }
+    m_lastPaymentNote->setVisible(standsOut);
 }
 
 void SchedulePage::exportSchedule() {

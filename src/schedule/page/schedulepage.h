@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class QBoxLayout;
 class QLabel;
 class QPagedPaintDevice;
 class QRadioButton;
@@ -45,9 +46,12 @@ class SchedulePage : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void build();
+    void arrangeForWidth();
     void refresh();
     void showChosenLoan();
     void printPage();
@@ -62,6 +66,9 @@ class SchedulePage : public QWidget {
     ScheduleModel* m_model = nullptr;
     std::array<QRadioButton*, 2> m_loanButtons{};
     QLabel* m_reason = nullptr;
+    QLabel* m_lastPaymentNote = nullptr;
+    QBoxLayout* m_body = nullptr;
+    QBoxLayout* m_figures = nullptr;
     QTableView* m_table = nullptr;
     QTableWidget* m_summary = nullptr;
     BalanceChart* m_chart = nullptr;

@@ -113,6 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SavedValuesReading, testing::Values(
     ReadCase{"frequency_utf8", "[LastValues]\nFrequency1=Mensuel 12 \xE2\x82\xAC\n", u'.', [](SavedValues& v) {v.loan1.frequency = u"Mensuel 12 \u20AC";}},
     ReadCase{"empty_frequency_is_a_value", "[LastValues]\nFrequency1=\nLoan1=\n", u'.', [](SavedValues& v) {v.loan1.frequency = u"";}},
     ReadCase{"names_ignore_case", "[LASTVALUES]\nloan1=5\nTERM2=12\ninsurance2=3.5\n[generalvalues]\nRUN=1\n", u'.', [](SavedValues& v) {v.loan1.amount = 5; v.loan2.term = 12; v.loan2.insurance = 3.5; v.firstRunDone = true;}},
+    ReadCase{"window_size", "[GeneralValues]\nWindowWidth=900\nWindowHeight=600\nWindowMaximized=1\n", u'.', [](SavedValues& v) {v.window = {900, 600, true};}},
     ReadCase{"keys_in_wrong_sections", "[GeneralValues]\nLoan1=5\n[LastValues]\nRun=1\n", u'.', [](SavedValues&) {}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 // clang-format on
@@ -122,6 +123,7 @@ SavedValues unusualValues() {
         .loan1 = {-1.5e-6, 1234567890123456.0, INT32_MIN, 0.1 + 0.2, u"Weekly 52", 1e20, -0.5},
         .loan2 = {0.00001, 100.0, INT32_MAX, 1.0 / 3, u"=[x] \u20AC;", 987654.32, 12.5},
         .firstRunDone = true,
+        .window = {1280, 777, true},
     };
 }
 

@@ -38,6 +38,7 @@ SavedValues changedValues() {
         .loan1 = {250000.5, 7.125, 180, 2265.46, u"Biweekly 26", 1200.75, 800},
         .loan2 = {99999.99, 0.5, 12, 8337.5, u"monthly 12", 0, 55.5},
         .firstRunDone = true,
+        .window = {},
     };
 }
 

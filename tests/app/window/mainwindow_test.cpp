@@ -22,6 +22,7 @@
 #include <QRandomGenerator>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -87,13 +88,37 @@ class MainWindowTest : public QObject {
         openWindow();
         QCOMPARE(m_window->windowTitle(), QString("Paysmith, 4.6"));
         QCOMPARE(m_window->centralWidget()->size(), QSize(658, 435));
-        QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(m_window->size(), m_window->minimumSize());
+        QCOMPARE(m_window->findChild<QWidget*>("Panel1")->geometry(), QRect(7, 7, 319, 322));
+        QCOMPARE(m_window->findChild<QWidget*>("SpeedButton1")->x(), 624);
         QCOMPARE(m_window->notebook()->tabText(0), QString(" Paysmith "));
         QVERIFY(m_window->findChild<QWidget*>("Panel1"));
         QVERIFY(m_window->findChild<QWidget*>("Panel3"));
         for (const char* name : {"btnReset", "btnUpdate", "btnAbout", "btnHelp", "SpeedButton1",
                                  "WebPanel", "HintPanel", "mnuPop"})
             QVERIFY2(m_window->findChild<QObject*>(name), name);
+    }
+
+    // Grown, the window keeps the loan page as designed, centred, gives the
+    // room to the schedule, and opens at that size the next time.
+    void grownWindowShowsTheScheduleAndIsRemembered() {
+        openWindow();
+        const QSize grown(1280, 760);
+        m_window->resize(grown);
+        QTRY_COMPARE(m_window->size(), grown);
+        QWidget* loan1 = m_window->findChild<QWidget*>("Panel1");
+        QCOMPARE(loan1->size(), QSize(319, 322));
+        QCOMPARE(loan1->mapTo(m_window.get(), QPoint()).x(), (1280 - 649) / 2 + 7);
+        turnPage(1);
+        auto* table = m_window->findChild<QTableView*>("tvSchedule");
+        QTRY_VERIFY(table->rowAt(table->viewport()->height() - 1) >= 24);
+        // The next start opens at the size closed with, within its screen.
+        const QSize kept(760, 560);
+        m_window->resize(kept);
+        QVERIFY(m_window->close());
+        m_window.reset();
+        openWindow();
+        QCOMPARE(m_window->size(), kept);
     }
 
     void pastedConstantIsAccepted() {
@@ -359,9 +384,10 @@ class MainWindowTest : public QObject {
         QTEST(firstRow, "firstRow");
 
         // The summary sets the loans side by side as their panels show them.
-        const QHash<QString, QString> panelField{{"Payment, formula", "edtPayment"},
-                                                 {"Total interest, formula", "edtInterestPaid"},
-                                                 {"Total paid, formula", "edtTotalPaid"}};
+        const QHash<QString, QString> panelField{
+            {"Payment with taxes and insurance, formula", "edtPayment"},
+            {"Total interest, formula", "edtInterestPaid"},
+            {"Total paid, formula", "edtTotalPaid"}};
         const auto* summary = m_window->findChild<QTableWidget*>("twScheduleSummary");
         int compared = 0;
         for (int row = 0; row < summary->rowCount(); ++row) {

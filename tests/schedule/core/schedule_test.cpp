@@ -41,6 +41,14 @@ TEST(LenderSchedule, RoundsHalfCentsAsDecimalArithmeticDoes) {
     }
 }
 
+TEST(LenderSchedule, LastPaymentStandsOutOnlyWhenTheCentsHaveGrown) {
+    const LenderSchedule daily = lenderSchedule({150000.0, 6.75, 32767, 1, 0.0, 0.0});
+    ASSERT_TRUE(daily.exists());
+    EXPECT_TRUE(lastPaymentStandsOut(daily)) << daily.rows.back().payment;
+    EXPECT_FALSE(lastPaymentStandsOut(lenderSchedule({150000.0, 6.75, 360, kMonthly, 0, 0})));
+    EXPECT_FALSE(lastPaymentStandsOut(lenderSchedule({150000.0, 6.75, 0, kMonthly, 0, 0})));
+}
+
 TEST(LenderSchedule, ZeroRateSharesThePrincipalAndTheLastTakesTheLeftover) {
     const LenderSchedule s = lenderSchedule({1000.0, 0.0, 3, kMonthly, 0.0, 0.0});
     ASSERT_TRUE(s.exists());

@@ -4,9 +4,13 @@
 #include "schedule/page/balancechart.h"
 #include "schedule/page/schedulemodel.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPdfWriter>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -97,6 +101,34 @@ class SchedulePageTest : public QObject {
             QCOMPARE(points[k].y(), schedule.rows[std::size_t(period - 1)].balance / 100.0);
             previous = period;
         }
+    }
+
+    // Tab leaves the table in one step, Ctrl+C copies the selected rows in
+    // order, and the other loan's schedule starts at its first period.
+    void tableWorksFromTheKeyboard() {
+        const TIntlSupport format;
+        SchedulePage page(format);
+        page.setLoan(0, loan(6.75, 360));
+        page.setLoan(1, loan(5.75, 240));
+        page.show();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        auto* table = page.findChild<QTableView*>("tvSchedule");
+        table->setFocus();
+        table->selectRow(2);
+        table->selectionModel()->select(table->model()->index(1, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keySequence(table, QKeySequence::Copy);
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith("2\t972.90\t"));
+        QVERIFY(lines[1].startsWith("3\t972.90\t"));
+
+        table->scrollToBottom();
+        page.chooseLoan(1);
+        QCOMPARE(table->verticalScrollBar()->value(), 0);
+
+        QTest::keyClick(table, Qt::Key_Tab);
+        QVERIFY(!table->hasFocus());
     }
 
     void printsThePageThroughQtsPrintSupport() {
