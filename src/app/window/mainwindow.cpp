@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -140,7 +141,18 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_notebook = new Notebook(client);
     m_notebook->setObjectName("nbkMain");
     m_notebook->setFocusPolicy(Qt::NoFocus);
+    // Out of the Tab ring of the loan page, but the page keys and a click
+    // give the tab bar the focus, where the arrow keys turn the pages.
+    m_notebook->tabBar()->setFocusPolicy(Qt::ClickFocus);
     static_cast<QBoxLayout*>(client->layout())->addWidget(m_notebook, 1);
+    for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                     {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                                     {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { turnPage(step); });
+    }
 
     // The loan page keeps its designed layout, centred in a grown window.
     auto* page = new QWidget;
@@ -181,11 +193,8 @@ void TfrmMain::createNotebook(QWidget* client) {
     // A field left by a click on a tab must be left while its page still
     // shows, so the focus leaves the page before the tab changes.
     connect(m_notebook, &QTabWidget::tabBarClicked, this, [this](int index) {
-        if (index == m_notebook->currentIndex())
-            return;
-        const QWidget* focused = QApplication::focusWidget();
-        if (focused && m_notebook->isAncestorOf(focused))
-            m_notebook->tabBar()->setFocus(Qt::OtherFocusReason);
+        if (index != m_notebook->currentIndex())
+            leavePage();
     });
 
     for (LoanPanel* panel : {m_loan1, m_loan2}) {
@@ -195,6 +204,21 @@ void TfrmMain::createNotebook(QWidget* client) {
                     m_schedule->setLoan(loan, values);
                 });
     }
+}
+
+void TfrmMain::leavePage() {
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused && m_notebook->isAncestorOf(focused))
+        m_notebook->tabBar()->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMain::turnPage(int step) {
+    // The field being typed in is left first, on its own page, and the tab
+    // bar takes the focus, so a screen reader names the page turned to.
+    leavePage();
+    m_notebook->tabBar()->setFocus(Qt::ShortcutFocusReason);
+    const int pages = m_notebook->count();
+    m_notebook->setCurrentIndex((m_notebook->currentIndex() + step + pages) % pages);
 }
 
 void TfrmMain::Calculate(RecalcSource source) {

@@ -64,6 +64,9 @@ class TfrmMain : public QMainWindow {
     PanelStatusBar* statusBar() const { return m_statusBar; }
     TUrlLabel* urlOnline() const { return m_urlOnline; }
 
+    // Ctrl+Tab, Ctrl+PgDn: `step` 1; Ctrl+Shift+Tab, Ctrl+PgUp: -1. From the
+    // last page on to the first and back.
+    void turnPage(int step);
     void Calculate(RecalcSource source);
     void Calculate2(RecalcSource source);
     void btnResetClick();
@@ -108,6 +111,7 @@ class TfrmMain : public QMainWindow {
     void FormCreate();
     void FormClose();
     void leaveFocusedField();
+    void leavePage();
     void createTopPanel(QWidget* client);
     void createNotebook(QWidget* client);
     void createMenus();
