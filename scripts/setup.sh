@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-  git cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+  git cmake ninja-build g++ clang libclang-rt-14-dev clang-format python3
   qt6-base-dev qt6-base-private-dev libgl-dev libjpeg-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
