@@ -2,7 +2,6 @@
 
 #include "base/qt/qtstrings.h"
 
-#include "app/core/abort.h"
 #include "app/core/helptopics.h"
 #include "app/core/messages.h"
 #include "app/settings/savedvalues.h"
@@ -266,8 +265,6 @@ void TfrmMain::AppOnException(const std::exception& error) {
         m_services.showInformation(this, tr(kInformationCaption),
                                    translated("paysmith::Messages", withPlainLineBreaks(text)));
     };
-    if (dynamic_cast<const EAbort*>(&error))
-        return;
     if (!dynamic_cast<const EMathError*>(&error)) {
         show(generalErrorMessage());
         return;

@@ -1,6 +1,5 @@
 #include "app/window/mainwindow.h"
 
-#include "app/core/abort.h"
 #include "app/settingsfile/settingsfile.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
@@ -249,12 +248,6 @@ class MainWindowTest : public QObject {
         QTEST(m_window->notebook()->currentIndex(), "page");
         QCOMPARE(focused(), m_window->notebook()->tabBar());
         QCOMPARE(label("lblTerm"), QString("33.33 years."));
-    }
-
-    void silentAbortShowsNothing() {
-        openWindow();
-        m_window->guarded([] { throw EAbort(); });
-        QVERIFY(m_shown.isEmpty());
     }
 
     // Tab and Shift+Tab from every control of the page: the inputs of both
