@@ -131,6 +131,8 @@ void TfrmMain::createMenus() {
             online->addSeparator();
             continue;
         }
+        if (destination.place == MenuPlace::NotInMenu)
+            continue;
         QMenu* menu = online;
         if (destination.place == MenuPlace::EmailSubmenu)
             menu = email;

@@ -2,6 +2,7 @@
 
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/panelstatusbar.h"
+#include "dialogs/links/destinations.h"
 #include "dialogs/shell/recordingshell.h"
 #include "dialogs/urllabel/urllabel.h"
 #include "numfield/widget/numericfield.h"
@@ -71,6 +72,18 @@ class MainWindowOnlineTest : public QObject {
         QCOMPARE(m_shell->opened.takeLast(),
                  QString("https://www.hfsoft.example/updates/PSM4600.htm"));
         QVERIFY(m_shell->opened.isEmpty());
+    }
+
+    // The update button and the web panel have rows of their own; they are
+    // no entries of the menu.
+    void theMenuOffersTheTableRowsThatAreMenuEntries() {
+        QStringList rows;
+        for (const Destination& d : onlineDestinations())
+            if (!d.sender.empty() && d.place != MenuPlace::NotInMenu)
+                rows << QString::fromUtf8(d.sender.data(), qsizetype(d.sender.size()));
+        QStringList entries;
+        collectEntries(*m_window->findChild<QMenu*>("Internet1"), entries);
+        QCOMPARE(entries, rows);
     }
 
     void anUnknownSenderOpensThePreviousAddressAgain() {
@@ -177,6 +190,16 @@ class MainWindowOnlineTest : public QObject {
     }
 
   private:
+    // The visible entries, submenus opened in place.
+    static void collectEntries(const QMenu& menu, QStringList& names) {
+        for (const QAction* action : menu.actions()) {
+            if (action->menu())
+                collectEntries(*action->menu(), names);
+            else if (!action->isSeparator() && action->isVisible())
+                names << action->objectName();
+        }
+    }
+
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<RecordingShell> m_shell;
     std::unique_ptr<ScopedDesktopShell> m_useShell;
