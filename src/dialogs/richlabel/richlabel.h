@@ -24,6 +24,8 @@ class TRichLabel : public QWidget {
     void setTransparent(bool transparent);
 
     const TextLayout& layout() const { return m_layout; }
+    // The label's own font with a run's style.
+    QFont fontOf(const RunStyle& style) const;
 
   signals:
     // A link whose target is neither a web nor an e-mail address was pressed.
@@ -38,7 +40,6 @@ class TRichLabel : public QWidget {
 
   private:
     void relayOut();
-    QFont fontOf(const RunStyle& style) const;
 
     QString m_markup;
     QColor m_urlColor = Qt::blue;

@@ -67,6 +67,34 @@ class RichLabelTest : public QObject {
         QCOMPARE(m_label->cursor().shape(), Qt::ArrowCursor);
     }
 
+    // A proportional font's widths are fractions of a pixel: each run must
+    // start where the text before it ends, whatever the change of style.
+    void runsFollowOneAnotherWithoutGaps() {
+        TRichLabel label;
+        QFont arial("Arial");
+        arial.setPixelSize(12);
+        QVERIFY(!QFontInfo(arial).fixedPitch());
+        label.setFont(arial);
+        label.resize(308, 239);
+        label.setMarkupText(
+            "<p><font size=2>It comes with the <I>Home Buyer's Budget Workbook</I>, the "
+            "<I>Pre-Qualification Letter Kit</I> and the <I>Guide to Loan Programs</I>. Get "
+            "<a href=\"https://x.example/\">Mortgage Qualifier Plus</a> for $39.95.<br></p>"
+            "<p>New in version 3: <B>estimate import</B> reads the figures. Try "
+            "<a href=\"https://y.example/\">Closing Cost Pro</a> today!</font>");
+        int boundaries = 0;
+        for (const LaidOutLine& line : label.layout().lines)
+            for (std::size_t i = 1; i < line.runs.size(); ++i, ++boundaries) {
+                const PlacedRun& before = line.runs[i - 1];
+                const qreal end =
+                    before.x + QFontMetricsF(label.fontOf(before.style))
+                                   .horizontalAdvance(QString::fromStdU16String(before.text));
+                QVERIFY2(qAbs(line.runs[i].x - end) < 1,
+                         qPrintable(QString::fromStdU16String(line.runs[i].text)));
+            }
+        QVERIFY(boundaries >= 8);
+    }
+
   private:
     QPoint centreOf(const QString& text) const {
         for (const LaidOutLine& line : m_label->layout().lines)
