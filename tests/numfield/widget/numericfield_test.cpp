@@ -383,6 +383,11 @@ void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken_data() {
                                                        << "###.####"
                                                        << "."
                                                        << "Use \",\" for the decimal point";
+    QTest::newRow("letter in a rate under comma marks")
+        << ","
+        << "###.####"
+        << "x"
+        << "Only digits, a minus sign and \",\" can be typed here";
 }
 
 void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
