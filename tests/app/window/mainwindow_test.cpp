@@ -219,7 +219,8 @@ class MainWindowTest : public QObject {
         QTabBar* tabs = m_window->notebook()->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         QTRY_COMPARE(alerts.messages.size(), 1);
-        QCOMPARE(alerts.messages[0], QString("Value is not within required range"));
+        QCOMPARE(alerts.messages[0],
+                 QString("Value is not within required range (from −32,768 to 32,767)"));
         QCOMPARE(m_window->notebook()->currentIndex(), 0);
         QCOMPARE(focusedName(), QString("edtTerm1"));
         QCOMPARE(text("edtTerm1"), QString("99999"));

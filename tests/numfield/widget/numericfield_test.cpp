@@ -173,7 +173,8 @@ void NumericFieldTest::rejectedValueComesBackBeforeItsMessage() {
     QCOMPARE(onExit, QStringList{QStringLiteral("exit reads 0 code 256 focus in second")});
     QVERIFY(m_alerts.log.isEmpty());
     QTRY_COMPARE(m_alerts.log, QStringList{QStringLiteral(
-                                   "message Value is not within required range with focus in "
+                                   "message Value is not within required range (from −32,768 to "
+                                   "32,767) with focus in "
                                    "count")});
     QCOMPARE(QApplication::focusWidget(), m_window->count);
     QCOMPARE(m_window->count->text(), QStringLiteral("40000"));
@@ -186,7 +187,8 @@ void NumericFieldTest::connectedOnErrorTakesThePlaceOfTheBox() {
     focusOn(m_window->count);
     QTest::keyClicks(m_window->count, QStringLiteral("-40000"));
     QTest::keyClick(m_window->count, Qt::Key_Tab);
-    QTRY_COMPARE(reported, QStringList{QStringLiteral("256Value is not within required range")});
+    QTRY_COMPARE(reported, QStringList{QStringLiteral(
+                               "256Value is not within required range (from −32,768 to 32,767)")});
     QVERIFY(m_alerts.log.isEmpty());
 }
 
