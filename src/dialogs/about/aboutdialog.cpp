@@ -3,6 +3,7 @@
 #include "base/hint/hint.h"
 #include "base/qt/qtstrings.h"
 #include "base/version.h"
+#include "dialogs/about/builddate.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/common/modal.h"
 #include "dialogs/jpeg/jpegdecode.h"
@@ -10,6 +11,7 @@
 #include "dialogs/shell/desktopshell.h"
 #include "dialogs/urllabel/urllabel.h"
 
+#include <QDate>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -118,7 +120,9 @@ void TfrmAbout::FormCreate() {
     m_compileDate = addLabel(this, {}, 56, 148);
     m_compileDate->setObjectName("lblCompileDate");
 
-    QLabel* copyright = addLabel(this, tr("Copyright \u00A9 2009 Harrowfield Software."), 56, 172);
+    QLabel* copyright = addLabel(
+        this, tr("Copyright \u00A9 %1 Harrowfield Software.").arg(PAYSMITH_COPYRIGHT_YEARS), 56,
+        172);
     copyright->setObjectName("lblCopyright");
     QLabel* legal = addLabel(this,
                              tr("Paysmith is free software: you may share and change it under the "
@@ -171,7 +175,8 @@ void TfrmAbout::FormShow() {
     setWindowTitle(tr(" About Paysmith, " PAYSMITH_VERSION));
     m_version->setText(tr("Version " PAYSMITH_VERSION));
     m_version->adjustSize();
-    m_compileDate->setText(tr("Compiled May 11, 2009"));
+    const QDate built = QDate::fromString(QStringLiteral(PAYSMITH_BUILD_DATE), Qt::ISODate);
+    m_compileDate->setText(tr("Compiled %1").arg(QLocale().toString(built, tr("MMMM d, yyyy"))));
     m_compileDate->adjustSize();
 }
 

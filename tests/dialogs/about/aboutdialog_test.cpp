@@ -1,5 +1,7 @@
 #include "dialogs/about/aboutdialog.h"
 
+#include "dialogs/about/builddate.h"
+
 #include "dialogs/common/clickable.h"
 #include "dialogs/shell/recordingshell.h"
 #include "dialogs/urllabel/urllabel.h"
@@ -21,6 +23,9 @@ using testing_support::RecordingShell;
 class AboutDialogTest : public QObject {
     Q_OBJECT
   private slots:
+    // Month names in English, whatever the machine's language.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
     void eachOpeningIsFreshWithTheSameTexts() {
         QList<QPointer<TfrmAbout>> dialogs;
         for (int opening = 0; opening < 2; ++opening) {
@@ -29,7 +34,7 @@ class AboutDialogTest : public QObject {
                 QCOMPARE(about.windowTitle(), QString(" About Paysmith, 4.6"));
                 QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), QString("Version 4.6"));
                 QCOMPARE(about.findChild<QLabel*>("lblCompileDate")->text(),
-                         QString("Compiled May 11, 2009"));
+                         "Compiled " + buildDate().toString("MMMM d, yyyy"));
                 QCOMPARE(about.size(), QSize(447, 290));
                 const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
                 QVERIFY((about.geometry().center() - screen.center()).manhattanLength() <= 2);
@@ -40,6 +45,22 @@ class AboutDialogTest : public QObject {
             QVERIFY(!TfrmAbout::instance());
         }
         QCOMPARE(dialogs.size(), 2);
+    }
+
+    // The notice's own copyright line names the years the dialog shows.
+    void copyrightYearsAreTheLicenceNotices() {
+        QFile notice(PAYSMITH_LICENCE_NOTICE);
+        QVERIFY(notice.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QRegularExpressionMatch years =
+            QRegularExpression("^Copyright \\(C\\) ([-0-9, ]+) ",
+                               QRegularExpression::MultilineOption)
+                .match(QString::fromUtf8(notice.readAll()));
+        QVERIFY(years.hasMatch());
+        whileOpen([&](TfrmAbout& about) {
+            QVERIFY(about.findChild<QLabel*>("lblCopyright")
+                        ->text()
+                        .startsWith("Copyright \u00A9 " + years.captured(1) + " "));
+        });
     }
 
     void logoIconAndHomeLinkOpenTheHomePageEachTime() {
@@ -85,6 +106,12 @@ class AboutDialogTest : public QObject {
     }
 
   private:
+    // The build's date as the generated header has it; the day a package
+    // build takes from SOURCE_DATE_EPOCH is the build date test's.
+    static QDate buildDate() {
+        return QDate::fromString(QStringLiteral(PAYSMITH_BUILD_DATE), Qt::ISODate);
+    }
+
     // Opens the dialog as the window does and runs `check` while it is open.
     void whileOpen(const std::function<void(TfrmAbout&)>& check) {
         bool checked = false;
