@@ -13,8 +13,10 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 #include <cstring>
@@ -105,6 +107,8 @@ void TfrmAbout::FormCreate() {
     m_opener->setCaption("UrlAboutOnline");
     m_opener->move(297, 94);
     m_opener->hide();
+    connect(m_opener, &TUrlLabel::openRefused, this,
+            [this](const QString& address) { showProblem(refusedTargetText, address); });
 
     QFont bold = font();
     bold.setBold(true);
@@ -122,16 +126,20 @@ void TfrmAbout::FormCreate() {
 
     QLabel* copyright = addLabel(
         this, tr("Copyright \u00A9 %1 Harrowfield Software.").arg(PAYSMITH_COPYRIGHT_YEARS), 56,
-        172);
+        166);
     copyright->setObjectName("lblCopyright");
     QLabel* legal = addLabel(this,
                              tr("Paysmith is free software: you may share and change it under the "
                                 "GNU General Public License, version 3 or later. It comes with "
                                 "no warranty; read the licence for the details."),
-                             13, 196);
+                             13, 182);
     legal->setObjectName("lblLegal");
     legal->setWordWrap(true);
     legal->resize(421, 44);
+    m_problem = addLabel(this, {}, 13, 226);
+    m_problem->setObjectName("lblProblem");
+    m_problem->resize(421, 26);
+    m_problem->hide();
 
     m_home = new TUrlLabel(this);
     m_home->setObjectName("urlHome");
@@ -181,14 +189,40 @@ void TfrmAbout::FormShow() {
 }
 
 void TfrmAbout::GoOnlineAbout(const QObject* sender) {
+    m_problem->hide();
     if (sender == m_icon || sender == m_logo || sender == m_home)
         m_opener->setURL(toQString(maker::kHomePage) + m_context.referralSuffix);
     m_opener->Click();
 }
 
 void TfrmAbout::btnShowLicenseClick() {
-    // Nothing is said when the licence cannot be shown.
-    openTarget(m_context.programFolder + QStringLiteral("License.txt"), this);
+    const QString path = m_context.programFolder + QStringLiteral("License.txt");
+    m_problem->hide();
+    if (!QFileInfo(path).isFile()) {
+        showProblem(
+            [](const QString& file) { return tr("The licence notice is missing: %1").arg(file); },
+            path);
+        return;
+    }
+    openTarget(path, this, [about = QPointer<TfrmAbout>(this), path](ShellAnswer answer) {
+        if (answer == ShellAnswer::Refused && about)
+            about->showProblem(refusedTargetText, path);
+    });
+}
+
+void TfrmAbout::showProblem(const std::function<QString(const QString&)>& sentence,
+                            const QString& target) {
+    // The target ends the sentence, on a line of its own when the whole is
+    // too long for one; a target longer than the line gives up its middle,
+    // as its start and its end tell most.
+    const QFontMetrics metrics = m_problem->fontMetrics();
+    const QString shortened = metrics.elidedText(target, Qt::ElideMiddle, m_problem->width());
+    const QString oneLine = sentence(shortened);
+    m_problem->setText(metrics.horizontalAdvance(oneLine) <= m_problem->width()
+                           ? oneLine
+                           : sentence(QLatin1Char('\n') + shortened));
+    m_problem->setAccessibleName(sentence(target));
+    m_problem->show();
 }
 
 void TfrmAbout::btnCloseClick() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
 #include <span>
 
 class QLabel;
@@ -42,6 +43,8 @@ class TfrmAbout : public QDialog {
   private:
     void FormCreate();
     void FormShow();
+    // Says in the dialog what could not be opened: `sentence` names `target`.
+    void showProblem(const std::function<QString(const QString&)>& sentence, const QString& target);
 
     AboutContext m_context;
     ClickablePicture* m_logo = nullptr;
@@ -50,6 +53,7 @@ class TfrmAbout : public QDialog {
     TUrlLabel* m_opener = nullptr;
     QLabel* m_version = nullptr;
     QLabel* m_compileDate = nullptr;
+    QLabel* m_problem = nullptr;
 };
 
 // Opens the About dialog modally, centred on the screen, and releases it

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -24,7 +25,11 @@ class AboutDialogTest : public QObject {
     Q_OBJECT
   private slots:
     // Month names in English, whatever the machine's language.
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        QFile licence(m_data.filePath("License.txt"));
+        QVERIFY(licence.open(QIODevice::WriteOnly));
+    }
 
     void eachOpeningIsFreshWithTheSameTexts() {
         QList<QPointer<TfrmAbout>> dialogs;
@@ -81,7 +86,47 @@ class AboutDialogTest : public QObject {
         whileOpen([](TfrmAbout& about) {
             QTest::mouseClick(about.findChild<QPushButton*>("btnShowLicense"), Qt::LeftButton);
         });
-        QCOMPARE(shell.opened, QStringList{"/opt/paysmith/share/paysmith/License.txt"});
+        QCOMPARE(shell.opened, QStringList{m_data.filePath("License.txt")});
+    }
+
+    // The beep goes unheard on most desktops: the dialog says what could not
+    // be opened, until the next try.
+    void whatCouldNotBeOpenedIsSaid_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("refuses");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("problem");
+        const QString refused = "No program on this desktop could open ";
+        const QString licence = m_data.filePath("License.txt");
+        const QString missing = m_empty.filePath("License.txt");
+        QTest::newRow("home page refused") << QString("urlHome") << true << m_data.path()
+                                           << refused + "https://www.hfsoft.example/?ref=PSM4600";
+        QTest::newRow("home page opened")
+            << QString("urlHome") << false << m_data.path() << QString();
+        QTest::newRow("licence refused")
+            << QString("btnShowLicense") << true << m_data.path() << refused + licence;
+        QTest::newRow("licence missing") << QString("btnShowLicense") << false << m_empty.path()
+                                         << "The licence notice is missing: " + missing;
+    }
+
+    void whatCouldNotBeOpenedIsSaid() {
+        QFETCH(QString, control);
+        QFETCH(QString, folder);
+        QFETCH(QString, problem);
+        QFETCH(bool, refuses);
+        RecordingShell shell;
+        shell.answer = refuses ? ShellAnswer::Refused : ShellAnswer::Accepted;
+        const ScopedDesktopShell useShell(shell);
+        whileOpen(
+            [&](TfrmAbout& about) {
+                QLabel* said = about.findChild<QLabel*>("lblProblem");
+                QTest::mouseClick(about.findChild<QWidget*>(control), Qt::LeftButton);
+                QCOMPARE(said->isVisible() ? said->accessibleName() : QString(), problem);
+                shell.answer = ShellAnswer::Accepted;
+                QTest::mouseClick(about.findChild<QWidget*>("urlHome"), Qt::LeftButton);
+                QVERIFY(!said->isVisible());
+            },
+            folder + "/");
     }
 
     // Rows of an odd width are not a multiple of four bytes, as QImage's are.
@@ -106,14 +151,13 @@ class AboutDialogTest : public QObject {
     }
 
   private:
-    // The build's date as the generated header has it; the day a package
-    // build takes from SOURCE_DATE_EPOCH is the build date test's.
+    // The day the build ran, as the generated header has it.
     static QDate buildDate() {
         return QDate::fromString(QStringLiteral(PAYSMITH_BUILD_DATE), Qt::ISODate);
     }
 
     // Opens the dialog as the window does and runs `check` while it is open.
-    void whileOpen(const std::function<void(TfrmAbout&)>& check) {
+    void whileOpen(const std::function<void(TfrmAbout&)>& check, const QString& folder = {}) {
         bool checked = false;
         QTimer::singleShot(0, [&] {
             TfrmAbout* about = TfrmAbout::instance();
@@ -122,9 +166,13 @@ class AboutDialogTest : public QObject {
             check(*about);
             checked = true;
         });
-        ShowAbout({"?ref=PSM4600", "/opt/paysmith/share/paysmith/"});
+        ShowAbout({"?ref=PSM4600", folder.isEmpty() ? m_data.path() + "/" : folder});
         QVERIFY(checked);
     }
+
+    // A data folder with the licence notice, and one without.
+    QTemporaryDir m_data;
+    QTemporaryDir m_empty;
 };
 
 } // namespace paysmith
