@@ -114,6 +114,8 @@ void TfrmMain::createStatusBar(QWidget* client) {
     m_statusBar = new PanelStatusBar(client);
     m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
     addDestinationSender(m_statusBar);
+    m_statusBar->setWebAddress(
+        toQString(linkAddress(*m_destinations.value(m_statusBar), m_referralSuffix.toStdString())));
     connect(m_statusBar, &PanelStatusBar::panelClicked, this, &TfrmMain::statusBarPanelClick);
 }
 

@@ -170,6 +170,9 @@ void TfrmAbout::FormCreate() {
     setHint(close, tr("Close About Window"));
     connect(close, &QPushButton::clicked, this, &TfrmAbout::btnCloseClick);
 
+    for (ClickableLabel* link : std::initializer_list<ClickableLabel*>{m_logo, m_icon, m_home})
+        link->setLinkAddress(homePage());
+
     setTabOrder(close, license);
     close->setFocus(Qt::OtherFocusReason);
 }
@@ -188,10 +191,14 @@ void TfrmAbout::FormShow() {
     m_compileDate->adjustSize();
 }
 
+QString TfrmAbout::homePage() const {
+    return toQString(maker::kHomePage) + m_context.referralSuffix;
+}
+
 void TfrmAbout::GoOnlineAbout(const QObject* sender) {
     m_problem->hide();
     if (sender == m_icon || sender == m_logo || sender == m_home)
-        m_opener->setURL(toQString(maker::kHomePage) + m_context.referralSuffix);
+        m_opener->setURL(homePage());
     m_opener->Click();
 }
 

@@ -43,6 +43,8 @@ class TfrmAbout : public QDialog {
   private:
     void FormCreate();
     void FormShow();
+    // The maker's home page with the referral suffix.
+    QString homePage() const;
     // Says in the dialog what could not be opened: `sentence` names `target`.
     void showProblem(const std::function<QString(const QString&)>& sentence, const QString& target);
 

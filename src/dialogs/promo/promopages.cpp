@@ -98,6 +98,7 @@ PromoPage* PromoPage::createFirst(const QString& referralSuffix) {
                                "where every dollar goes.")));
     page->m_pictureAddress =
         toQString(promotions::kFirstPage) + referralSuffix + toQString(promotions::kPictureMarker);
+    page->m_picture->setLinkAddress(page->m_pictureAddress);
     return page;
 }
 
@@ -129,6 +130,7 @@ PromoPage* PromoPage::createSecond(const QString& referralSuffix) {
                     "free trial.")));
     page->m_pictureAddress =
         toQString(promotions::kSecondSite) + referralSuffix + toQString(promotions::kPictureMarker);
+    page->m_picture->setLinkAddress(page->m_pictureAddress);
     return page;
 }
 

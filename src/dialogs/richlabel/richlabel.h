@@ -9,7 +9,8 @@ namespace paysmith {
 
 // A label whose text is a little HTML: paragraphs, bold, italic, font sizes
 // and links. Its size is fixed and its text starts at the top. A press of
-// any mouse button on a link opens it.
+// the left or middle button on a link opens it; the right one brings up the
+// link's menu.
 class TRichLabel : public QWidget {
     Q_OBJECT
   public:
@@ -35,11 +36,13 @@ class TRichLabel : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void relayOut();
+    void openLink(const std::u16string& target);
 
     QString m_markup;
     QColor m_urlColor = Qt::blue;

@@ -78,6 +78,12 @@ class AboutDialogTest : public QObject {
             QTest::mouseClick(about.findChild<TUrlLabel*>("urlHome"), Qt::LeftButton);
         });
         QCOMPARE(shell.opened, QStringList(4, "https://www.hfsoft.example/?ref=PSM4600"));
+        // Their menus copy what they open.
+        whileOpen([](TfrmAbout& about) {
+            for (const char* name : {"imgLogo", "imgAboutIcon", "urlHome"})
+                QCOMPARE(about.findChild<ClickableLabel*>(name)->linkAddress(),
+                         QString("https://www.hfsoft.example/?ref=PSM4600"));
+        });
     }
 
     void licenceComesFromTheDataFolder() {

@@ -1,5 +1,6 @@
 #include "dialogs/richlabel/richlabel.h"
 
+#include "dialogs/common/popupanswer.h"
 #include "dialogs/shell/recordingshell.h"
 
 #include <QtTest>
@@ -24,15 +25,15 @@ class RichLabelTest : public QObject {
     }
     void cleanup() { m_window.reset(); }
 
-    // Any button's press on a link opens it; targets that are neither web
-    // nor mail addresses go to OnAnchorClick instead.
+    // A press of the left or middle button on a link opens it; targets that
+    // are neither web nor mail addresses go to OnAnchorClick instead.
     void pressOnALinkOpensIt_data() {
         QTest::addColumn<QString>("link");
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("anchor");
-        QTest::newRow("web, right button")
-            << "web" << int(Qt::RightButton) << "https://x.example/?ref=PSM4600"
+        QTest::newRow("web, left button")
+            << "web" << int(Qt::LeftButton) << "https://x.example/?ref=PSM4600"
             << "";
         QTest::newRow("mail, middle button")
             << "mail" << int(Qt::MiddleButton) << "mailto:a@x.example"
@@ -58,6 +59,38 @@ class RichLabelTest : public QObject {
         QTEST(shell.opened.join(""), "opened");
         QTEST(anchors.isEmpty() ? QString() : anchors[0][1].toString(), "anchor");
         QCOMPARE(shell.beeps, 0); // a rich label reports no failure
+    }
+
+    // The right button brings up the link's menu over a link, the window's
+    // elsewhere; only the menu's Open opens.
+    void rightClickBringsUpTheMenuOfWhatIsUnderIt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("choose");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<int>("windowMenus");
+        QTest::newRow("link, put away") << "web" << QString() << "linkMenu"
+                                        << "" << 0;
+        QTest::newRow("link, opened") << "web"
+                                      << "&Open Link"
+                                      << "linkMenu"
+                                      << "https://x.example/?ref=PSM4600" << 0;
+        QTest::newRow("plain text") << "plain" << QString() << ""
+                                    << "" << 1;
+    }
+
+    void rightClickBringsUpTheMenuOfWhatIsUnderIt() {
+        QFETCH(QString, text);
+        QFETCH(QString, choose);
+        RecordingShell shell;
+        const ScopedDesktopShell useShell(shell);
+        m_window->setContextMenuPolicy(Qt::CustomContextMenu);
+        QSignalSpy windowMenus(m_window.get(), &QWidget::customContextMenuRequested);
+        const testing_support::PopupAnswer answer(choose);
+        testing_support::rightClick(m_label, centreOf(text));
+        QTEST(answer.name, "menu");
+        QTEST(shell.opened.join(""), "opened");
+        QTEST(int(windowMenus.size()), "windowMenus");
     }
 
     void handOnlyOverLinkText() {
