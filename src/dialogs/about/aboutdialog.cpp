@@ -236,8 +236,8 @@ void TfrmAbout::btnCloseClick() {
     close();
 }
 
-void ShowAbout(const AboutContext& context) {
-    execCentredAndRelease(new TfrmAbout(context));
+void ShowAbout(const AboutContext& context, QWidget* owner) {
+    execCentredAndRelease(new TfrmAbout(context, owner));
 }
 
 } // namespace paysmith

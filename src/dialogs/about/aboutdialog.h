@@ -58,9 +58,9 @@ class TfrmAbout : public QDialog {
     QLabel* m_problem = nullptr;
 };
 
-// Opens the About dialog modally, centred on the screen, and releases it
-// once its modal loop has ended.
-void ShowAbout(const AboutContext& context);
+// Opens the About dialog modally over `owner`, centred on the screen, and
+// releases it once its modal loop has ended.
+void ShowAbout(const AboutContext& context, QWidget* owner);
 
 // The logo as a picture; an unreadable file gives a null image.
 QImage logoImage(std::span<const std::uint8_t> jpegBytes);

@@ -79,8 +79,8 @@ void TfrmDisclaim::btnCloseClick() {
     close();
 }
 
-void ShowDisclaimer() {
-    execCentredAndRelease(new TfrmDisclaim);
+void ShowDisclaimer(QWidget* owner) {
+    execCentredAndRelease(new TfrmDisclaim(owner));
 }
 
 } // namespace paysmith

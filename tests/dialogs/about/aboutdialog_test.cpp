@@ -7,11 +7,9 @@
 #include "dialogs/urllabel/urllabel.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,8 +39,6 @@ class AboutDialogTest : public QObject {
                 QCOMPARE(about.findChild<QLabel*>("lblCompileDate")->text(),
                          "Compiled " + buildDate().toString("MMMM d, yyyy"));
                 QCOMPARE(about.size(), QSize(447, 290));
-                const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-                QVERIFY((about.geometry().center() - screen.center()).manhattanLength() <= 2);
                 QVERIFY(!about.findChild<QLabel*>("imgLogo")->pixmap().isNull());
             });
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -172,7 +168,7 @@ class AboutDialogTest : public QObject {
             check(*about);
             checked = true;
         });
-        ShowAbout({"?ref=PSM4600", folder.isEmpty() ? m_data.path() + "/" : folder});
+        ShowAbout({"?ref=PSM4600", folder.isEmpty() ? m_data.path() + "/" : folder}, nullptr);
         QVERIFY(checked);
     }
 
