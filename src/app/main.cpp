@@ -35,6 +35,7 @@ int main(int argc, char* argv[]) {
             return QFileInfo(paysmith::toQString(folder) + QStringLiteral("help")).isDir();
         }));
     services.decimalSeparator = paysmith::applicationIntlSupport().DecimalMark();
+    services.askForAnotherSettingsFile = paysmith::askForAnotherSettingsFile;
 
     services.showStartupError = [](QWidget* parent, const QString& text) {
         QMessageBox::critical(

@@ -213,7 +213,8 @@ void TfrmMain::SaveValuesAtExit() {
     values.loan1 = savedValuesOf(*m_loan1);
     values.loan2 = savedValuesOf(*m_loan2);
     values.firstRunDone = m_firstRunDone != 0;
-    saveValues(values, m_services.decimalSeparator);
+    saveValuesOrElsewhere(this, values, m_services.decimalSeparator,
+                          m_services.askForAnotherSettingsFile);
 }
 
 void TfrmMain::restoreInputs(LoanPanel& panel, const SavedLoanValues& defaults, SavedInputs which) {

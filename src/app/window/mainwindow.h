@@ -2,6 +2,7 @@
 
 #include "app/window/helpwindow.h"
 #include "app/window/loanpanelvalues.h"
+#include "app/window/settingsfallback.h"
 #include "loan/panel/loanpanel.h"
 
 #include <QHash>
@@ -39,6 +40,8 @@ struct MainWindowServices {
     // its separator.
     QString programFolder;
     char16_t decimalSeparator = u'.';
+    // Where the loans go when the settings file refuses them.
+    AskForAnotherFile askForAnotherSettingsFile;
 };
 
 // The program's one window: two loan panels in a notebook, a tool panel,

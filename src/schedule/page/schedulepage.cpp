@@ -50,7 +50,7 @@ SchedulePage::SchedulePage(ScheduleSource source, QWidget* parent)
 SchedulePage::~SchedulePage() = default;
 
 bool writeScheduleCsv(const LenderSchedule& schedule, const QString& path) {
-    return writeWholeFile(path, scheduleCsv(schedule));
+    return writeWholeFile(path, scheduleCsv(schedule)).written;
 }
 
 void SchedulePage::showEvent(QShowEvent* event) {
