@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 
 namespace paysmith {
 
@@ -75,6 +76,9 @@ void TfrmMain::FormCreate() {
     QFont windowFont("Arial");
     windowFont.setPixelSize(12);
     setFont(windowFont);
+    // A tooltip is a window of its own and would take Qt's default font, not
+    // the program's.
+    QToolTip::setFont(windowFont);
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);

@@ -190,6 +190,20 @@ class MainWindowOnlineTest : public QObject {
                               "https://www.mortgagequalifierplus.example/?ref=PSM4600glink"}));
     }
 
+    // A tooltip speaks in the window's own font, at its size.
+    void tooltipsTakeTheWindowsFont() {
+        QWidget* picture = m_window->findChild<QWidget*>("imgScreenShot");
+        m_window->notebook()->setCurrentWidget(picture->parentWidget()->parentWidget());
+        QHelpEvent request(QEvent::ToolTip, {5, 5}, picture->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(picture, &request);
+        QWidget* tip = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->inherits("QTipLabel") && window->isVisible())
+                tip = window;
+        QVERIFY(tip);
+        QCOMPARE(tip->font(), m_window->font());
+    }
+
   private:
     // The visible entries, submenus opened in place.
     static void collectEntries(const QMenu& menu, QStringList& names) {

@@ -400,6 +400,9 @@ void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
     const TIntlSupport intl{
         IntlSettings{decimalMark.toStdU16String(), group.toStdU16String(), u"$", 2, 0}};
     TNumericField field(intl, m_window.get());
+    QFont arial("Arial");
+    arial.setPixelSize(12);
+    field.setFont(arial);
     field.setPictureMask(mask);
     field.setGeometry(10, 200, 110, 23);
     field.show();
@@ -410,6 +413,7 @@ void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
     auto* balloon = field.findChild<QLabel*>("refusalBalloon");
     QVERIFY(balloon && balloon->isVisible());
     QTEST(balloon->text(), "balloon");
+    QCOMPARE(balloon->font(), field.font());
     QTest::keyClicks(&field, "5");
     QVERIFY(!balloon->isVisible());
     QCOMPARE(field.text().remove(QRegularExpression("[^0-9]")).left(3), QString("125"));
