@@ -126,19 +126,19 @@ void TfrmAbout::FormCreate() {
 
     QLabel* copyright = addLabel(
         this, tr("Copyright \u00A9 %1 Harrowfield Software.").arg(PAYSMITH_COPYRIGHT_YEARS), 56,
-        166);
+        172);
     copyright->setObjectName("lblCopyright");
     QLabel* legal = addLabel(this,
                              tr("Paysmith is free software: you may share and change it under the "
                                 "GNU General Public License, version 3 or later. It comes with "
                                 "no warranty; read the licence for the details."),
-                             13, 182);
+                             13, 193);
     legal->setObjectName("lblLegal");
     legal->setWordWrap(true);
     legal->resize(421, 44);
-    m_problem = addLabel(this, {}, 13, 226);
+    m_problem = addLabel(this, {}, 13, 235);
     m_problem->setObjectName("lblProblem");
-    m_problem->resize(421, 26);
+    m_problem->resize(421, 14);
     m_problem->hide();
 
     m_home = new TUrlLabel(this);
@@ -219,15 +219,11 @@ void TfrmAbout::btnShowLicenseClick() {
 
 void TfrmAbout::showProblem(const std::function<QString(const QString&)>& sentence,
                             const QString& target) {
-    // The target ends the sentence, on a line of its own when the whole is
-    // too long for one; a target longer than the line gives up its middle,
-    // as its start and its end tell most.
+    // One line under the notice: a target too long for what the sentence
+    // leaves of it gives up its middle, as its start and its end tell most.
     const QFontMetrics metrics = m_problem->fontMetrics();
-    const QString shortened = metrics.elidedText(target, Qt::ElideMiddle, m_problem->width());
-    const QString oneLine = sentence(shortened);
-    m_problem->setText(metrics.horizontalAdvance(oneLine) <= m_problem->width()
-                           ? oneLine
-                           : sentence(QLatin1Char('\n') + shortened));
+    const int room = m_problem->width() - metrics.horizontalAdvance(sentence({}));
+    m_problem->setText(sentence(metrics.elidedText(target, Qt::ElideMiddle, room)));
     m_problem->setAccessibleName(sentence(target));
     m_problem->show();
 }
