@@ -15,6 +15,11 @@ rm -rf "$work"
 mkdir -p "$work/source" "$out"
 git archive --format=tar HEAD | tar -x -C "$work/source"
 
+# The About box shows the day of the build: for a package, the commit's, so
+# that two builds of one commit give the same package.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct HEAD)}
+export SOURCE_DATE_EPOCH
+
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS

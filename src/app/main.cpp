@@ -50,6 +50,7 @@ int main(int argc, char* argv[]) {
             return QFileInfo(paysmith::toQString(folder) + QStringLiteral("help")).isDir();
         }));
     services.numberFormat = paysmith::TIntlSupport(paysmith::systemIntlSettings());
+    services.askForAnotherSettingsFile = paysmith::askForAnotherSettingsFile;
 
     services.showStartupError = [](QWidget* parent, const QString& text) {
         QMessageBox::critical(

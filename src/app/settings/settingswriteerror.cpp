@@ -1,7 +1,5 @@
 #include "app/settings/settingswriteerror.h"
 
-#include <string>
-
 namespace paysmith {
 
 namespace {
@@ -18,7 +16,7 @@ std::string messageFor(std::string_view path) {
 
 } // namespace
 
-SettingsWriteError::SettingsWriteError(std::string_view path)
-    : std::runtime_error(messageFor(path)) {}
+SettingsWriteError::SettingsWriteError(std::string_view path, std::string_view reason)
+    : std::runtime_error(messageFor(path)), m_path(path), m_reason(reason) {}
 
 } // namespace paysmith

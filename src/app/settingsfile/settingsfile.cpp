@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+
 namespace paysmith {
 
 namespace {
@@ -16,8 +18,8 @@ namespace {
 constexpr auto kSettingsSubfolder = "/Harrowfield Financial Software/Paysmith/";
 constexpr auto kSettingsFileName = "paysmith.ini";
 
-[[noreturn]] void failToWrite(const QString& path) {
-    throw SettingsWriteError(path.toStdString());
+[[noreturn]] void failToWrite(const QString& path, const QString& reason) {
+    throw SettingsWriteError(path.toStdString(), reason.toStdString());
 }
 
 } // namespace
@@ -36,22 +38,29 @@ std::string readSettingsFile(const QString& path) {
 
 void writeSettingsFile(const QString& path, std::string_view content, CommitStep commit) {
     // No installer makes these folders on Linux, so the program does.
+    errno = 0;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        failToWrite(path);
+        failToWrite(path, qt_error_string(errno));
 
-    if (!writeWholeFile(path, content, commit))
-        failToWrite(path);
+    const WriteOutcome outcome = writeWholeFile(path, content, commit);
+    if (!outcome.written)
+        failToWrite(path, outcome.failure);
 }
 
 SavedValues loadSavedValues(char16_t decimalSeparator) {
     return readSavedValues(IniDocument(readSettingsFile(settingsFilePath())), decimalSeparator);
 }
 
-void saveValues(const SavedValues& values, char16_t decimalSeparator) {
-    const QString path = settingsFilePath();
+std::string settingsText(const QString& path, const SavedValues& values,
+                         char16_t decimalSeparator) {
     IniDocument document(readSettingsFile(path));
     writeSavedValues(document, values, decimalSeparator);
-    writeSettingsFile(path, document.text());
+    return document.text();
+}
+
+void saveValues(const SavedValues& values, char16_t decimalSeparator) {
+    const QString path = settingsFilePath();
+    writeSettingsFile(path, settingsText(path, values, decimalSeparator));
 }
 
 } // namespace paysmith

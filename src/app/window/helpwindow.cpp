@@ -7,10 +7,13 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace paysmith {
 
@@ -75,10 +78,31 @@ bool HelpWindow::showPage(const QString& fileName) {
                               "found. Paysmith looks for its help in the folder <tt>%2</tt>; "
                               "reinstalling Paysmith puts it back.</p>")
                                .arg(fileName.toHtmlEscaped(), m_folder.toHtmlEscaped()));
+    keepOnScreen();
     show();
     raise();
     activateWindow();
     return found;
+}
+
+void HelpWindow::keepOnScreen() {
+    const QWidget* anchor = parentWidget() ? parentWidget()->window() : this;
+    // The frame the window manager draws around the client area; before the
+    // first show the anchor's, from the same window manager, stands in.
+    const QWidget& framed = m_placed ? *this : *anchor;
+    const QRect frame = framed.frameGeometry();
+    const QRect client = framed.geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect room = anchor->screen()->availableGeometry().marginsRemoved(margins);
+
+    QRect placed(geometry().topLeft(), size().boundedTo(room.size()));
+    if (!m_placed)
+        placed.moveCenter(anchor->geometry().center());
+    placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - placed.height() + 1));
+    setGeometry(placed);
+    m_placed = true;
 }
 
 } // namespace paysmith

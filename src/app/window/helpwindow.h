@@ -9,6 +9,7 @@ namespace paysmith {
 
 // The program's help viewer: HTML pages from a folder, with Contents, Back
 // and Forward. A missing folder or page is explained in the window itself.
+// It opens whole on the screen of the window it belongs to.
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
@@ -20,9 +21,13 @@ class HelpWindow : public QWidget {
 
   private:
     bool showPage(const QString& fileName);
+    // Inside the available area of the screen its window (the parent) is on:
+    // centred over that window the first time, where it was left after that.
+    void keepOnScreen();
 
     QString m_folder;
     QTextBrowser* m_browser;
+    bool m_placed = false;
 };
 
 } // namespace paysmith

@@ -30,6 +30,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QToolTip>
 
 namespace paysmith {
 
@@ -76,6 +77,9 @@ void TfrmMain::FormCreate() {
     QFont windowFont("Arial");
     windowFont.setPixelSize(12);
     setFont(windowFont);
+    // A tooltip is a window of its own and would take Qt's default font, not
+    // the program's.
+    QToolTip::setFont(windowFont);
 
     // The designed size is the least the window takes; grown, the notebook's
     // pages take the room.
@@ -133,6 +137,8 @@ void TfrmMain::createStatusBar(QWidget* client) {
     m_statusBar = new PanelStatusBar(client);
     client->layout()->addWidget(m_statusBar);
     addDestinationSender(m_statusBar);
+    m_statusBar->setWebAddress(
+        toQString(linkAddress(*m_destinations.value(m_statusBar), m_referralSuffix.toStdString())));
     connect(m_statusBar, &PanelStatusBar::panelClicked, this, &TfrmMain::statusBarPanelClick);
 }
 
@@ -244,7 +250,8 @@ void TfrmMain::SaveValuesAtExit() {
     const QSize size = isMaximized() ? normalGeometry().size() : this->size();
     if (size != minimumSize() || isMaximized())
         values.window = {size.width(), size.height(), isMaximized()};
-    saveValues(values, m_services.numberFormat.DecimalMark());
+    saveValuesOrElsewhere(this, values, m_services.numberFormat.DecimalMark(),
+                          m_services.askForAnotherSettingsFile);
 }
 
 void TfrmMain::restoreInputs(const SavedValues& defaults, InputSet which) {

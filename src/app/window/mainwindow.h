@@ -2,6 +2,7 @@
 
 #include "app/settings/savedvalues.h"
 #include "app/window/helpwindow.h"
+#include "app/window/settingsfallback.h"
 #include "loan/panel/loanpanel.h"
 #include "numfield/text/intlsupport.h"
 
@@ -41,6 +42,8 @@ struct MainWindowServices {
     // How numbers are written: the fields, the term and the settings file's
     // decimal mark.
     TIntlSupport numberFormat;
+    // Where the loans go when the settings file refuses them.
+    AskForAnotherFile askForAnotherSettingsFile;
 };
 
 // The program's one window: two loan panels in a notebook, a tool panel,

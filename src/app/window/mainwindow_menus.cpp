@@ -7,6 +7,7 @@
 #include "base/qt/qtstrings.h"
 #include "dialogs/links/destinations.h"
 #include "dialogs/links/maker.h"
+#include "dialogs/shell/desktopshell.h"
 #include "dialogs/urllabel/urllabel.h"
 #include "schedule/page/schedulepage.h"
 
@@ -104,10 +105,8 @@ void TfrmMain::createTopPanel(QWidget* client) {
     m_urlOnline->setCaption("UrlOnline");
     m_urlOnline->setURL(QStringLiteral("mailto:") + toQString(maker::kSuggestionsAddress));
     m_urlOnline->hide();
-    connect(m_urlOnline, &TUrlLabel::openRefused, this, [this](const QString& address) {
-        // The beep is silent on most desktops; the status line says it too.
-        ShowLongHint(tr("No program on this desktop could open %1").arg(address));
-    });
+    connect(m_urlOnline, &TUrlLabel::openRefused, this,
+            [this](const QString& address) { ShowLongHint(refusedTargetText(address)); });
 }
 
 void TfrmMain::createMenus() {
@@ -140,6 +139,8 @@ void TfrmMain::createMenus() {
             online->addSeparator();
             continue;
         }
+        if (destination.place == MenuPlace::NotInMenu)
+            continue;
         QMenu* menu = online;
         if (destination.place == MenuPlace::EmailSubmenu)
             menu = email;

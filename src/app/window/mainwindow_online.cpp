@@ -49,12 +49,12 @@ void TfrmMain::imgProductShotClick() {
 void TfrmMain::ShowAbout() {
     // The window is drawn whole behind the dialog before the dialog's loop runs.
     repaint();
-    paysmith::ShowAbout({m_referralSuffix, m_services.programFolder});
+    paysmith::ShowAbout({m_referralSuffix, m_services.programFolder}, this);
 }
 
 void TfrmMain::ShowDisclaimer() {
     repaint();
-    paysmith::ShowDisclaimer();
+    paysmith::ShowDisclaimer(this);
 }
 
 void TfrmMain::ShowLongHint(const QString& longPart) {

@@ -1,6 +1,7 @@
 #include "app/window/panelstatusbar.h"
 
 #include "base/qt/qtstrings.h"
+#include "dialogs/common/linkmenu.h"
 #include "dialogs/links/maker.h"
 
 #include <QApplication>
@@ -42,8 +43,8 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
     // The bar itself follows the pointer and the clicks over both panels.
     for (QLabel* panel : {m_webPanel, m_hintPanel})
         panel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // A right button clicks a panel like any other; the window's popup menu
-    // follows the release instead of interrupting the click at the press.
+    // The menus of a right click come at the release, which decides between
+    // the web panel's own menu and the window's.
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
@@ -66,10 +67,16 @@ void PanelStatusBar::mouseMoveEvent(QMouseEvent* event) {
 void PanelStatusBar::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
     const QPoint at = event->position().toPoint();
+    const bool rightButton = event->button() == Qt::RightButton;
+    if (rightButton && m_webPanel->geometry().contains(at)) {
+        showLinkMenu(this, event->globalPosition().toPoint(), m_webAddress,
+                     [this] { emit panelClicked(m_webPanel); });
+        return;
+    }
     for (QLabel* panel : {m_webPanel, m_hintPanel})
         if (panel->geometry().contains(at))
             emit panelClicked(panel);
-    if (event->button() == Qt::RightButton && parentWidget()) {
+    if (rightButton && parentWidget()) {
         QContextMenuEvent menu(QContextMenuEvent::Mouse, mapTo(parentWidget(), at),
                                event->globalPosition().toPoint());
         QApplication::sendEvent(parentWidget(), &menu);

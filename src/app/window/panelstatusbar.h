@@ -17,9 +17,12 @@ class PanelStatusBar : public QWidget {
     QLabel* hintPanel() const { return m_hintPanel; }
     // The hint panel's text when nothing else is shown: site name and slogan.
     QString restingText() const;
+    // What the web panel opens, for its menu.
+    void setWebAddress(const QString& address) { m_webAddress = address; }
 
   signals:
-    // A mouse button, any one, was released over a panel.
+    // A mouse button was released over a panel; the right one over the web
+    // panel brings up the link's menu instead.
     void panelClicked(QLabel* panel);
 
   protected:
@@ -30,6 +33,7 @@ class PanelStatusBar : public QWidget {
   private:
     QLabel* m_webPanel;
     QLabel* m_hintPanel;
+    QString m_webAddress;
 };
 
 } // namespace paysmith

@@ -13,9 +13,16 @@ namespace paysmith {
 using CommitStep = bool (*)(QSaveFile& file);
 bool commitSaveFile(QSaveFile& file);
 
-// Replaces the file at `path` with `content` whole, or leaves it as it was
-// and returns false. The folder must exist.
-bool writeWholeFile(const QString& path, std::string_view content,
-                    CommitStep commit = commitSaveFile);
+struct WriteOutcome {
+    bool written = false;
+    // Why not, in the system's words ("Permission denied", "No space left on
+    // device"), when the file was not written.
+    QString failure;
+};
+
+// Replaces the file at `path` with `content` whole, or leaves it as it was.
+// The folder must exist.
+WriteOutcome writeWholeFile(const QString& path, std::string_view content,
+                            CommitStep commit = commitSaveFile);
 
 } // namespace paysmith

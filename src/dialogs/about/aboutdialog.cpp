@@ -4,6 +4,7 @@
 #include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
 #include "base/version.h"
+#include "dialogs/about/builddate.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/common/modal.h"
 #include "dialogs/jpeg/jpegdecode.h"
@@ -12,9 +13,12 @@
 #include "dialogs/urllabel/urllabel.h"
 #include "resources/compiledresources.h"
 
+#include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 #include <cstring>
@@ -106,6 +110,8 @@ void TfrmAbout::FormCreate() {
     m_opener->setCaption("UrlAboutOnline");
     m_opener->move(297, 94);
     m_opener->hide();
+    connect(m_opener, &TUrlLabel::openRefused, this,
+            [this](const QString& address) { showProblem(refusedTargetText, address); });
 
     QFont bold = font();
     bold.setBold(true);
@@ -121,16 +127,22 @@ void TfrmAbout::FormCreate() {
     m_compileDate = addLabel(this, {}, 56, 148);
     m_compileDate->setObjectName("lblCompileDate");
 
-    QLabel* copyright = addLabel(this, tr("Copyright \u00A9 2009 Harrowfield Software."), 56, 172);
+    QLabel* copyright = addLabel(
+        this, tr("Copyright \u00A9 %1 Harrowfield Software.").arg(PAYSMITH_COPYRIGHT_YEARS), 56,
+        172);
     copyright->setObjectName("lblCopyright");
     QLabel* legal = addLabel(this,
                              tr("Paysmith is free software: you may share and change it under the "
                                 "GNU General Public License, version 3 or later. It comes with "
                                 "no warranty; read the licence for the details."),
-                             13, 196);
+                             13, 193);
     legal->setObjectName("lblLegal");
     legal->setWordWrap(true);
     legal->resize(421, 44);
+    m_problem = addLabel(this, {}, 13, 235);
+    m_problem->setObjectName("lblProblem");
+    m_problem->resize(421, 14);
+    m_problem->hide();
 
     m_home = new TUrlLabel(this);
     m_home->setObjectName("urlHome");
@@ -161,6 +173,9 @@ void TfrmAbout::FormCreate() {
     setHint(close, tr("Close About Window"));
     connect(close, &QPushButton::clicked, this, &TfrmAbout::btnCloseClick);
 
+    for (ClickableLabel* link : std::initializer_list<ClickableLabel*>{m_logo, m_icon, m_home})
+        link->setLinkAddress(homePage());
+
     setTabOrder(close, license);
     close->setFocus(Qt::OtherFocusReason);
 }
@@ -174,27 +189,54 @@ void TfrmAbout::FormShow() {
     setWindowTitle(tr(" About Paysmith, " PAYSMITH_VERSION));
     m_version->setText(tr("Version " PAYSMITH_VERSION));
     m_version->adjustSize();
-    m_compileDate->setText(tr("Compiled May 11, 2009"));
+    const QDate built = QDate::fromString(QStringLiteral(PAYSMITH_BUILD_DATE), Qt::ISODate);
+    m_compileDate->setText(tr("Compiled %1").arg(QLocale().toString(built, tr("MMMM d, yyyy"))));
     m_compileDate->adjustSize();
 }
 
+QString TfrmAbout::homePage() const {
+    return toQString(maker::kHomePage) + m_context.referralSuffix;
+}
+
 void TfrmAbout::GoOnlineAbout(const QObject* sender) {
+    m_problem->hide();
     if (sender == m_icon || sender == m_logo || sender == m_home)
-        m_opener->setURL(toQString(maker::kHomePage) + m_context.referralSuffix);
+        m_opener->setURL(homePage());
     m_opener->Click();
 }
 
 void TfrmAbout::btnShowLicenseClick() {
-    // Nothing is said when the licence cannot be shown.
-    openTarget(m_context.programFolder + QStringLiteral("License.txt"), this);
+    const QString path = m_context.programFolder + QStringLiteral("License.txt");
+    m_problem->hide();
+    if (!QFileInfo(path).isFile()) {
+        showProblem(
+            [](const QString& file) { return tr("The licence notice is missing: %1").arg(file); },
+            path);
+        return;
+    }
+    openTarget(path, this, [about = QPointer<TfrmAbout>(this), path](ShellAnswer answer) {
+        if (answer == ShellAnswer::Refused && about)
+            about->showProblem(refusedTargetText, path);
+    });
+}
+
+void TfrmAbout::showProblem(const std::function<QString(const QString&)>& sentence,
+                            const QString& target) {
+    // One line under the notice: a target too long for what the sentence
+    // leaves of it gives up its middle, as its start and its end tell most.
+    const QFontMetrics metrics = m_problem->fontMetrics();
+    const int room = m_problem->width() - metrics.horizontalAdvance(sentence({}));
+    m_problem->setText(sentence(metrics.elidedText(target, Qt::ElideMiddle, room)));
+    m_problem->setAccessibleName(sentence(target));
+    m_problem->show();
 }
 
 void TfrmAbout::btnCloseClick() {
     close();
 }
 
-void ShowAbout(const AboutContext& context) {
-    execCentredAndRelease(new TfrmAbout(context));
+void ShowAbout(const AboutContext& context, QWidget* owner) {
+    execCentredAndRelease(new TfrmAbout(context, owner));
 }
 
 } // namespace paysmith

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
 #include <span>
 
 class QLabel;
@@ -42,6 +43,10 @@ class TfrmAbout : public QDialog {
   private:
     void FormCreate();
     void FormShow();
+    // The maker's home page with the referral suffix.
+    QString homePage() const;
+    // Says in the dialog what could not be opened: `sentence` names `target`.
+    void showProblem(const std::function<QString(const QString&)>& sentence, const QString& target);
 
     AboutContext m_context;
     ClickablePicture* m_logo = nullptr;
@@ -50,11 +55,12 @@ class TfrmAbout : public QDialog {
     TUrlLabel* m_opener = nullptr;
     QLabel* m_version = nullptr;
     QLabel* m_compileDate = nullptr;
+    QLabel* m_problem = nullptr;
 };
 
-// Opens the About dialog modally, centred on the screen, and releases it
-// once its modal loop has ended.
-void ShowAbout(const AboutContext& context);
+// Opens the About dialog modally over `owner`, centred on the screen, and
+// releases it once its modal loop has ended.
+void ShowAbout(const AboutContext& context, QWidget* owner);
 
 // The logo as a picture; an unreadable file gives a null image.
 QImage logoImage(std::span<const std::uint8_t> jpegBytes);

@@ -1,5 +1,8 @@
 #include "dialogs/common/clickable.h"
 
+#include "dialogs/common/linkmenu.h"
+
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 namespace paysmith {
@@ -16,6 +19,14 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     m_pressed = false;
     if (click)
         mouseClick();
+}
+
+void ClickableLabel::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_linkAddress.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    showLinkMenu(this, event->globalPos(), m_linkAddress, [this] { mouseClick(); });
 }
 
 ClickablePicture::ClickablePicture(QWidget* parent) : ClickableLabel(parent) {

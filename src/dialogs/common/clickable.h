@@ -10,6 +10,11 @@ class ClickableLabel : public QLabel {
   public:
     explicit ClickableLabel(QWidget* parent = nullptr) : QLabel(parent) {}
 
+    // What a click opens. A label that has one is a link: a right click
+    // brings up the link's menu instead of its window's.
+    void setLinkAddress(const QString& address) { m_linkAddress = address; }
+    QString linkAddress() const { return m_linkAddress; }
+
   signals:
     void clicked();
 
@@ -18,9 +23,11 @@ class ClickableLabel : public QLabel {
     virtual void mouseClick() { emit clicked(); }
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     bool m_pressed = false;
+    QString m_linkAddress;
 };
 
 // A picture that takes its picture's size and shows the hand while the

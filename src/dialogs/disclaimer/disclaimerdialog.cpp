@@ -80,8 +80,8 @@ void TfrmDisclaim::btnCloseClick() {
     close();
 }
 
-void ShowDisclaimer() {
-    execCentredAndRelease(new TfrmDisclaim);
+void ShowDisclaimer(QWidget* owner) {
+    execCentredAndRelease(new TfrmDisclaim(owner));
 }
 
 } // namespace paysmith

@@ -22,9 +22,9 @@ class TfrmDisclaim : public QDialog {
     TRichLabel* m_text = nullptr;
 };
 
-// Opens the Disclaimer modally, centred on the screen; it is destroyed once
-// its modal loop has ended.
-void ShowDisclaimer();
+// Opens the Disclaimer modally over `owner`, centred on the screen; it is
+// destroyed once its modal loop has ended.
+void ShowDisclaimer(QWidget* owner);
 
 // The Disclaimer's paragraph, in the rich-text labels' mark-up.
 QString disclaimerMarkup();

@@ -115,6 +115,7 @@ PromoPage* PromoPage::createFirst(const QString& referralSuffix) {
                                    "straight from your lender's loan estimate, so you check the "
                                    "numbers instead of typing them, and a printed summary shows "
                                    "where every dollar goes.")));
+        page->m_picture->setLinkAddress(page->m_pictureAddress);
     };
     return page;
 }
@@ -148,6 +149,7 @@ PromoPage* PromoPage::createSecond(const QString& referralSuffix) {
                      link(textTarget, tr("Visit our web site and learn more!")),
                      tr("See sample letters, read what loan officers say about it and download a "
                         "free trial.")));
+        page->m_picture->setLinkAddress(page->m_pictureAddress);
     };
     return page;
 }

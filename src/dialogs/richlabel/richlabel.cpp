@@ -1,8 +1,10 @@
 #include "dialogs/richlabel/richlabel.h"
 
 #include "base/qt/qtstrings.h"
+#include "dialogs/common/linkmenu.h"
 #include "dialogs/shell/desktopshell.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -101,16 +103,30 @@ void TRichLabel::mouseMoveEvent(QMouseEvent* event) {
 
 void TRichLabel::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    const QPoint at = event->position().toPoint();
-    const std::optional<std::u16string> target = linkAt(m_layout, at.x(), at.y());
-    if (!target)
+    if (event->button() == Qt::RightButton)
         return;
+    const QPoint at = event->position().toPoint();
+    if (const std::optional<std::u16string> target = linkAt(m_layout, at.x(), at.y()))
+        openLink(*target);
+}
+
+void TRichLabel::contextMenuEvent(QContextMenuEvent* event) {
+    const std::optional<std::u16string> target = linkAt(m_layout, event->x(), event->y());
+    if (!target) {
+        event->ignore();
+        return;
+    }
+    showLinkMenu(this, event->globalPos(), toQString(*target),
+                 [this, target = *target] { openLink(target); });
+}
+
+void TRichLabel::openLink(const std::u16string& target) {
     // What the desktop makes of the address is its own affair: a link that
     // cannot be opened is not reported.
-    if (opensOnTheDesktop(*target))
-        openTarget(toQString(*target), nullptr);
+    if (opensOnTheDesktop(target))
+        openTarget(toQString(target), nullptr);
     else
-        emit OnAnchorClick(this, toQString(*target));
+        emit OnAnchorClick(this, toQString(target));
 }
 
 void TRichLabel::changeEvent(QEvent* event) {

@@ -9,7 +9,8 @@ namespace paysmith {
 
 // A label whose text is a little HTML: paragraphs, bold, italic, font sizes
 // and links. Its size is fixed and its text starts at the top. A press of
-// any mouse button on a link opens it.
+// the left or middle button on a link opens it; the right one brings up the
+// link's menu.
 class TRichLabel : public QWidget {
     Q_OBJECT
   public:
@@ -24,6 +25,8 @@ class TRichLabel : public QWidget {
     void setTransparent(bool transparent);
 
     const TextLayout& layout() const { return m_layout; }
+    // The label's own font with a run's style.
+    QFont fontOf(const RunStyle& style) const;
 
   signals:
     // A link whose target is neither a web nor an e-mail address was pressed.
@@ -33,12 +36,13 @@ class TRichLabel : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void relayOut();
-    QFont fontOf(const RunStyle& style) const;
+    void openLink(const std::u16string& target);
 
     QString m_markup;
     QColor m_urlColor = Qt::blue;

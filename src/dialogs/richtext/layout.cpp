@@ -23,7 +23,6 @@ class LineBuilder {
         m_line.top = m_nextTop;
         m_ascent = m_measure.ascent(style);
         m_descent = m_measure.height(style) - m_ascent;
-        m_x = 0;
         m_spaces.clear();
         m_hasText = false;
     }
@@ -33,22 +32,24 @@ class LineBuilder {
     }
 
     void addWord(std::vector<Piece>& word) {
-        int spaceWidth = 0;
-        for (const Piece& space : m_spaces)
-            spaceWidth += m_measure.width(space.text, space.style);
-        int wordWidth = 0;
+        LaidOutLine extended = m_line;
+        for (const Piece& piece : m_spaces)
+            append(extended, piece);
         for (const Piece& piece : word)
-            wordWidth += m_measure.width(piece.text, piece.style);
-        if (m_hasText && m_x + spaceWidth + wordWidth > m_labelWidth) {
+            append(extended, piece);
+        if (m_hasText && extent(extended) > m_labelWidth) {
             end();
             begin(word.front().style);
+            for (const Piece& piece : word)
+                append(m_line, piece);
         } else {
-            for (Piece& space : m_spaces)
-                place(std::move(space));
+            for (const Piece& space : m_spaces)
+                growTo(space.style);
+            m_line = std::move(extended);
         }
+        for (const Piece& piece : word)
+            growTo(piece.style);
         m_spaces.clear();
-        for (Piece& piece : word)
-            place(std::move(piece));
         word.clear();
         m_hasText = true;
     }
@@ -56,7 +57,7 @@ class LineBuilder {
     void end() {
         m_line.height = m_ascent + m_descent;
         m_line.baseline = m_ascent;
-        const int lineWidth = m_x;
+        const int lineWidth = extent(m_line);
         int shift = 0;
         if (lineWidth < m_labelWidth) {
             if (m_alignment == LineAlignment::Right)
@@ -74,19 +75,27 @@ class LineBuilder {
     TextLayout take() { return std::move(m_layout); }
 
   private:
-    void place(Piece piece) {
-        const int width = m_measure.width(piece.text, piece.style);
-        m_ascent = std::max(m_ascent, m_measure.ascent(piece.style));
-        m_descent =
-            std::max(m_descent, m_measure.height(piece.style) - m_measure.ascent(piece.style));
-        // Neighbours in one style join into one run.
-        if (!m_line.runs.empty() && m_line.runs.back().style == piece.style) {
-            m_line.runs.back().text += piece.text;
-            m_line.runs.back().width += width;
-        } else {
-            m_line.runs.push_back({m_x, width, std::move(piece.text), std::move(piece.style)});
+    static int extent(const LaidOutLine& line) {
+        return line.runs.empty() ? 0 : line.runs.back().x + line.runs.back().width;
+    }
+
+    // Neighbours in one style join into one run, measured whole: the widths
+    // of its words, each rounded to a pixel, would add up to more or less
+    // than the run drawn as one text, and the next run would stand off.
+    void append(LaidOutLine& line, const Piece& piece) const {
+        if (!line.runs.empty() && line.runs.back().style == piece.style) {
+            PlacedRun& run = line.runs.back();
+            run.text += piece.text;
+            run.width = m_measure.width(run.text, run.style);
+            return;
         }
-        m_x += width;
+        line.runs.push_back(
+            {extent(line), m_measure.width(piece.text, piece.style), piece.text, piece.style});
+    }
+
+    void growTo(const RunStyle& style) {
+        m_ascent = std::max(m_ascent, m_measure.ascent(style));
+        m_descent = std::max(m_descent, m_measure.height(style) - m_measure.ascent(style));
     }
 
     int m_labelWidth;
@@ -96,7 +105,6 @@ class LineBuilder {
     std::vector<Piece> m_spaces;
     LineAlignment m_alignment = LineAlignment::Left;
     int m_nextTop = 0;
-    int m_x = 0;
     int m_ascent = 0;
     int m_descent = 0;
     bool m_hasText = false;

@@ -1,6 +1,7 @@
 #include "dialogs/shell/desktopshell.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -72,6 +73,12 @@ DesktopShell& desktopShell() {
 
 void openTarget(const QString& target, QWidget* owner, ShellAnswerHandler answered) {
     g_shell->openTarget(target, owner, std::move(answered));
+}
+
+QString refusedTargetText(const QString& target) {
+    return QCoreApplication::translate("paysmith::DesktopShell",
+                                       "No program on this desktop could open %1")
+        .arg(target);
 }
 
 ScopedDesktopShell::ScopedDesktopShell(DesktopShell& shell) : m_previous(g_shell) {

@@ -29,6 +29,10 @@ DesktopShell& desktopShell();
 // Hands `target` to the desktop shell in force.
 void openTarget(const QString& target, QWidget* owner, ShellAnswerHandler answered = {});
 
+// What the program says where a refused target was asked for: the beep goes
+// unheard on most desktops.
+QString refusedTargetText(const QString& target);
+
 // Puts `shell` in place of the desktop for the guard's lifetime.
 class ScopedDesktopShell {
   public:

@@ -449,7 +449,15 @@ void TNumericFieldModel::deliver(PostedRequest request) {
 }
 
 void TNumericFieldModel::reportError() {
-    const std::u16string message(validationMessage(m_reportedCode));
+    std::u16string message(validationMessage(m_reportedCode));
+    if (m_reportedCode == ErrRange) {
+        // The sentence alone leaves the user guessing at what the field takes.
+        const auto [low, high] = range();
+        const std::u16string limits =
+            rangeLimitsText(low, high, isIntegerType(DataType()) ? 0 : decimalPlaces(), m_intl);
+        if (!limits.empty())
+            message += u" (" + limits + u")";
+    }
     if (OnError)
         OnError(*this, m_reportedCode, message);
     else if (m_controller->OnError)

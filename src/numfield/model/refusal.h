@@ -13,7 +13,10 @@ enum class Refusal {
     PointAlreadyTyped,
     NoMoreDigits,
     NoRoomForSign,
+    // A character no number has; what the field takes instead is named.
     DigitsOnly,
+    DigitsAndMinusOnly,
+    DigitsMinusAndPointOnly,
     ReadOnly,
     PasteNotTaken,
 };

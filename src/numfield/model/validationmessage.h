@@ -1,5 +1,8 @@
 #pragma once
 
+#include "numfield/text/intlsupport.h"
+
+#include <string>
 #include <string_view>
 
 namespace paysmith {
@@ -14,5 +17,11 @@ inline constexpr int ErrPartialEntry = 262;
 
 // The message a rejected field reports for its code; "" for 0.
 std::u16string_view validationMessage(int code);
+
+// The limits a value must keep to, as the range message names them:
+// "from −32,768 to 32,767", grouped and with the decimal places of the field;
+// "" when a limit is too large to write out.
+std::u16string rangeLimitsText(long double low, long double high, int decimalPlaces,
+                               const TIntlSupport& intl);
 
 } // namespace paysmith

@@ -435,6 +435,11 @@ QString TNumericField::refusalText(Refusal reason) const {
         return tr("No room for a minus sign here");
     case Refusal::DigitsOnly:
         return tr("Only digits can be typed here");
+    case Refusal::DigitsAndMinusOnly:
+        return tr("Only digits and a minus sign can be typed here");
+    case Refusal::DigitsMinusAndPointOnly:
+        return tr("Only digits, a minus sign and \"%1\" can be typed here")
+            .arg(QChar(m_model.intl().DecimalMark()));
     case Refusal::ReadOnly:
         return tr("This field cannot be changed");
     case Refusal::PasteNotTaken:

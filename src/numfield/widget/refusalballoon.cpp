@@ -22,6 +22,9 @@ RefusalBalloon::RefusalBalloon(QWidget* field)
 }
 
 void RefusalBalloon::showBelowField(const QString& text) {
+    // A window of its own, the note would take Qt's default font, not the
+    // font of the field it speaks for.
+    setFont(m_field->font());
     setText(text);
     adjustSize();
     move(m_field->mapToGlobal(QPoint(0, m_field->height())));

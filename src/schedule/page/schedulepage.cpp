@@ -57,7 +57,7 @@ SchedulePage::SchedulePage(const TIntlSupport& format, QWidget* parent)
 SchedulePage::~SchedulePage() = default;
 
 bool writeScheduleCsv(const LenderSchedule& schedule, const QString& path) {
-    return writeWholeFile(path, scheduleCsv(schedule));
+    return writeWholeFile(path, scheduleCsv(schedule)).written;
 }
 
 void SchedulePage::showEvent(QShowEvent* event) {

@@ -11,7 +11,8 @@
 //   settings_save_helper once AMOUNT  one save, Loan 1's amount being AMOUNT
 //   settings_save_helper loop         saves amounts 1 and 2 in turn until
 //                                     killed, printing a line after each save
-// A failed save prints its message and exits with 1; wrong use exits with 2.
+// A failed save prints its message and its reason and exits with 1; wrong use
+// exits with 2.
 
 namespace {
 
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
             }
         }
     } catch (const paysmith::SettingsWriteError& error) {
-        std::fprintf(stderr, "%s\n", error.what());
+        std::fprintf(stderr, "%s: %s\n", error.what(), error.reason().c_str());
         return 1;
     }
     std::fputs("usage: settings_save_helper once AMOUNT | loop\n", stderr);

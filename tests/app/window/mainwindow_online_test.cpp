@@ -2,11 +2,14 @@
 
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/panelstatusbar.h"
+#include "dialogs/common/popupanswer.h"
+#include "dialogs/links/destinations.h"
 #include "dialogs/shell/recordingshell.h"
 #include "dialogs/urllabel/urllabel.h"
 #include "numfield/widget/numericfield.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -73,6 +76,18 @@ class MainWindowOnlineTest : public QObject {
         QVERIFY(m_shell->opened.isEmpty());
     }
 
+    // The update button and the web panel have rows of their own; they are
+    // no entries of the menu.
+    void theMenuOffersTheTableRowsThatAreMenuEntries() {
+        QStringList rows;
+        for (const Destination& d : onlineDestinations())
+            if (!d.sender.empty() && d.place != MenuPlace::NotInMenu)
+                rows << QString::fromUtf8(d.sender.data(), qsizetype(d.sender.size()));
+        QStringList entries;
+        collectEntries(*m_window->findChild<QMenu*>("Internet1"), entries);
+        QCOMPARE(entries, rows);
+    }
+
     void anUnknownSenderOpensThePreviousAddressAgain() {
         QObject stranger;
         stranger.setObjectName("mnuWOHome"); // the name alone is not the sender
@@ -94,7 +109,7 @@ class MainWindowOnlineTest : public QObject {
         QCOMPARE(m_window->urlOnline()->text(), QString("UrlOnline"));
     }
 
-    void webPanelInvitesUpToItsEdgeAndOpensOnAnyButton_data() {
+    void webPanelInvitesUpToItsEdgeAndOpensOnALeftClick_data() {
         QTest::addColumn<int>("x");
         QTest::addColumn<bool>("hand");
         QTest::addColumn<bool>("invitation");
@@ -104,7 +119,7 @@ class MainWindowOnlineTest : public QObject {
         QTest::newRow("97") << 97 << false << false;
     }
 
-    void webPanelInvitesUpToItsEdgeAndOpensOnAnyButton() {
+    void webPanelInvitesUpToItsEdgeAndOpensOnALeftClick() {
         QFETCH(int, x);
         PanelStatusBar* bar = m_window->statusBar();
         QCOMPARE(bar->webPanel()->width(), 96);
@@ -117,18 +132,17 @@ class MainWindowOnlineTest : public QObject {
         if (x > 96)
             QCOMPARE(bar->hintPanel()->text(), bar->restingText());
 
-        // The window's popup menu follows the click; it is put away again.
-        QString popUp;
-        QTimer::singleShot(0, [&popUp] {
-            if (QWidget* menu = QApplication::activePopupWidget()) {
-                popUp = menu->objectName();
-                menu->close();
-            }
-        });
+        // The right button brings up the link's menu over the web panel and
+        // the window's elsewhere; only the left one opens.
+        const QString home = "https://www.hfsoft.example/?ref=PSM4600";
+        QGuiApplication::clipboard()->clear();
+        const testing_support::PopupAnswer answer(x < 96 ? "&Copy Link Address" : "");
         QTest::mouseClick(bar, Qt::RightButton, {}, {x, 5});
-        const QStringList expected{"https://www.hfsoft.example/?ref=PSM4600"};
-        QCOMPARE(m_shell->opened, x < 96 ? expected : QStringList{});
-        QCOMPARE(popUp, QString("mnuPop"));
+        QCOMPARE(answer.name, QString(x < 96 ? "linkMenu" : "mnuPop"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), x < 96 ? home : QString());
+        QVERIFY(m_shell->opened.isEmpty());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, {x, 5});
+        QCOMPARE(m_shell->opened, x < 96 ? QStringList{home} : QStringList{});
     }
 
     void hintPanelFollowsThePointer() {
@@ -177,7 +191,31 @@ class MainWindowOnlineTest : public QObject {
                               "https://www.mortgagequalifierplus.example/?ref=PSM4600glink"}));
     }
 
+    // A tooltip speaks in the window's own font, at its size.
+    void tooltipsTakeTheWindowsFont() {
+        m_window->notebook()->setCurrentWidget(m_window->findChild<QWidget*>("Page2"));
+        QWidget* picture = m_window->findChild<QWidget*>("imgScreenShot");
+        QHelpEvent request(QEvent::ToolTip, {5, 5}, picture->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(picture, &request);
+        QWidget* tip = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->inherits("QTipLabel") && window->isVisible())
+                tip = window;
+        QVERIFY(tip);
+        QCOMPARE(tip->font(), m_window->font());
+    }
+
   private:
+    // The visible entries, submenus opened in place.
+    static void collectEntries(const QMenu& menu, QStringList& names) {
+        for (const QAction* action : menu.actions()) {
+            if (action->menu())
+                collectEntries(*action->menu(), names);
+            else if (!action->isSeparator() && action->isVisible())
+                names << action->objectName();
+        }
+    }
+
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<RecordingShell> m_shell;
     std::unique_ptr<ScopedDesktopShell> m_useShell;

@@ -59,6 +59,8 @@ class MainWindowTest : public QObject {
         m_config = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
         m_shown.clear();
+        m_asked.clear();
+        m_answers.clear();
     }
 
     void cleanup() {
@@ -181,15 +183,47 @@ class MainWindowTest : public QObject {
         QVERIFY(!help || !help->isVisible());
     }
 
-    void refusedSaveShowsTheGeneralMessage() {
+    // A refused save names the file and the reason and offers another file,
+    // again after each refusal, until one takes the loans or the user
+    // declines; a folder where a file should be refuses the write even to root.
+    void refusedSaveOffersAnotherFile_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QString>("savedTo");
+        QTest::newRow("declined") << QStringList{""} << 1 << QString();
+        QTest::newRow("saved elsewhere") << QStringList{"loans.ini"} << 1 << "loans.ini";
+        QTest::newRow("elsewhere refused too, then another")
+            << QStringList{"folder", "loans.ini"} << 2 << "loans.ini";
+    }
+
+    void refusedSaveOffersAnotherFile() {
+        QFETCH(QStringList, answers);
+        QFETCH(QString, savedTo);
+        const QTemporaryDir elsewhere;
+        QVERIFY(QDir(elsewhere.path()).mkdir("folder"));
+        for (QString& answer : answers)
+            answer = answer.isEmpty() ? answer : elsewhere.filePath(answer);
         openWindow();
-        // A folder where the file should be refuses the write, even to root.
+        m_answers = answers;
         QVERIFY(QDir().mkpath(settingsFilePath()));
         m_window->close();
-        QCOMPARE(m_shown.size(), 1);
-        QVERIFY(m_shown[0].text.startsWith("An error has occurred."));
-        QVERIFY(!m_shown[0].text.contains("Unable"));
-        QVERIFY(QFileInfo(settingsFilePath()).isDir());
+
+        QTEST(int(m_asked.size()), "asked");
+        QVERIFY(
+            m_asked[0].startsWith("Your loans could not be saved to " + settingsFilePath() + ": "));
+        if (m_asked.size() > 1)
+            QVERIFY(m_asked[1].contains(answers[0]));
+        QVERIFY(m_shown.isEmpty());
+        const QStringList files = QDir(elsewhere.path()).entryList(QDir::Files);
+        QCOMPARE(files, savedTo.isEmpty() ? QStringList() : QStringList{savedTo});
+        if (!savedTo.isEmpty()) {
+            QFile saved(elsewhere.filePath(savedTo));
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            const SavedValues values =
+                readSavedValues(IniDocument(saved.readAll().toStdString()), u'.');
+            QCOMPARE(values.loan2.interest, 5.75);
+            QVERIFY(values.firstRunDone);
+        }
     }
 
     void anotherWindowBecomingActiveDoesNotLeaveTheFrequencyBox() {
@@ -221,7 +255,8 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(focused(), "99999");
         turnPage(1);
         QTRY_COMPARE(alerts.messages.size(), 1);
-        QCOMPARE(alerts.messages[0], QString("Value is not within required range"));
+        QCOMPARE(alerts.messages[0],
+                 QString("Value is not within required range (from −32,768 to 32,767)"));
         QCOMPARE(m_window->notebook()->currentIndex(), 0);
         QCOMPARE(focusedName(), QString("edtTerm1"));
         QCOMPARE(text("edtTerm1"), QString("99999"));
@@ -659,6 +694,10 @@ class MainWindowTest : public QObject {
             m_shown.push_back({"startup", text, focusedName()});
         };
         services.programFolder = m_config->filePath("no-data") + "/";
+        services.askForAnotherSettingsFile = [this](QWidget*, const QString& problem) {
+            m_asked << problem;
+            return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+        };
         m_window = std::make_unique<TfrmMain>(std::move(services));
         m_window->show();
         m_window->activateWindow();
@@ -708,6 +747,9 @@ class MainWindowTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<TfrmMain> m_window;
     QList<Shown> m_shown;
+    // The settings file's refusals shown, and the files given in answer.
+    QStringList m_asked;
+    QStringList m_answers;
 };
 
 } // namespace paysmith

@@ -34,7 +34,7 @@ class DisclaimerDialogTest : public QObject {
             }
             QTest::mouseClick(dialog->findChild<QToolButton*>("btnClose"), Qt::LeftButton);
         });
-        ShowDisclaimer();
+        ShowDisclaimer(nullptr);
         QCOMPARE(bold.simplified(), QString("there is NO WARRANTY, expressed or implied, for the "
                                             "accuracy or applicability of this information to "
                                             "your particular financial question."));

@@ -1,5 +1,6 @@
 #include "dialogs/richlabel/richlabel.h"
 
+#include "dialogs/common/popupanswer.h"
 #include "dialogs/shell/recordingshell.h"
 
 #include <QtTest>
@@ -24,15 +25,15 @@ class RichLabelTest : public QObject {
     }
     void cleanup() { m_window.reset(); }
 
-    // Any button's press on a link opens it; targets that are neither web
-    // nor mail addresses go to OnAnchorClick instead.
+    // A press of the left or middle button on a link opens it; targets that
+    // are neither web nor mail addresses go to OnAnchorClick instead.
     void pressOnALinkOpensIt_data() {
         QTest::addColumn<QString>("link");
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("anchor");
-        QTest::newRow("web, right button")
-            << "web" << int(Qt::RightButton) << "https://x.example/?ref=PSM4600"
+        QTest::newRow("web, left button")
+            << "web" << int(Qt::LeftButton) << "https://x.example/?ref=PSM4600"
             << "";
         QTest::newRow("mail, middle button")
             << "mail" << int(Qt::MiddleButton) << "mailto:a@x.example"
@@ -60,11 +61,71 @@ class RichLabelTest : public QObject {
         QCOMPARE(shell.beeps, 0); // a rich label reports no failure
     }
 
+    // The right button brings up the link's menu over a link, the window's
+    // elsewhere; only the menu's Open opens.
+    void rightClickBringsUpTheMenuOfWhatIsUnderIt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("choose");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<int>("windowMenus");
+        QTest::newRow("link, put away") << "web" << QString() << "linkMenu"
+                                        << "" << 0;
+        QTest::newRow("link, opened") << "web"
+                                      << "&Open Link"
+                                      << "linkMenu"
+                                      << "https://x.example/?ref=PSM4600" << 0;
+        QTest::newRow("plain text") << "plain" << QString() << ""
+                                    << "" << 1;
+    }
+
+    void rightClickBringsUpTheMenuOfWhatIsUnderIt() {
+        QFETCH(QString, text);
+        QFETCH(QString, choose);
+        RecordingShell shell;
+        const ScopedDesktopShell useShell(shell);
+        m_window->setContextMenuPolicy(Qt::CustomContextMenu);
+        QSignalSpy windowMenus(m_window.get(), &QWidget::customContextMenuRequested);
+        const testing_support::PopupAnswer answer(choose);
+        testing_support::rightClick(m_label, centreOf(text));
+        QTEST(answer.name, "menu");
+        QTEST(shell.opened.join(""), "opened");
+        QTEST(int(windowMenus.size()), "windowMenus");
+    }
+
     void handOnlyOverLinkText() {
         QTest::mouseMove(m_label, centreOf("web"));
         QCOMPARE(m_label->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseMove(m_label, centreOf("plain"));
         QCOMPARE(m_label->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // A proportional font's widths are fractions of a pixel: each run must
+    // start where the text before it ends, whatever the change of style.
+    void runsFollowOneAnotherWithoutGaps() {
+        TRichLabel label;
+        QFont arial("Arial");
+        arial.setPixelSize(12);
+        QVERIFY(!QFontInfo(arial).fixedPitch());
+        label.setFont(arial);
+        label.resize(308, 239);
+        label.setMarkupText(
+            "<p><font size=2>It comes with the <I>Home Buyer's Budget Workbook</I>, the "
+            "<I>Pre-Qualification Letter Kit</I> and the <I>Guide to Loan Programs</I>. Get "
+            "<a href=\"https://x.example/\">Mortgage Qualifier Plus</a> for $39.95.<br></p>"
+            "<p>New in version 3: <B>estimate import</B> reads the figures. Try "
+            "<a href=\"https://y.example/\">Closing Cost Pro</a> today!</font>");
+        int boundaries = 0;
+        for (const LaidOutLine& line : label.layout().lines)
+            for (std::size_t i = 1; i < line.runs.size(); ++i, ++boundaries) {
+                const PlacedRun& before = line.runs[i - 1];
+                const qreal end =
+                    before.x + QFontMetricsF(label.fontOf(before.style))
+                                   .horizontalAdvance(QString::fromStdU16String(before.text));
+                QVERIFY2(qAbs(line.runs[i].x - end) < 1,
+                         qPrintable(QString::fromStdU16String(line.runs[i].text)));
+            }
+        QVERIFY(boundaries >= 8);
     }
 
   private:

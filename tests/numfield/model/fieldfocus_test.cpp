@@ -51,12 +51,12 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
         {"tab count", ">count=[0] term=0", "focus count"},
         {"type -40000", ">count=-40000* term=0", "change count x6"},
         {"tab term", "count=-40000*#256 >term=[0]", "exit count=0; focus term"},
-        {"run", ">count=-40000*#256 term=0", "exit term=0; focus count; message Value is not within required range"},
+        {"run", ">count=-40000*#256 term=0", "exit term=0; focus count; message Value is not within required range (from −32,768 to 32,767)"},
         {"key Backspace", ">count=-4000*#256 term=0", "change count"},
         {"tab term", "count=-4000* >term=[0]", "exit count=-4000; focus term"},
         {"type 50000", "count=-4000* >term=50000*", "change term x5"},
         {"tab count", ">count=[-4000] term=50000*#256", "exit term=0; focus count"},
-        {"run", "count=-4000 >term=50000*#256", "exit count=-4000; focus term; message Value is not within required range"}}},
+        {"run", "count=-4000 >term=50000*#256", "exit count=-4000; focus term; message Value is not within required range (from −32,768 to 32,767)"}}},
     Scenario{"only_one_report_waits_across_fields", "count amount", {
         {"tab count", ">count=[0] amount=0.00", "focus count"},
         {"type 99999", ">count=99999* amount=0.00", "change count x5"},
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Steps, testing::Combine(testing::Values(
         {"type 12", ">count=12* amount=0.00", "change count x2"},
         {"type 9999", ">count=129999* amount=0.00", "change count x4"},
         {"enter", ">count=129999*#256 amount=0.00", "exit count=0"},
-        {"run", ">count=129999*#256 amount=0.00", "message Value is not within required range"}}},
+        {"run", ">count=129999*#256 amount=0.00", "message Value is not within required range (from −32,768 to 32,767)"}}},
     // Writing raises no OnChange.
     Scenario{"writing_lays_out_reading_gives_the_shown_value", "amount", {
         {"set amount 972.9047", "amount=972.90", ""},

@@ -24,7 +24,9 @@ const RefusalCase kCases[] = {
     {"point_without_decimals",   u'.', u"123",  u"###",            u'.', Refusal::WholeNumbersOnly},
     {"digit_past_the_width",     u'7', u"999",  u"###.####",       u'.', Refusal::NoMoreDigits},
     {"minus_without_room",       u'-', u"999",  u"###.####",       u'.', Refusal::NoRoomForSign},
-    {"letter",                   u'x', u"1",    u"###,###,###.##", u'.', Refusal::DigitsOnly},
+    {"letter_in_an_amount",      u'x', u"1",    u"###,###,###.##", u'.', Refusal::DigitsMinusAndPointOnly},
+    {"letter_in_a_count",        u'x', u"1",    u"iiiiii",         u'.', Refusal::DigitsAndMinusOnly},
+    {"letter_in_plain_digits",   u'x', u"1",    u"999.99",         u'.', Refusal::DigitsOnly},
 };
 // clang-format on
 

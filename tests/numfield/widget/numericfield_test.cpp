@@ -173,7 +173,8 @@ void NumericFieldTest::rejectedValueComesBackBeforeItsMessage() {
     QCOMPARE(onExit, QStringList{QStringLiteral("exit reads 0 code 256 focus in second")});
     QVERIFY(m_alerts.log.isEmpty());
     QTRY_COMPARE(m_alerts.log, QStringList{QStringLiteral(
-                                   "message Value is not within required range with focus in "
+                                   "message Value is not within required range (from −32,768 to "
+                                   "32,767) with focus in "
                                    "count")});
     QCOMPARE(QApplication::focusWidget(), m_window->count);
     QCOMPARE(m_window->count->text(), QStringLiteral("40000"));
@@ -186,7 +187,8 @@ void NumericFieldTest::connectedOnErrorTakesThePlaceOfTheBox() {
     focusOn(m_window->count);
     QTest::keyClicks(m_window->count, QStringLiteral("-40000"));
     QTest::keyClick(m_window->count, Qt::Key_Tab);
-    QTRY_COMPARE(reported, QStringList{QStringLiteral("256Value is not within required range")});
+    QTRY_COMPARE(reported, QStringList{QStringLiteral(
+                               "256Value is not within required range (from −32,768 to 32,767)")});
     QVERIFY(m_alerts.log.isEmpty());
 }
 
@@ -383,6 +385,11 @@ void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken_data() {
                                                        << "###.####"
                                                        << "."
                                                        << "Use \",\" for the decimal point";
+    QTest::newRow("letter in a rate under comma marks")
+        << ","
+        << "###.####"
+        << "x"
+        << "Only digits, a minus sign and \",\" can be typed here";
 }
 
 void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
@@ -393,6 +400,9 @@ void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
     const TIntlSupport intl{
         IntlSettings{decimalMark.toStdU16String(), group.toStdU16String(), u"$", 2, 0}};
     TNumericField field(intl, m_window.get());
+    QFont arial("Arial");
+    arial.setPixelSize(12);
+    field.setFont(arial);
     field.setPictureMask(mask);
     field.setGeometry(10, 200, 110, 23);
     field.show();
@@ -403,6 +413,7 @@ void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
     auto* balloon = field.findChild<QLabel*>("refusalBalloon");
     QVERIFY(balloon && balloon->isVisible());
     QTEST(balloon->text(), "balloon");
+    QCOMPARE(balloon->font(), field.font());
     QTest::keyClicks(&field, "5");
     QVERIFY(!balloon->isVisible());
     QCOMPARE(field.text().remove(QRegularExpression("[^0-9]")).left(3), QString("125"));
