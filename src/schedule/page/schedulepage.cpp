@@ -9,6 +9,7 @@
 #include "schedule/page/schedulemodel.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -49,8 +50,8 @@ SchedulePage::SchedulePage(const TIntlSupport& format, QWidget* parent)
 
 SchedulePage::~SchedulePage() = default;
 
-bool writeScheduleCsv(const LenderSchedule& schedule, const QString& path) {
-    return writeWholeFile(path, scheduleCsv(schedule));
+bool writeScheduleCsv(const ScheduleInputs& inputs, const QString& path) {
+    return writeWholeFile(path, scheduleCsv(inputs));
 }
 
 void SchedulePage::showEvent(QShowEvent* event) {
@@ -197,20 +198,30 @@ void SchedulePage::showChosenLoan() {
     m_reason->setVisible(!exists);
 }
 
+namespace {
+
+QString defaultFileName(int loan, const char* extension) {
+    return QCoreApplication::translate("paysmith::SchedulePage", "loan%1-schedule.%2")
+        .arg(loan + 1)
+        .arg(QLatin1String(extension));
+}
+
+} // namespace
+
 void SchedulePage::exportSchedule() {
-    const LenderSchedule schedule = lenderSchedule(m_inputs[static_cast<std::size_t>(m_loan)]);
+    const ScheduleInputs& inputs = m_inputs[static_cast<std::size_t>(m_loan)];
+    const LenderSchedule schedule = lenderSchedule(inputs);
     const QString caption = tr("Export Schedule");
     if (!schedule.exists()) {
         QMessageBox::information(this, caption,
                                  translated("paysmith::Schedule", noScheduleText(schedule.reason)));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(
-        this, caption, m_loan == 0 ? tr("loan1-schedule.csv") : tr("loan2-schedule.csv"),
-        tr("CSV files (*.csv);;All files (*)"));
+    const QString path = QFileDialog::getSaveFileName(this, caption, defaultFileName(m_loan, "csv"),
+                                                      tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    if (!writeScheduleCsv(schedule, path))
+    if (!writeScheduleCsv(inputs, path))
         QMessageBox::warning(this, caption,
                              tr("The schedule could not be written to %1. Nothing was saved.")
                                  .arg(QDir::toNativeSeparators(path)));

@@ -67,7 +67,7 @@ class SchedulePage : public QWidget {
     BalanceChart* m_chart = nullptr;
 };
 
-// Writes the lender's schedule as CSV to `path`, whole or not at all.
-bool writeScheduleCsv(const LenderSchedule& schedule, const QString& path);
+// Writes the loan's lender's schedule as CSV to `path`, whole or not at all.
+bool writeScheduleCsv(const ScheduleInputs& inputs, const QString& path);
 
 } // namespace paysmith

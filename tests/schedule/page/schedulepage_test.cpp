@@ -118,18 +118,20 @@ class SchedulePageTest : public QObject {
 
     void csvIsWrittenWholeOrNotAtAll() {
         QTemporaryDir folder;
-        const LenderSchedule schedule = lenderSchedule({150000.0, 6.75, 360, 6, 0, 0});
+        const ScheduleInputs inputs{150000.0, 6.75, 360, 6, 0, 0};
         const QString path = folder.filePath("schedule.csv");
-        QVERIFY(writeScheduleCsv(schedule, path));
+        QVERIFY(writeScheduleCsv(inputs, path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 360 + 3); // header, rows, totals and the final newline
-        QCOMPARE(lines[1], QByteArray("1,972.90,129.15,843.75,0.00,0.00,149870.85"));
-        QVERIFY(lines[361].startsWith("Total,"));
+        // inputs, a blank line, header, rows, totals and the final newline
+        QCOMPARE(lines.size(), 7 + 360 + 3);
+        QCOMPARE(lines[0], QByteArray("Amount borrowed,150000.00"));
+        QCOMPARE(lines[8], QByteArray("1,972.90,129.15,843.75,0.00,0.00,149870.85"));
+        QVERIFY(lines[368].startsWith("Total,"));
 
         const QString unwritable = folder.filePath("missing/schedule.csv");
-        QVERIFY(!writeScheduleCsv(schedule, unwritable));
+        QVERIFY(!writeScheduleCsv(inputs, unwritable));
         QVERIFY(!QFile::exists(unwritable));
     }
 
