@@ -4,6 +4,7 @@
 #include "schedule/page/moneytext.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <memory>
 
@@ -23,6 +24,9 @@ class ScheduleModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // A line under the rows: each column's total, where a sum means something.
+    QStringList totalTexts() const;
 
   private:
     std::shared_ptr<const LenderSchedule> m_schedule;

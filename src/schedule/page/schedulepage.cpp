@@ -6,8 +6,11 @@
 #include "schedule/core/schedulecsv.h"
 #include "schedule/page/balancechart.h"
 #include "schedule/page/moneytext.h"
+#include "schedule/page/scheduledocument.h"
 #include "schedule/page/schedulemodel.h"
+#include "schedule/page/scheduleprintout.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,8 +18,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,11 +58,15 @@ bool writeScheduleCsv(const ScheduleInputs& inputs, const QString& path) {
 }
 
 void SchedulePage::showEvent(QShowEvent* event) {
+    makeCurrent();
+    QWidget::showEvent(event);
+}
+
+void SchedulePage::makeCurrent() {
     if (!isBuilt())
         build();
     if (m_stale)
         refresh();
-    QWidget::showEvent(event);
 }
 
 void SchedulePage::setLoan(int loan, const LoanValues& values) {
@@ -206,6 +213,20 @@ QString defaultFileName(int loan, const char* extension) {
         .arg(QLatin1String(extension));
 }
 
+// Paper as most printers of the user's country hold it.
+QPageSize localPaper() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+}
+
+void warnNotWritten(QWidget* parent, const QString& caption, const QString& path) {
+    QMessageBox::warning(
+        parent, caption,
+        QCoreApplication::translate("paysmith::SchedulePage",
+                                    "The schedule could not be written to %1. Nothing was saved.")
+            .arg(QDir::toNativeSeparators(path)));
+}
+
 } // namespace
 
 void SchedulePage::exportSchedule() {
@@ -222,18 +243,18 @@ void SchedulePage::exportSchedule() {
     if (path.isEmpty())
         return;
     if (!writeScheduleCsv(inputs, path))
-        QMessageBox::warning(this, caption,
-                             tr("The schedule could not be written to %1. Nothing was saved.")
-                                 .arg(QDir::toNativeSeparators(path)));
+        warnNotWritten(this, caption, path);
 }
 
-void SchedulePage::printTo(QPagedPaintDevice& device) {
-    QPainter painter(&device);
-    const QRect page = painter.viewport();
-    const double scale = std::min(static_cast<double>(page.width()) / width(),
-                                  static_cast<double>(page.height()) / height());
-    painter.scale(scale, scale);
-    render(&painter, QPoint(), QRegion(), RenderFlag::DrawChildren);
+ScheduleDocument SchedulePage::document() {
+    makeCurrent();
+    const auto loan = static_cast<std::size_t>(m_loan);
+    return scheduleDocument(m_loan, m_inputs[loan], m_schedules[loan]->lender, *m_model,
+                            *m_summary->model(), m_chart->series(), MoneyText(m_format));
+}
+
+bool SchedulePage::printTo(QPagedPaintDevice& device) {
+    return SchedulePrintout(document(), device, font().family()).print();
 }
 
 void SchedulePage::printPage() {
@@ -244,13 +265,28 @@ void SchedulePage::printPage() {
 }
 
 void SchedulePage::savePdf() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save as PDF"), tr("schedule.pdf"),
+    const QString caption = tr("Save as PDF");
+    const QString path = QFileDialog::getSaveFileName(this, caption, defaultFileName(m_loan, "pdf"),
                                                       tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
-    QPdfWriter pdf(path);
-    pdf.setResolution(1200);
-    printTo(pdf);
+    // Written in memory first, so that a file that cannot be written is
+    // left as it was and the user hears of it.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    bool printed = false;
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(localPaper());
+        writer.setPageOrientation(QPageLayout::Portrait);
+        writer.setCreator(QStringLiteral("Paysmith"));
+        printed = printTo(writer);
+    }
+    const QByteArray& content = pdf.data();
+    if (!printed ||
+        !writeWholeFile(
+            path, std::string_view(content.constData(), static_cast<std::size_t>(content.size()))))
+        warnNotWritten(this, caption, path);
 }
 
 } // namespace paysmith
