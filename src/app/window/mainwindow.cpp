@@ -29,8 +29,8 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
 #include <QToolTip>
+#include <QVBoxLayout>
 
 namespace paysmith {
 

@@ -118,10 +118,26 @@ void TfrmMain::createMenus() {
     file->setObjectName("mnuFile");
     connect(addEntry(file, "mnuFileReset", tr("&Reset"), "reset"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::btnResetClick));
-    QAction* exportSchedule = file->addAction(tr("Export &Schedule..."));
-    exportSchedule->setObjectName("mnuFileExportSchedule");
-    connect(exportSchedule, &QAction::triggered, this,
-            [this] { guarded([this] { m_schedule->exportSchedule(); }); });
+    file->addSeparator();
+    // They act on the Schedule page's chosen loan, shown or not.
+    static constexpr struct {
+        const char* name;
+        const char* caption;
+        const char* icon;
+        void (SchedulePage::*action)();
+    } kScheduleEntries[] = {
+        {"mnuFileExportSchedule", QT_TRANSLATE_NOOP("paysmith::TfrmMain", "Export &Schedule..."),
+         "export", &SchedulePage::exportSchedule},
+        {"mnuFileSchedulePdf", QT_TRANSLATE_NOOP("paysmith::TfrmMain", "Schedule as P&DF..."),
+         "pdf", &SchedulePage::savePdf},
+        {"mnuFilePrintSchedule", QT_TRANSLATE_NOOP("paysmith::TfrmMain", "&Print Schedule..."),
+         "print", &SchedulePage::printPage},
+    };
+    for (const auto& entry : kScheduleEntries)
+        connect(addEntry(file, entry.name, tr(entry.caption), entry.icon), &QAction::triggered,
+                this, [this, action = entry.action] {
+                    guarded([this, action] { (m_schedule->*action)(); });
+                });
     file->addSeparator();
     connect(addEntry(file, "mnuFileExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));

@@ -30,4 +30,8 @@ std::int32_t rateDivisorOf(std::int32_t index) {
     return entryOf(index).rateDivisor;
 }
 
+std::u16string_view frequencyCaptionOf(std::int32_t index) {
+    return entryOf(index).caption;
+}
+
 } // namespace paysmith

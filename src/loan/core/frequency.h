@@ -46,4 +46,6 @@ std::int32_t periodsPerYearOf(std::int32_t index);
 // 0 for index 0 and any index outside 1..9: no division of the annual rate.
 std::int32_t rateDivisorOf(std::int32_t index);
 
+std::u16string_view frequencyCaptionOf(std::int32_t index);
+
 } // namespace paysmith

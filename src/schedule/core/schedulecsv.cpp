@@ -1,6 +1,10 @@
 #include "schedule/core/schedulecsv.h"
 
+#include "loan/core/frequency.h"
+#include "schedule/core/inputlines.h"
+
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace paysmith {
@@ -13,17 +17,54 @@ void appendInteger(std::string& out, std::uint64_t value) {
     out.append(digits, end);
 }
 
-void appendCents(std::string& out, std::int64_t cents) {
+// `scaled` is the number times 10^places.
+void appendFixed(std::string& out, std::int64_t scaled, int places) {
     // The magnitude through unsigned arithmetic, so the most negative value
     // has one too.
     const std::uint64_t magnitude =
-        cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
-    if (cents < 0)
+        scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
+    std::uint64_t unit = 1;
+    for (int k = 0; k < places; ++k)
+        unit *= 10;
+    if (scaled < 0)
         out += '-';
-    appendInteger(out, magnitude / 100);
+    appendInteger(out, magnitude / unit);
     out += '.';
-    out += static_cast<char>('0' + magnitude % 100 / 10);
-    out += static_cast<char>('0' + magnitude % 10);
+    for (std::uint64_t digit = unit / 10; digit > 0; digit /= 10)
+        out += static_cast<char>('0' + magnitude / digit % 10);
+}
+
+void appendCents(std::string& out, std::int64_t cents) {
+    appendFixed(out, cents, 2);
+}
+
+// Rounded half away from zero to `places` decimals, as the loan page's
+// fields hold the value.
+void appendRounded(std::string& out, double value, int places) {
+    appendFixed(out, std::llround(static_cast<long double>(value) * std::pow(10.0L, places)),
+                places);
+}
+
+void appendInput(std::string& out, const InputLine& line) {
+    out += line.caption;
+    out += ',';
+    switch (line.kind) {
+    case InputKind::Money:
+        appendRounded(out, line.value, 2);
+        break;
+    case InputKind::RatePercent:
+        appendRounded(out, line.value, 4);
+        break;
+    case InputKind::Count:
+        out += std::to_string(static_cast<std::int64_t>(line.value));
+        break;
+    case InputKind::Frequency:
+        // The table's captions are ASCII.
+        for (char16_t c : frequencyCaptionOf(static_cast<std::int32_t>(line.value)))
+            out += static_cast<char>(c);
+        break;
+    }
+    out += '\n';
 }
 
 } // namespace
@@ -34,12 +75,16 @@ std::string centsText(std::int64_t cents) {
     return text;
 }
 
-std::string scheduleCsv(const LenderSchedule& schedule) {
+std::string scheduleCsv(const ScheduleInputs& inputs) {
     std::string out;
+    const LenderSchedule schedule = lenderSchedule(inputs);
     if (!schedule.exists())
         return out;
     // About 60 characters a line.
-    out.reserve((schedule.rows.size() + 2) * 64);
+    out.reserve((schedule.rows.size() + kInputLines + 3) * 64);
+    for (const InputLine& line : inputLines(inputs))
+        appendInput(out, line);
+    out += '\n';
     out += "Period,Payment,Principal,Interest,Taxes,Insurance,Balance\n";
     std::uint64_t period = 0;
     for (const auto& row : schedule.rows) {

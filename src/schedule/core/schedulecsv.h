@@ -9,8 +9,9 @@ namespace paysmith {
 // Cents as a decimal number with a point and no grouping: "-1234.05".
 std::string centsText(std::int64_t cents);
 
-// The header line, one line per period and a line of totals, whatever the
+// The loan's inputs a line each and a blank line, then the header line, one
+// line per period and a line of totals of the lender's schedule, whatever the
 // locale, so that every spreadsheet reads it. Empty for no schedule.
-std::string scheduleCsv(const LenderSchedule& schedule);
+std::string scheduleCsv(const ScheduleInputs& inputs);
 
 } // namespace paysmith

@@ -1,5 +1,7 @@
 #include "schedule/page/balancechart.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,6 +13,10 @@ namespace paysmith {
 namespace {
 
 const QColor kLoanColours[2] = {QColor(0, 0, 200), QColor(200, 0, 0)};
+
+QString chartText(const char* text) {
+    return QCoreApplication::translate("paysmith::BalanceChart", text);
+}
 
 // 1, 2 or 5 times a power of ten, so that about four ticks cover `range`.
 double tickStep(double range) {
@@ -24,15 +30,127 @@ double tickStep(double range) {
     return 10 * power;
 }
 
+// A tick is a small multiple of 1, 2 or 5 times a power of ten, so three
+// digits before the unit always do: "250K", "1.5M", "1B".
 QString tickText(double value) {
-    if (value >= 1e6)
-        return QString::number(value / 1e6, 'g', 3) + QStringLiteral("M");
-    if (value >= 1e3)
-        return QString::number(value / 1e3, 'g', 3) + QStringLiteral("k");
+    static const struct {
+        double size;
+        const char* pattern;
+    } kUnits[] = {{1e9, QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1B")},
+                  {1e6, QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1M")},
+                  {1e3, QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1K")}};
+    for (const auto& unit : kUnits)
+        if (value >= unit.size)
+            return chartText(unit.pattern).arg(QString::number(value / unit.size, 'g', 3));
     return QString::number(value, 'g', 3);
 }
 
+struct Axis {
+    double step = 1;
+    double end = 1;
+    QStringList labels;
+};
+
+// Ticks from 0 to the first multiple of the step at or past `largest`.
+Axis axisTo(double largest) {
+    Axis axis;
+    axis.step = tickStep(largest);
+    axis.end = std::max(axis.step, std::ceil(largest / axis.step) * axis.step);
+    // Counted, not summed, so no tick drifts from its multiple.
+    for (int k = 0; k * axis.step <= axis.end + axis.step / 2; ++k)
+        axis.labels << tickText(k * axis.step);
+    return axis;
+}
+
+double widest(const QFontMetricsF& metrics, const QStringList& texts) {
+    double width = 0;
+    for (const QString& text : texts)
+        width = std::max(width, metrics.horizontalAdvance(text));
+    return width;
+}
+
 } // namespace
+
+void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries& series,
+                      const ChartInk& ink) {
+    painter.save();
+    painter.fillRect(area, ink.background);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double line = metrics.height();
+    // Spacing and strokes follow the font, so that the chart keeps its
+    // proportions on a screen and on paper alike.
+    const double pad = line / 4;
+    const double stroke = line / 12;
+    painter.setPen(ink.text);
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), line + pad), Qt::AlignCenter,
+                     chartText("Balance against years"));
+
+    double maxYears = 0;
+    double maxBalance = 0;
+    for (const auto& points : series)
+        for (const QPointF& p : points) {
+            maxYears = std::max(maxYears, p.x());
+            maxBalance = std::max(maxBalance, p.y());
+        }
+    if (series[0].empty() && series[1].empty()) {
+        painter.drawText(area, Qt::AlignCenter, chartText("No schedule"));
+        painter.restore();
+        return;
+    }
+
+    const Axis balances = axisTo(maxBalance);
+    const Axis years = axisTo(maxYears);
+    // The last year's label is centred on the frame's right edge; the margin
+    // keeps its right half inside the area.
+    const double rightMargin =
+        std::max(2 * pad, metrics.horizontalAdvance(years.labels.back()) / 2 + stroke);
+    const QRectF plot = area.adjusted(widest(metrics, balances.labels) + 3 * pad, line + 2 * pad,
+                                      -rightMargin, -line - 2 * pad);
+    auto at = [&](QPointF p) {
+        return QPointF(plot.left() + p.x() / years.end * plot.width(),
+                       plot.bottom() - p.y() / balances.end * plot.height());
+    };
+
+    painter.setPen(QPen(ink.frame, stroke));
+    painter.drawRect(plot);
+    painter.setPen(QPen(ink.text, stroke));
+    for (int k = 0; k < balances.labels.size(); ++k) {
+        const QPointF p = at({0, k * balances.step});
+        painter.drawLine(p, p - QPointF(pad, 0));
+        painter.drawText(
+            QRectF(area.left(), p.y() - line / 2, plot.left() - area.left() - 2 * pad, line),
+            Qt::AlignRight | Qt::AlignVCenter, balances.labels[k]);
+    }
+    for (int k = 0; k < years.labels.size(); ++k) {
+        const QPointF p = at({k * years.step, 0});
+        painter.drawLine(p, p + QPointF(0, pad));
+        const double width = metrics.horizontalAdvance(years.labels[k]);
+        painter.drawText(QRectF(p.x() - width, p.y() + pad, 2 * width, line), Qt::AlignCenter,
+                         years.labels[k]);
+    }
+
+    const double keyLength = metrics.horizontalAdvance(QStringLiteral("MM"));
+    const QString names[2] = {chartText("Loan 1"), chartText("Loan 2")};
+    const double legendWidth = keyLength + pad + widest(metrics, {names[0], names[1]});
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t loan = 0; loan < series.size(); ++loan) {
+        if (series[loan].empty())
+            continue;
+        QPainterPath path(at(series[loan].front()));
+        for (const QPointF& p : series[loan])
+            path.lineTo(at(p));
+        painter.setPen(QPen(kLoanColours[loan], 1.5 * stroke));
+        painter.drawPath(path);
+        // The legend, top right, where a falling balance leaves room.
+        const QPointF key(plot.right() - legendWidth - 2 * pad,
+                          plot.top() + pad + line * (static_cast<double>(loan) + 0.5));
+        painter.drawLine(key, key + QPointF(keyLength, 0));
+        painter.setPen(ink.text);
+        painter.drawText(QRectF(key.x() + keyLength + pad, key.y() - line / 2, legendWidth, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, names[loan]);
+    }
+    painter.restore();
+}
 
 BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(160, 120);
@@ -46,62 +164,9 @@ void BalanceChart::setSeries(int loan, std::vector<QPointF> points) {
 
 void BalanceChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
-    double maxYears = 0;
-    double maxBalance = 0;
-    for (const auto& series : m_series)
-        for (const QPointF& p : series) {
-            maxYears = std::max(maxYears, p.x());
-            maxBalance = std::max(maxBalance, p.y());
-        }
-    const QFontMetrics metrics = painter.fontMetrics();
-    const double balanceStep = tickStep(maxBalance);
-    const double yearStep = tickStep(maxYears);
-    const double top = std::max(balanceStep, std::ceil(maxBalance / balanceStep) * balanceStep);
-    const double right = std::max(yearStep, std::ceil(maxYears / yearStep) * yearStep);
-    const QRectF plot =
-        QRectF(rect()).adjusted(metrics.horizontalAdvance(QStringLiteral("888.8k")) + 6,
-                                6 + metrics.height(), -8, -metrics.height() - 6);
-    auto at = [&](QPointF p) {
-        return QPointF(plot.left() + p.x() / right * plot.width(),
-                       plot.bottom() - p.y() / top * plot.height());
-    };
-
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(plot);
-    painter.setPen(palette().color(QPalette::Text));
-    for (double v = 0; v <= top + balanceStep / 2; v += balanceStep) {
-        const QPointF p = at({0, v});
-        painter.drawLine(p, p - QPointF(3, 0));
-        painter.drawText(
-            QRectF(0, p.y() - metrics.height() / 2.0, plot.left() - 5, metrics.height()),
-            Qt::AlignRight | Qt::AlignVCenter, tickText(v));
-    }
-    for (double v = 0; v <= right + yearStep / 2; v += yearStep) {
-        const QPointF p = at({v, 0});
-        painter.drawLine(p, p + QPointF(0, 3));
-        painter.drawText(QRectF(p.x() - 30, p.y() + 3, 60, metrics.height()), Qt::AlignCenter,
-                         tickText(v));
-    }
-    painter.drawText(QRectF(plot.left(), 0, plot.width(), metrics.height() + 4), Qt::AlignCenter,
-                     tr("Balance against years"));
-
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t loan = 0; loan < m_series.size(); ++loan) {
-        if (m_series[loan].empty())
-            continue;
-        QPainterPath path(at(m_series[loan].front()));
-        for (const QPointF& p : m_series[loan])
-            path.lineTo(at(p));
-        painter.setPen(QPen(kLoanColours[loan], 1.5));
-        painter.drawPath(path);
-        // The legend, top right.
-        const QString name = loan == 0 ? tr("Loan 1") : tr("Loan 2");
-        const QPointF key(plot.right() - 60, plot.top() + 8 + 14 * static_cast<double>(loan));
-        painter.drawLine(key, key + QPointF(14, 0));
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(key + QPointF(18, metrics.ascent() / 2.0 - 1), name);
-    }
+    drawBalanceChart(painter, rect(), m_series,
+                     {palette().color(QPalette::Base), palette().color(QPalette::Mid),
+                      palette().color(QPalette::Text)});
 }
 
 std::vector<QPointF> balanceSeries(const LenderSchedule& schedule) {

@@ -5,22 +5,34 @@
 
 namespace paysmith {
 
+namespace {
+
+NumericText fieldText(const TIntlSupport& format, std::u16string_view mask) {
+    return NumericText(format, TNumericDataType::nftDouble, PictureMask(std::u16string(mask)),
+                       defaultRangeLo(TNumericDataType::nftDouble),
+                       defaultRangeHi(TNumericDataType::nftDouble));
+}
+
+QString shown(const NumericText& text, long double value) {
+    // The mask pads to its width; a table aligns the text itself.
+    return toQString(text.displayTextOfFloat(value)).trimmed();
+}
+
+} // namespace
+
 MoneyText::MoneyText(const TIntlSupport& format, std::u16string_view mask)
-    : m_text(format, TNumericDataType::nftDouble, PictureMask(std::u16string(mask)),
-             defaultRangeLo(TNumericDataType::nftDouble),
-             defaultRangeHi(TNumericDataType::nftDouble)) {}
+    : m_money(fieldText(format, mask)), m_rate(fieldText(format, u"###.####")) {}
 
 QString MoneyText::ofCents(std::int64_t cents) const {
-    return ofValue(static_cast<long double>(cents) / 100.0L);
+    return shown(m_money, static_cast<long double>(cents) / 100.0L);
 }
 
 QString MoneyText::ofUnits(double value) const {
-    return ofValue(value);
+    return shown(m_money, value);
 }
 
-QString MoneyText::ofValue(long double value) const {
-    // The mask pads to its width; a table aligns the text itself.
-    return toQString(m_text.displayTextOfFloat(value)).trimmed();
+QString MoneyText::ofRatePercent(double percent) const {
+    return shown(m_rate, percent);
 }
 
 } // namespace paysmith

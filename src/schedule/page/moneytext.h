@@ -9,7 +9,7 @@
 
 namespace paysmith {
 
-// Money as the loan panel's amount fields show it: their mask with the
+// Money and rates as the loan panel's fields show them: their masks with the
 // program's number format.
 class MoneyText {
   public:
@@ -23,11 +23,11 @@ class MoneyText {
 
     QString ofCents(std::int64_t cents) const;
     QString ofUnits(double value) const;
+    QString ofRatePercent(double percent) const;
 
   private:
-    QString ofValue(long double value) const;
-
-    NumericText m_text;
+    NumericText m_money;
+    NumericText m_rate;
 };
 
 } // namespace paysmith

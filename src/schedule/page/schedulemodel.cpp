@@ -88,4 +88,24 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     return tr(kHeaders[section]);
 }
 
+QStringList ScheduleModel::totalTexts() const {
+    QStringList texts;
+    if (!m_schedule)
+        return texts;
+    const auto& totals = m_schedule->totals;
+    // The totals as a row, so that a column's total and its cells are the
+    // same field of a row.
+    const ScheduleRow<std::int64_t> sums{totals.payment, totals.principal, totals.interest,
+                                         totals.taxes,   totals.insurance, 0};
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (column == Period)
+            texts << tr("Total");
+        else if (column == Balance)
+            texts << QString();
+        else
+            texts << m_money.ofCents(cellCents(sums, column));
+    }
+    return texts;
+}
+
 } // namespace paysmith

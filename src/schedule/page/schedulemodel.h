@@ -4,6 +4,7 @@
 #include "schedule/page/moneytext.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <memory>
 
@@ -26,6 +27,9 @@ class ScheduleModel : public QAbstractTableModel {
     // The rows as the table shows them, in order, a line each, their cells
     // separated by tabs: what a spreadsheet takes from the clipboard.
     QString rowsAsText(QList<int> rows) const;
+
+    // A line under the rows: each column's total, where a sum means something.
+    QStringList totalTexts() const;
 
   private:
     std::shared_ptr<const LenderSchedule> m_schedule;

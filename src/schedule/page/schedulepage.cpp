@@ -7,10 +7,14 @@
 #include "schedule/core/schedulecsv.h"
 #include "schedule/page/balancechart.h"
 #include "schedule/page/moneytext.h"
+#include "schedule/page/scheduledocument.h"
 #include "schedule/page/schedulemodel.h"
+#include "schedule/page/scheduleprintout.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -20,7 +24,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,16 +59,20 @@ SchedulePage::SchedulePage(const TIntlSupport& format, QWidget* parent)
 
 SchedulePage::~SchedulePage() = default;
 
-bool writeScheduleCsv(const LenderSchedule& schedule, const QString& path) {
-    return writeWholeFile(path, scheduleCsv(schedule)).written;
+bool writeScheduleCsv(const ScheduleInputs& inputs, const QString& path) {
+    return writeWholeFile(path, scheduleCsv(inputs)).written;
 }
 
 void SchedulePage::showEvent(QShowEvent* event) {
+    makeCurrent();
+    QWidget::showEvent(event);
+}
+
+void SchedulePage::makeCurrent() {
     if (!isBuilt())
         build();
     if (m_stale)
         refresh();
-    QWidget::showEvent(event);
 }
 
 void SchedulePage::setLoan(int loan, const LoanValues& values) {
@@ -278,32 +285,56 @@ void SchedulePage::showChosenLoan() {
     m_lastPaymentNote->setVisible(standsOut);
 }
 
+namespace {
+
+QString defaultFileName(int loan, const char* extension) {
+    return QCoreApplication::translate("paysmith::SchedulePage", "loan%1-schedule.%2")
+        .arg(loan + 1)
+        .arg(QLatin1String(extension));
+}
+
+// Paper as most printers of the user's country hold it.
+QPageSize localPaper() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+}
+
+void warnNotWritten(QWidget* parent, const QString& caption, const QString& path) {
+    QMessageBox::warning(
+        parent, caption,
+        QCoreApplication::translate("paysmith::SchedulePage",
+                                    "The schedule could not be written to %1. Nothing was saved.")
+            .arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace
+
 void SchedulePage::exportSchedule() {
-    const LenderSchedule schedule = lenderSchedule(m_inputs[static_cast<std::size_t>(m_loan)]);
+    const ScheduleInputs& inputs = m_inputs[static_cast<std::size_t>(m_loan)];
+    const LenderSchedule schedule = lenderSchedule(inputs);
     const QString caption = tr("Export Schedule");
     if (!schedule.exists()) {
         QMessageBox::information(this, caption,
                                  translated("paysmith::Schedule", noScheduleText(schedule.reason)));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(
-        this, caption, m_loan == 0 ? tr("loan1-schedule.csv") : tr("loan2-schedule.csv"),
-        tr("CSV files (*.csv);;All files (*)"));
+    const QString path = QFileDialog::getSaveFileName(this, caption, defaultFileName(m_loan, "csv"),
+                                                      tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    if (!writeScheduleCsv(schedule, path))
-        QMessageBox::warning(this, caption,
-                             tr("The schedule could not be written to %1. Nothing was saved.")
-                                 .arg(QDir::toNativeSeparators(path)));
+    if (!writeScheduleCsv(inputs, path))
+        warnNotWritten(this, caption, path);
 }
 
-void SchedulePage::printTo(QPagedPaintDevice& device) {
-    QPainter painter(&device);
-    const QRect page = painter.viewport();
-    const double scale = std::min(static_cast<double>(page.width()) / width(),
-                                  static_cast<double>(page.height()) / height());
-    painter.scale(scale, scale);
-    render(&painter, QPoint(), QRegion(), RenderFlag::DrawChildren);
+ScheduleDocument SchedulePage::document() {
+    makeCurrent();
+    const auto loan = static_cast<std::size_t>(m_loan);
+    return scheduleDocument(m_loan, m_inputs[loan], m_schedules[loan]->lender, *m_model,
+                            *m_summary->model(), m_chart->series(), MoneyText(m_format));
+}
+
+bool SchedulePage::printTo(QPagedPaintDevice& device) {
+    return SchedulePrintout(document(), device, font().family()).print();
 }
 
 void SchedulePage::printPage() {
@@ -314,13 +345,29 @@ void SchedulePage::printPage() {
 }
 
 void SchedulePage::savePdf() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save as PDF"), tr("schedule.pdf"),
+    const QString caption = tr("Save as PDF");
+    const QString path = QFileDialog::getSaveFileName(this, caption, defaultFileName(m_loan, "pdf"),
                                                       tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
-    QPdfWriter pdf(path);
-    pdf.setResolution(1200);
-    printTo(pdf);
+    // Written in memory first, so that a file that cannot be written is
+    // left as it was and the user hears of it.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    bool printed = false;
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(localPaper());
+        writer.setPageOrientation(QPageLayout::Portrait);
+        writer.setCreator(QStringLiteral("Paysmith"));
+        printed = printTo(writer);
+    }
+    const QByteArray& content = pdf.data();
+    if (!printed ||
+        !writeWholeFile(
+             path, std::string_view(content.constData(), static_cast<std::size_t>(content.size())))
+             .written)
+        warnNotWritten(this, caption, path);
 }
 
 } // namespace paysmith

@@ -19,6 +19,7 @@ namespace paysmith {
 
 class BalanceChart;
 class ScheduleModel;
+struct ScheduleDocument;
 class TIntlSupport;
 
 // The Schedule page. It stays an empty widget until it is first shown, so the
@@ -33,16 +34,21 @@ class SchedulePage : public QWidget {
 
     // Loan 0 or 1 as it was last worked out.
     void setLoan(int loan, const LoanValues& values);
-    // File > Export Schedule: the chosen loan's lender's schedule as CSV,
-    // through a save dialog.
+    // The chosen loan's lender's schedule, through a dialog: as CSV, printed
+    // or as PDF. The page need not have been shown.
     void exportSchedule();
+    void printPage();
+    void savePdf();
 
     bool isBuilt() const { return m_model != nullptr; }
     ScheduleModel* model() const { return m_model; }
     int chosenLoan() const { return m_loan; }
     void chooseLoan(int loan);
-    // The page as it shows, scaled to fit the printer's page.
-    void printTo(QPagedPaintDevice& device);
+    // The chosen loan's inputs and schedule, the comparison of both loans and
+    // their chart, as the page shows them, on the device's pages; false when
+    // the device cannot be painted on.
+    bool printTo(QPagedPaintDevice& device);
+    ScheduleDocument document();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -50,12 +56,11 @@ class SchedulePage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void makeCurrent();
     void build();
     void arrangeForWidth();
     void refresh();
     void showChosenLoan();
-    void printPage();
-    void savePdf();
 
     const TIntlSupport& m_format;
     std::array<ScheduleInputs, 2> m_inputs{};
@@ -74,7 +79,7 @@ class SchedulePage : public QWidget {
     BalanceChart* m_chart = nullptr;
 };
 
-// Writes the lender's schedule as CSV to `path`, whole or not at all.
-bool writeScheduleCsv(const LenderSchedule& schedule, const QString& path);
+// Writes the loan's lender's schedule as CSV to `path`, whole or not at all.
+bool writeScheduleCsv(const ScheduleInputs& inputs, const QString& path);
 
 } // namespace paysmith

@@ -360,10 +360,14 @@ class MainWindowTest : public QObject {
         const auto exit = std::find_if(file.begin(), file.end(), [](const QAction* action) {
             return action->objectName() == "mnuFileExit";
         });
-        QVERIFY(exit - file.begin() >= 2);
-        QVERIFY(exit[-1]->isSeparator());
-        QCOMPARE(exit[-2]->objectName(), QString("mnuFileExportSchedule"));
-        QCOMPARE(exit[-2]->text(), QString("Export &Schedule..."));
+        QVERIFY(exit - file.begin() >= 5);
+        QVERIFY(exit[-1]->isSeparator() && exit[-5]->isSeparator());
+        const char* const entries[] = {"mnuFileExportSchedule", "mnuFileSchedulePdf",
+                                       "mnuFilePrintSchedule"};
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(exit[k - 4]->objectName(), QString(entries[k]));
+            QVERIFY(!exit[k - 4]->icon().isNull());
+        }
     }
 
     // A chosen frequency counts while the box still has the focus; an

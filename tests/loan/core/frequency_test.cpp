@@ -64,6 +64,7 @@ TEST(FrequencyTable, IndexesOutsideTheTableActLikeConstant) {
     for (std::int32_t i : {-1, 10, 1000, INT32_MIN, INT32_MAX}) {
         EXPECT_EQ(periodsPerYearOf(i), 24) << "index " << i;
         EXPECT_EQ(rateDivisorOf(i), 0) << "index " << i;
+        EXPECT_EQ(frequencyCaptionOf(i), u"Constant") << "index " << i;
     }
 }
 

@@ -7,19 +7,36 @@
 namespace paysmith {
 namespace {
 
-TEST(ScheduleCsv, WritesPointDecimalsWithoutGroupingAndATotalsLine) {
+TEST(ScheduleCsv, WritesTheInputsThenPointDecimalsWithoutGroupingAndATotalsLine) {
     // 100.00 at 1 % a month over three months, worked by hand: the payment of
     // 34.0022 bills as 34.00 and the last one takes the 0.01 left over.
-    const LenderSchedule s = lenderSchedule({100.0, 12.0, 3, 6, 120.0, 1234.56});
-    EXPECT_EQ(scheduleCsv(s), "Period,Payment,Principal,Interest,Taxes,Insurance,Balance\n"
-                              "1,34.00,33.00,1.00,10.00,102.88,67.00\n"
-                              "2,34.00,33.33,0.67,10.00,102.88,33.67\n"
-                              "3,34.01,33.67,0.34,10.00,102.88,0.00\n"
-                              "Total,102.01,100.00,2.01,30.00,308.64,\n");
+    EXPECT_EQ(scheduleCsv({100.0, 12.0, 3, 6, 120.0, 1234.56}),
+              "Amount borrowed,100.00\n"
+              "Payment frequency,Monthly 12\n"
+              "Number of payments,3\n"
+              "Annual interest rate %,12.0000\n"
+              "Annual taxes,120.00\n"
+              "Annual insurance,1234.56\n"
+              "\n"
+              "Period,Payment,Principal,Interest,Taxes,Insurance,Balance\n"
+              "1,34.00,33.00,1.00,10.00,102.88,67.00\n"
+              "2,34.00,33.33,0.67,10.00,102.88,33.67\n"
+              "3,34.01,33.67,0.34,10.00,102.88,0.00\n"
+              "Total,102.01,100.00,2.01,30.00,308.64,\n");
+}
+
+TEST(ScheduleCsv, InputsKeepTheFieldsDecimalsAndSign) {
+    const std::string csv = scheduleCsv({1234567.891, -1.23456, 12, 9, 0.004, 999999999.99});
+    EXPECT_EQ(csv.substr(0, csv.find("\n\n")), "Amount borrowed,1234567.89\n"
+                                               "Payment frequency,Annually 1\n"
+                                               "Number of payments,12\n"
+                                               "Annual interest rate %,-1.2346\n"
+                                               "Annual taxes,0.00\n"
+                                               "Annual insurance,999999999.99");
 }
 
 TEST(ScheduleCsv, NoScheduleWritesNothing) {
-    EXPECT_EQ(scheduleCsv(lenderSchedule({100.0, 12.0, 0, 6, 0, 0})), "");
+    EXPECT_EQ(scheduleCsv({100.0, 12.0, 0, 6, 0, 0}), "");
 }
 
 TEST(ScheduleCsv, CentsKeepTheirSignAtEveryMagnitude) {

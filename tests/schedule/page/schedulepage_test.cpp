@@ -3,7 +3,9 @@
 #include "numfield/text/intlsupport.h"
 #include "schedule/page/balancechart.h"
 #include "schedule/page/schedulemodel.h"
+#include "schedule/page/scheduleprintout.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -131,48 +133,94 @@ class SchedulePageTest : public QObject {
         QVERIFY(!table->hasFocus());
     }
 
-    void printsThePageThroughQtsPrintSupport() {
-        QTemporaryDir folder;
+    void printsTheChosenLoanAsADocument_data() {
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::newRow("A4") << QPageSize::A4;
+        QTest::newRow("Letter") << QPageSize::Letter;
+    }
+
+    // Text on numbered pages that a reader can search, the table's header on
+    // every page it runs onto, each period once, and a file that stays small.
+    void printsTheChosenLoanAsADocument() {
+        QFETCH(QPageSize::PageSizeId, paper);
         const TIntlSupport format;
         SchedulePage page(format);
-        page.setLoan(0, loan(6.75, 360));
-        page.resize(658, 355);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        const QByteArray printed = pdfOf(page, folder.filePath("schedule.pdf"));
-        QVERIFY(printed.startsWith("%PDF-"));
+        LoanValues taxed = loan(6.75, 360);
+        taxed.entry.annualTaxes = 1800;
+        taxed.entry.annualInsurance = 600;
+        page.setLoan(0, taxed);
+        page.setLoan(1, loan(5.75, 240));
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(QPageSize(paper));
+        SchedulePrintout printout(page.document(), writer, QStringLiteral("Liberation Sans"));
+        const int pages = printout.pageCount();
+        QVERIFY2(std::abs(pages - 8) <= 1, qPrintable(QString::number(pages)));
 
-        // A page that printed nothing would be as small as a blank one.
-        SchedulePage blank(format);
-        blank.resize(page.size());
-        QVERIFY(printed.size() > 4 * pdfOf(blank, folder.filePath("blank.pdf")).size());
+        const QStringList first = printout.pageText(0);
+        for (const char* line : {"Lender's schedule of Loan 1", "Amount borrowed\t150,000.00",
+                                 "Payment frequency\tMonthly 12", "Number of payments\t360",
+                                 "Annual interest rate %\t6.7500", "Annual taxes\t1,800.00",
+                                 "Annual insurance\t600.00"})
+            QVERIFY2(first.contains(QString::fromUtf8(line)), line);
+        const QString header =
+            QStringLiteral("Period\tPrincipal + interest\tPrincipal\tInterest\tTaxes\t"
+                           "Insurance\tBalance");
+        int period = 0;
+        for (int k = 0; k < pages; ++k) {
+            const QStringList lines = printout.pageText(k);
+            QVERIFY(lines.back().endsWith(QStringLiteral("Page %1 of %2").arg(k + 1).arg(pages)));
+            for (qsizetype n = 0; n < lines.size(); ++n) {
+                if (!lines[n].startsWith(QString::number(period + 1) + QLatin1Char('\t')))
+                    continue;
+                QVERIFY(n > 0);
+                QVERIFY(lines[n - 1] == header ||
+                        lines[n - 1].startsWith(QString::number(period) + QLatin1Char('\t')));
+                ++period;
+            }
+        }
+        QCOMPARE(period, 360);
+        // After the rows, their totals (150.00 of taxes and 50.00 of insurance a
+        // month for 30 years) and the comparison of both loans.
+        QStringList after;
+        for (int k = 0; k < pages; ++k)
+            after << printout.pageText(k);
+        after = after.mid(after.indexOf(QRegularExpression(QStringLiteral("360\t.*"))));
+        QVERIFY(after[1].startsWith(QStringLiteral("Total\t")));
+        QVERIFY(after[1].endsWith(QStringLiteral("\t54,000.00\t18,000.00\t")));
+        const qsizetype summary =
+            after.indexOf(QStringLiteral("\tLoan 1\tLoan 2\tLoan 2 − Loan 1"));
+        QVERIFY(summary > 1);
+        QVERIFY(after[summary + 2].startsWith(
+            QStringLiteral("Payment with taxes and insurance, lender's\t1,172.90\t")));
+
+        QVERIFY(printout.print());
+        const QByteArray file = pdf.data();
+        QVERIFY(file.startsWith("%PDF-"));
+        QVERIFY2(file.size() < 300 * 1024, qPrintable(QString::number(file.size())));
+        QCOMPARE(file.count("/Type /Page\n"), pages);
+        // Vector drawing and text: no picture anywhere.
+        QVERIFY(!file.contains("/Subtype /Image"));
     }
 
     void csvIsWrittenWholeOrNotAtAll() {
         QTemporaryDir folder;
-        const LenderSchedule schedule = lenderSchedule({150000.0, 6.75, 360, 6, 0, 0});
+        const ScheduleInputs inputs{150000.0, 6.75, 360, 6, 0, 0};
         const QString path = folder.filePath("schedule.csv");
-        QVERIFY(writeScheduleCsv(schedule, path));
+        QVERIFY(writeScheduleCsv(inputs, path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 360 + 3); // header, rows, totals and the final newline
-        QCOMPARE(lines[1], QByteArray("1,972.90,129.15,843.75,0.00,0.00,149870.85"));
-        QVERIFY(lines[361].startsWith("Total,"));
+        // inputs, a blank line, header, rows, totals and the final newline
+        QCOMPARE(lines.size(), 7 + 360 + 3);
+        QCOMPARE(lines[0], QByteArray("Amount borrowed,150000.00"));
+        QCOMPARE(lines[8], QByteArray("1,972.90,129.15,843.75,0.00,0.00,149870.85"));
+        QVERIFY(lines[368].startsWith("Total,"));
 
         const QString unwritable = folder.filePath("missing/schedule.csv");
-        QVERIFY(!writeScheduleCsv(schedule, unwritable));
+        QVERIFY(!writeScheduleCsv(inputs, unwritable));
         QVERIFY(!QFile::exists(unwritable));
-    }
-
-  private:
-    static QByteArray pdfOf(SchedulePage& page, const QString& path) {
-        {
-            QPdfWriter writer(path);
-            page.printTo(writer);
-        }
-        QFile pdf(path);
-        return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
     }
 };
 

@@ -1,0 +1,115 @@
+#include "schedule/page/balancechart.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QtTest>
+
+namespace paysmith {
+
+namespace {
+
+struct DrawnText {
+    QString text;
+    QRectF box;
+};
+
+// A paint device that keeps each text drawn on it with the box it takes, so
+// that a test reads what a drawing says and where.
+class TextRecorder : public QPaintDevice {
+  public:
+    explicit TextRecorder(QSize size) : m_size(size) {}
+    const std::vector<DrawnText>& texts() const { return m_engine.texts; }
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+
+  private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& item) override {
+            texts.push_back({item.text(), QRectF(p.x(), p.y() - item.ascent(), item.width(),
+                                                 item.ascent() + item.descent())});
+        }
+        Type type() const override { return User; }
+        std::vector<DrawnText> texts;
+    };
+    mutable Engine m_engine;
+    QSize m_size;
+};
+
+} // namespace
+
+class BalanceChartTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void axesReadInUnitsAndStayInsideTheChart_data() {
+        QTest::addColumn<double>("years");
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("thirty years")
+            << 30.0 << 150000.0 << QStringList{"0", "50K", "100K", "150K", "10", "30"};
+        QTest::newRow("a billion borrowed")
+            << 30.0 << 999999999.99 << QStringList{"500M", "1B", "30"};
+        QTest::newRow("a month") << 1 / 12.0 << 150000.0 << QStringList{"0.05", "0.1"};
+        QTest::newRow("a schedule longer than its widest label")
+            << 32767.0 << 150000.0 << QStringList{"10K", "30K", "40K"};
+        QTest::newRow("no loan has a schedule") << 0.0 << 0.0 << QStringList{"No schedule"};
+    }
+
+    void axesReadInUnitsAndStayInsideTheChart() {
+        QFETCH(double, years);
+        QFETCH(double, amount);
+        QFETCH(QStringList, labels);
+        BalanceSeries series;
+        if (years > 0)
+            series[1] = {{0, amount}, {years, 0}};
+        const QRectF area(0, 0, 220, 150);
+        TextRecorder device(area.size().toSize());
+        {
+            QPainter painter(&device);
+            QFont font(QStringLiteral("Liberation Sans"));
+            font.setPixelSize(11);
+            painter.setFont(font);
+            drawBalanceChart(painter, area, series, {Qt::white, Qt::gray, Qt::black});
+        }
+        QStringList drawn;
+        for (const DrawnText& text : device.texts()) {
+            drawn << text.text;
+            QVERIFY2(area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(text.box), qPrintable(text.text));
+        }
+        for (const QString& label : labels)
+            QVERIFY2(drawn.contains(label), qPrintable(drawn.join(QLatin1Char(' '))));
+    }
+};
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::BalanceChartTest)
+#include "balancechart_test.moc"
