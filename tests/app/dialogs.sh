@@ -13,21 +13,21 @@ fail() { echo "FAIL: $*"; exit 1; }
 start_x_session
 start_paysmith "$program"
 
-# Chooses Help > the entry with mnemonic $1 once the main window has the
-# focus back, and closes the dialog titled $2 with key $3 once it has it.
+# Chooses the Help menu's entry $1 by its letter $2 once the main window has
+# the focus back, and closes its dialog, titled $3, with key $4 once it has it.
 open_and_close() {
   wait_until_active "$MAIN" || fail "the main window did not get the focus back"
-  xdotool key alt+h "$1"
+  xdotool key alt+h "$2"
   local dialog
-  dialog=$(wait_for_window "$2") || fail "Help > $1 opened no dialog"
-  wait_until_active "$dialog" || fail "the dialog $2 did not get the focus"
-  xdotool key "$3"
-  wait_until_gone "$2" || fail "$3 did not close the dialog $2"
+  dialog=$(wait_for_window "$3") || fail "Help > $1 opened no dialog"
+  wait_until_active "$dialog" || fail "the $1 dialog did not get the focus"
+  xdotool key "$4"
+  wait_until_gone "$3" || fail "$4 did not close the $1 dialog"
 }
 
 for key in Return Escape; do
-  open_and_close a '^ About Paysmith, 4\.6$' "$key"
-  open_and_close d '^Disclaimer$' "$key"
+  open_and_close About a '^ About Paysmith, 4\.6$' "$key"
+  open_and_close Disclaimer d '^Disclaimer$' "$key"
 done
 
 wmctrl -i -c "$MAIN"
