@@ -13,7 +13,7 @@ session_tempdir work
 use_settled_config "$work"
 weston --backend=x11-backend.so --socket=paysmith-wl --width=1000 --height=700 \
   --idle-time=0 > "$work/weston.log" 2>&1 &
-compositor=$(wait_for_window '^Weston Compositor$' --class) || fail "Weston did not start"
+wait_for_window '^Weston Compositor$' --class >/dev/null || fail "Weston did not start"
 
 # What the screen shows has settled once "$@" prints the same twice in a row;
 # that output stays in SETTLED.
@@ -60,9 +60,13 @@ app=$!
 wait_until_settled wider changed_box 600 || fail "the window did not appear under Weston"
 read -r w h x y <<< "$SETTLED"
 [ "$h" -gt 400 ] || fail "what appeared under Weston is $w x $h, not the window"
-click_at() {
+point_at() {
   # Weston follows the pointer once it has entered its window from outside.
-  xdotool mousemove 1020 760 mousemove 500 400 mousemove "$1" "$2" click 1
+  xdotool mousemove 1020 760 mousemove 500 400 mousemove "$1" "$2"
+}
+click_at() {
+  point_at "$@"
+  xdotool click 1
 }
 # Qt's title bar: the maximise button is the middle one of three at the right.
 click_at $((x + w - 39)) $((100 + y + 14))
@@ -80,24 +84,26 @@ strip_change() { # prints width left of what differs from strip.png
   convert "$work/strip.png" "$work/strip-now.png" -compose difference -composite \
     -threshold 10% -trim -format '%w %X\n' info: 2>/dev/null
 }
-strip "$work/strip.png"
-# Keys reach Paysmith once X gives them to Weston and Weston to Paysmith's
-# window, which Qt shows by drawing its title in black instead of grey.
-title_dark() {
-  [ "$(import -window root -crop 400x14+300+80 +repage png:- |
-    convert - -format '%[fx:minima < 0.25]' info:)" = 1 ]
-}
-wait_until_active "$compositor" || fail "Weston's window does not have the focus"
-poll title_dark || fail "Paysmith's maximised window is not the active one in Weston"
-xdotool key alt+h a
+# The tool bar's About button, at the maximised window's top left. Alt+H and A
+# typed a moment after the maximise were now and then lost on their way
+# through Weston and Qt's menu, although Weston had the focus and Qt drew the
+# window as the active one. The pointer goes there before the strip is taken,
+# since Weston draws it.
+point_at 95 139
+strip_shot() { strip "$work/strip.png" && md5sum < "$work/strip.png"; }
+wait_until_settled strip_shot || fail "the screen did not settle after the maximise"
+xdotool click 1
 wait_until_settled wider strip_change 300 || fail "the About box did not appear where expected"
 read -r w x <<< "$SETTLED"
-# What changes in the strip ends with the close button's cross.
+# What changes in the strip ends with the close button's cross. Maximised,
+# the box leaves the strip to its contents, which differ from its title bar
+# over most of the strip's width; the pointer alone changes a few pixels.
+cp "$work/strip-now.png" "$work/strip.png"
 click_at $((x + w - 27)) 114
-wait_until_settled ended_or wider strip_change 900 || true
+wait_until_settled ended_or wider strip_change 600 || true
 ended "$app" && { cat "$work/app.log"; fail "the maximise click on a dialog ended Paysmith"; }
 read -r w x < <(strip_change)
-[ "$w" -gt 900 ] || fail "the About box did not take the maximised size"
+[ "$w" -gt 600 ] || fail "the About box did not take the maximised size"
 # Closing with the modal box open: the signal still saves and ends.
 kill -TERM "$app"
 wait_for_exit "$app" || { tail -40 "$work/app.log"; fail "Paysmith did not end cleanly after the click"; }
