@@ -13,10 +13,8 @@ source scripts/xvfb-session.sh
 session_tempdir settings_home
 use_settled_config "$settings_home"
 start_x_session
-build/src/app/paysmith &
-app=$!
-main=$(wait_for_window '^Paysmith, 4\.6$')
-xdotool windowactivate --sync "$main"
+start_paysmith build/src/app/paysmith
+main=$MAIN
 sleep 0.5
 mkdir -p "$folder"
 
@@ -26,17 +24,22 @@ shoot() {
   echo "$folder/$2"
 }
 
-xdotool key --window "$main" alt+h a
+xdotool key alt+h a
 about=$(wait_for_window '^ About Paysmith')
+wait_until_active "$about"
 sleep 0.5
 shoot "$about" about.png
 xdotool key Return
+wait_until_gone '^ About Paysmith'
+wait_until_active "$main"
 
-xdotool key --window "$main" alt+h d
+xdotool key alt+h d
 disclaimer=$(wait_for_window '^Disclaimer$')
+wait_until_active "$disclaimer"
 sleep 0.5
 shoot "$disclaimer" disclaimer.png
 xdotool key Escape
+wait_until_gone '^Disclaimer$'
 
 # The promotional pages follow the loan page in the notebook: click their tabs,
 # which sit below the menu bar and the 35-pixel tool panel.
@@ -49,4 +52,4 @@ for tab_x in 218 349; do
   sleep 0.5
   shoot "$main" "promo-page$page.png"
 done
-kill "$app"
+kill "$APP"

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-private-dev libgl-dev libjpeg-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth openbox wmctrl xdotool imagemagick x11-utils x11-xkb-utils xkb-data
+  xvfb xauth openbox wmctrl xdotool xclip imagemagick x11-utils x11-xkb-utils xkb-data
   weston qt6-wayland
   util-linux mount time bc
   dbus at-spi2-core python3-pyatspi

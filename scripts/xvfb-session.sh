@@ -43,6 +43,17 @@ start_x_session() {
 }
 
 stop_x_session() {
+  # What the test started ends first, while its display is still there: a
+  # test that failed leaves Paysmith running, which would otherwise report
+  # the display's loss on top of the failure.
+  local job started=()
+  for job in $(jobs -p); do
+    [[ $job == "${XVFB_PID:-}" || $job == "${WM_PID:-}" ]] || started+=("$job")
+  done
+  if [ ${#started[@]} -gt 0 ]; then
+    kill "${started[@]}" 2>/dev/null || true
+    X_WAIT_SECONDS=5 poll ended "${started[@]}" || true
+  fi
   kill "${WM_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
   wait 2>/dev/null || true
   [ ${#X_SESSION_TEMP[@]} -eq 0 ] || rm -rf "${X_SESSION_TEMP[@]}"
@@ -57,24 +68,62 @@ use_settled_config() {
   printf '[GeneralValues]\nRun=1\n' > "$folder/paysmith.ini"
 }
 
-# Waits until a window whose title matches $1 is mapped; prints its id.
-wait_for_window() {
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
+# Runs "$@" every tenth of a second until it succeeds, for at most
+# X_WAIT_SECONDS (20 by default: a loaded machine starts Qt slowly).
+poll() {
+  local tries=$((${X_WAIT_SECONDS:-20} * 10))
+  until "$@"; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || return 1
     sleep 0.1
   done
-  return 1
 }
 
-# Waits until process $1 has ended; fails when it outlives its window by 10 s.
-wait_for_exit() {
-  for _ in $(seq 100); do
-    kill -0 "$1" 2>/dev/null || { wait "$1"; return; }
-    sleep 0.1
+# Whether a window whose title matches $1 is mapped; its id goes into WINDOW.
+# The title is WM_NAME: with "--class" as $2, $1 matches the window's class.
+visible_window() {
+  WINDOW=$(xdotool search --onlyvisible "${2:---name}" "$1" 2>/dev/null | head -n 1)
+  [ -n "$WINDOW" ]
+}
+
+# Waits until a window whose title (or class, as above) matches $1 is mapped;
+# prints its id.
+wait_for_window() {
+  poll visible_window "$@" && echo "$WINDOW"
+}
+
+# Waits until no window whose title matches $1 is mapped.
+no_window() { ! visible_window "$1"; }
+wait_until_gone() {
+  poll no_window "$1"
+}
+
+# Waits until the window manager has given window $1 the focus. Only then do
+# keys typed with XTEST (xdotool without --window) reach it, after the news of
+# its activation: keys that Qt reads before that miss the window's shortcuts,
+# such as Alt and a menu's letter, even when sent to the window itself.
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+wait_until_active() {
+  poll active "$1"
+}
+
+# Asks the window manager to give window $1 the focus and waits until it has.
+activate() {
+  xdotool windowactivate "$1" && wait_until_active "$1"
+}
+
+# Whether every process in "$@" has ended.
+ended() {
+  local pid
+  for pid; do
+    ! kill -0 "$pid" 2>/dev/null || return 1
   done
-  return 124
+}
+
+# Waits until process $1 has ended and gives its exit status.
+wait_for_exit() {
+  poll ended "$1" || return 124
+  wait "$1"
 }
 
 # Starts Paysmith (the command line in "$@") and waits until its main window
@@ -83,25 +132,24 @@ start_paysmith() {
   "$@" &
   APP=$!
   MAIN=$(wait_for_window '^Paysmith, 4\.6$') || { echo "FAIL: no main window"; exit 1; }
-  xdotool windowactivate --sync "$MAIN"
-  sleep 0.3
+  activate "$MAIN" || { echo "FAIL: the main window did not get the focus"; exit 1; }
 }
 
-# Types Loan 1's amount: on to the frequency box and back first, so the
-# amount is entered by the keyboard with its whole value selected. The
-# arguments are xdotool key names or keycodes, or text after "type:".
+# Types Loan 1's amount into the active main window: on to the frequency box
+# and back first, so the amount is entered by the keyboard with its whole
+# value selected, and on to the frequency box again after it. The arguments
+# are xdotool key names or keycodes, or text after "type:".
 enter_loan1_amount() {
-  xdotool key --window "$MAIN" Tab shift+Tab
+  xdotool key Tab shift+Tab
   local part
   for part in "$@"; do
     if [[ $part == type:* ]]; then
-      xdotool type --window "$MAIN" --delay 40 "${part#type:}"
+      xdotool type --delay 40 "${part#type:}"
     else
-      xdotool key --window "$MAIN" "$part"
+      xdotool key "$part"
     fi
   done
-  xdotool key --window "$MAIN" Tab
-  sleep 0.3
+  xdotool key Tab
 }
 
 # Saves window $1, with its frame and any window over it, as the picture $2.

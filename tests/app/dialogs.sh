@@ -11,35 +11,25 @@ use_settled_config "$work"
 fail() { echo "FAIL: $*"; exit 1; }
 
 start_x_session
-"$program" &
-app=$!
-main=$(wait_for_window '^Paysmith, 4\.6$') || fail "the main window did not appear"
-xdotool windowactivate --sync "$main"
-sleep 0.3
+start_paysmith "$program"
 
-# Waits until no visible window's title matches $1.
-wait_until_gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
+# Chooses the Help menu's entry $1 by its letter $2 once the main window has
+# the focus back, and closes its dialog, titled $3, with key $4 once it has it.
+open_and_close() {
+  wait_until_active "$MAIN" || fail "the main window did not get the focus back"
+  xdotool key alt+h "$2"
+  local dialog
+  dialog=$(wait_for_window "$3") || fail "Help > $1 opened no dialog"
+  wait_until_active "$dialog" || fail "the $1 dialog did not get the focus"
+  xdotool key "$4"
+  wait_until_gone "$3" || fail "$4 did not close the $1 dialog"
 }
 
 for key in Return Escape; do
-  xdotool key --window "$main" alt+h a
-  wait_for_window '^ About Paysmith, 4\.6$' >/dev/null || fail "Help > About opened no dialog"
-  sleep 0.3
-  xdotool key "$key"
-  wait_until_gone '^ About Paysmith' || fail "$key did not close the About dialog"
-
-  xdotool key --window "$main" alt+h d
-  wait_for_window '^Disclaimer$' >/dev/null || fail "Help > Disclaimer opened no dialog"
-  sleep 0.3
-  xdotool key "$key"
-  wait_until_gone '^Disclaimer$' || fail "$key did not close the Disclaimer"
+  open_and_close About a '^ About Paysmith, 4\.6$' "$key"
+  open_and_close Disclaimer d '^Disclaimer$' "$key"
 done
 
-wmctrl -i -c "$main"
-wait "$app" || fail "Paysmith exited with an error"
+wmctrl -i -c "$MAIN"
+wait_for_exit "$APP" || fail "Paysmith did not end cleanly"
 echo "1 passed, 0 failed"

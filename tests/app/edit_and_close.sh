@@ -14,24 +14,21 @@ settings="$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith/paysmith.ini"
 fail() { echo "FAIL: $*"; [ -f "$settings" ] && cat "$settings"; exit 1; }
 
 start_x_session
-"$program" &
-app=$!
-
-main=$(wait_for_window '^Paysmith, 4\.6$') || fail "the main window did not appear"
+start_paysmith "$program"
 # The first start shows its help topic; put it away like a person would.
 help=$(wait_for_window '^Paysmith Help$') || fail "the first start showed no help"
 wmctrl -i -c "$help"
-xdotool windowactivate --sync "$main"
-sleep 0.3
+wait_until_gone '^Paysmith Help$' || fail "the help did not close"
+activate "$MAIN" || fail "the main window did not get the focus back"
 # On to the frequency box and back, so that Loan 1's amount is entered by
-# the keyboard and its whole value is selected.
-xdotool key --window "$main" Tab
-xdotool key --window "$main" shift+Tab
-xdotool type --window "$main" --delay 40 250000
-sleep 0.3
-wmctrl -i -c "$main"
+# the keyboard and its whole value is selected. The close request reaches
+# Paysmith through the window manager after the keys: X hands one client its
+# events in the order they happened.
+xdotool key Tab shift+Tab
+xdotool type --delay 40 250000
+wmctrl -i -c "$MAIN"
 wait_for_end() {
-  wait_for_exit "$app" || fail "Paysmith did not end cleanly after its window was closed"
+  wait_for_exit "$APP" || fail "Paysmith did not end cleanly after its window was closed"
 }
 wait_for_end
 
@@ -51,17 +48,12 @@ expect 'Payment1=1621.5'
 
 # An entry out of range: its message shows once, and the close goes on with
 # the last valid number saved.
-"$program" &
-app=$!
-main=$(wait_for_window '^Paysmith, 4\.6$') || fail "the main window did not appear again"
-xdotool windowactivate --sync "$main"
-sleep 0.3
-xdotool key --window "$main" Tab Tab
-xdotool type --window "$main" --delay 40 99999
-sleep 0.3
-wmctrl -i -c "$main"
+start_paysmith "$program"
+xdotool key Tab Tab
+xdotool type --delay 40 99999
+wmctrl -i -c "$MAIN"
 error=$(wait_for_window '^Error$') || fail "the rejected entry showed no message"
-sleep 0.3
+wait_until_active "$error" || fail "the message did not get the focus"
 xdotool key Return
 wait_for_end
 expect 'Term1=360'

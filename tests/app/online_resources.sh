@@ -23,30 +23,36 @@ export PATH="$work/bin:$PATH"
 fail() { echo "FAIL: $*"; cat "$work/opened"; exit 1; }
 
 start_x_session
-"$program" &
-app=$!
-main=$(wait_for_window '^Paysmith, 4\.6$') || fail "the main window did not appear"
-xdotool windowactivate --sync "$main"
-sleep 0.3
+start_paysmith "$program"
 
 # Waits until the stand-in has written one more address, and checks it.
 opened=0
+written() { [ "$(wc -l < "$work/opened")" -ge "$opened" ]; }
 expect_opened() {
   opened=$((opened + 1))
-  for _ in $(seq 50); do
-    [ "$(wc -l < "$work/opened")" -ge "$opened" ] && break
-    sleep 0.1
-  done
+  poll written || true
   local got
   got=$(sed -n "${opened}p" "$work/opened")
   [ "$got" = "$1" ] || fail "expected $1, got '${got}'"
 }
 
+# Prints Paysmith's windows, those on their way to the screen too, whose
+# override-redirect state is $1: "yes" for menus and tooltips, which the window
+# manager never sees. --onlyvisible after it leaves out those not mapped.
+app_windows() {
+  local id
+  for id in $(xdotool search "${@:2}" --classname '^paysmith$'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q "Override Redirect State: $1" && echo "$id"
+  done
+}
+menu_up() { [ -n "$(app_windows yes --onlyvisible)" ]; }
+menu_down() { ! menu_up; }
+
 # Opens the Online Resources menu and presses the given keys in it.
 choose() {
-  xdotool key --window "$main" alt+o
-  sleep 0.2
-  xdotool key --window "$main" --delay 60 "$@"
+  wait_until_active "$MAIN" || fail "the main window lost the focus"
+  xdotool key alt+o
+  xdotool key --delay 60 "$@"
 }
 
 ref='?ref=PSM4600'
@@ -75,23 +81,30 @@ choose v;                              expect_opened "$site/updates/PSM4600.htm"
 
 # The update button, then the web panel's menu from the right button.
 # The client area of 658 x 435 pixels ends at the window's bottom, below the menu bar.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove --window "$main" 52 "$((HEIGHT - 435 + 17))" click 1
+eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+xdotool mousemove --window "$MAIN" 52 "$((HEIGHT - 435 + 17))" click 1
 expect_opened "$site/updates/PSM4600.htm"
-xdotool mousemove --window "$main" 30 "$((HEIGHT - 9))" click 3
-sleep 0.3
+# A right click on the link brings up the link's own menu, and nothing else.
+xdotool mousemove --window "$MAIN" 30 "$((HEIGHT - 9))" click 3
+poll menu_up || fail "the right button's click on the link showed no menu"
 xdotool key o
 expect_opened "$site/$ref"
+poll menu_down || fail "the link's menu stayed open"
 
-# Refused: no window comes up and Paysmith carries on.
+# Refused: the status line says so, no window comes up and Paysmith carries on.
+# The status line's hint panel, right of the web panel, changes once Paysmith
+# has taken the refusal in: a window opened for it would exist by then.
+status_line() { import -window "$MAIN" -crop "560x19+98+$((HEIGHT - 19))" rgb:- | md5sum; }
+status_changed() { [ "$(status_line)" != "$status_before" ]; }
 echo 4 > "$work/status"
-windows_before=$(wmctrl -l | wc -l)
-xdotool mousemove --window "$main" 30 "$((HEIGHT - 9))" click 1
+windows_before=$(app_windows no | wc -l)
+status_before=$(status_line)
+xdotool mousemove --window "$MAIN" 30 "$((HEIGHT - 9))" click 1
 expect_opened "$site/$ref"
-sleep 0.5
-[ "$(wmctrl -l | wc -l)" -eq "$windows_before" ] || fail "a refused address opened a window"
-kill -0 "$app" 2>/dev/null || fail "Paysmith ended after a refused address"
+poll status_changed || fail "the status line did not tell of the refused address"
+[ "$(app_windows no | wc -l)" -eq "$windows_before" ] || fail "a refused address opened a window"
+kill -0 "$APP" 2>/dev/null || fail "Paysmith ended after a refused address"
 
-wmctrl -i -c "$main"
-wait "$app" || fail "Paysmith exited with an error"
+wmctrl -i -c "$MAIN"
+wait_for_exit "$APP" || fail "Paysmith did not end cleanly"
 echo "1 passed, 0 failed"

@@ -20,25 +20,17 @@ use_settled_config "$work"
 start_x_session
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus=$!
-trap 'kill "$app" "$bus" 2>/dev/null || true; stop_x_session' EXIT
-
-"$program" &
-app=$!
-main=$(wait_for_window '^Paysmith, 4\.6$') || fail "the main window did not appear"
-xdotool windowactivate --sync "$main"
-sleep 0.3
+start_paysmith "$program"
 
 read_field() { /usr/bin/python3 "$here/screen_reader.py" "$@" || exit 1; }
 read_field "Loan 1" "Amount Borrowed" "150,000.00"
 read_field "Loan 1" "Payment Amount" "972.90"
 # On to the frequency box and back, so that the amount is entered by the
 # keyboard and its whole value is selected.
-xdotool key --window "$main" Tab
-xdotool key --window "$main" shift+Tab
-xdotool type --window "$main" --delay 40 250000
+xdotool key Tab shift+Tab
+xdotool type --delay 40 250000
 read_field "Loan 1" "Amount Borrowed" "250,000"
-xdotool key --window "$main" Tab
+xdotool key Tab
 read_field "Loan 1" "Amount Borrowed" "250,000.00"
 read_field "Loan 1" "Payment Amount" "1,621.50"
 read_field "Loan 2" "Amount Borrowed" "150,000.00"

@@ -11,17 +11,14 @@ start_x_session
 session_tempdir work
 use_settled_config "$work"
 start_paysmith "$program"
-xdotool windowminimize --sync "$MAIN"
+xdotool windowminimize "$MAIN"
+wait_until_gone '^Paysmith, 4\.6$' || fail "the window was not minimised"
 
 "$program" &
 second=$!
 wait_for_exit "$second" || fail "the second start did not end with status 0"
 kill -0 "$APP" 2>/dev/null || fail "the first copy ended"
-for _ in $(seq 50); do
-  [ "$(xdotool getactivewindow 2>/dev/null)" = "$MAIN" ] && break
-  sleep 0.1
-done
-[ "$(xdotool getactivewindow)" = "$MAIN" ] || fail "the first copy's window is not in front"
+wait_until_active "$MAIN" || fail "the first copy's window is not in front"
 windows=$(xdotool search --onlyvisible --name '^Paysmith, 4\.6$' | wc -l)
 [ "$windows" -eq 1 ] || fail "$windows windows are open"
 wmctrl -i -c "$MAIN"
