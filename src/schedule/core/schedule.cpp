@@ -4,10 +4,8 @@
 #include "loan/core/frequency.h"
 #include "loan/core/matherror.h"
 #include "loan/core/payment.h"
+#include "schedule/core/cents.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
@@ -50,28 +48,6 @@ NoScheduleReason checkInputs(const ScheduleInputs& in) {
     if (in.annualRatePercent / 100.0 / rateDivisor(in.frequencyIndex) <= -1.0)
         return NoScheduleReason::RateTooLow;
     return NoScheduleReason::None;
-}
-
-// Rounded to the cent as a lender's decimal arithmetic rounds: the value as
-// the shortest decimal that reads back as the same double, its half cents
-// away from zero. 0.18 / 12 is the double just below 0.015, which gives 0.02
-// here as it does on paper.
-std::int64_t roundCents(double value) {
-    std::array<char, 400> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), std::fabs(value),
-                                       std::chars_format::fixed);
-    const std::string_view digits(text.data(), written.ptr);
-    const std::size_t point = std::min(digits.find('.'), digits.size());
-    std::int64_t cents = 0;
-    for (char c : digits.substr(0, point))
-        cents = cents * 10 + (c - '0');
-    const auto decimal = [&](std::size_t k) {
-        return point + k < digits.size() ? digits[point + k] - '0' : 0;
-    };
-    cents = cents * 100 + decimal(1) * 10 + decimal(2);
-    if (decimal(3) >= 5)
-        ++cents;
-    return value < 0 ? -cents : cents;
 }
 
 // numerator / denominator rounded half away from zero; denominator > 0.

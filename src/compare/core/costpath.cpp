@@ -1,0 +1,23 @@
+#include "compare/core/costpath.h"
+
+namespace paysmith {
+
+std::optional<CostPath> costPathOf(const Offer& offer) {
+    const std::optional<std::int64_t> closing = closingCents(offer);
+    const LenderSchedule schedule = lenderSchedule(offer.loan);
+    if (!closing || !schedule.exists())
+        return std::nullopt;
+    CostPath path;
+    path.periodsPerYear = schedule.periodsPerYear;
+    path.cost.reserve(schedule.rows.size() + 1);
+    path.balance.reserve(schedule.rows.size() + 1);
+    path.cost.push_back(*closing);
+    path.balance.push_back(schedule.totals.principal);
+    for (const ScheduleRow<std::int64_t>& row : schedule.rows) {
+        path.cost.push_back(path.cost.back() + row.interest);
+        path.balance.push_back(row.balance);
+    }
+    return path;
+}
+
+} // namespace paysmith

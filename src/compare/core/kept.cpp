@@ -1,0 +1,24 @@
+#include "compare/core/kept.h"
+
+#include "compare/core/costpath.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace paysmith {
+
+std::optional<KeptCost> costIfKept(const Offer& offer, double years) {
+    if (std::isnan(years))
+        return std::nullopt;
+    const std::optional<CostPath> path = costPathOf(offer);
+    if (!path)
+        return std::nullopt;
+    // Clamped before the conversion: a huge or infinite span is the whole term.
+    const double wanted = std::round(years * path->periodsPerYear);
+    const auto periods =
+        static_cast<std::int32_t>(std::clamp(wanted, 0.0, static_cast<double>(path->payments())));
+    const auto k = static_cast<std::size_t>(periods);
+    return KeptCost{periods, path->cost[k], path->balance[k]};
+}
+
+} // namespace paysmith
