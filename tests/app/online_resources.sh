@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every Online Resources entry chosen from the keyboard, the update button and
-# the status bar's web panel (its menu's Open Link too) hand their address to
-# the desktop: a stand-in xdg-open on PATH writes down what it was given. A
-# refused address opens no window and leaves Paysmith running.
+# the status bar's web panel hand their address to the desktop: a stand-in
+# xdg-open on PATH writes down what it was given. A refused address opens no
+# window and leaves Paysmith running.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -79,7 +79,7 @@ choose t Down Down Down Return;        expect_opened "https://www.closingcostpro
 choose t Down Down Down Down Return;   expect_opened "https://www.mortgagequalifierplus.example/$ref"
 choose v;                              expect_opened "$site/updates/PSM4600.htm"
 
-# The update button, then the web panel's menu from the right button.
+# The update button, then the web panel with the right button.
 # The client area of 658 x 435 pixels ends at the window's bottom, below the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$MAIN")"
 xdotool mousemove --window "$MAIN" 52 "$((HEIGHT - 435 + 17))" click 1

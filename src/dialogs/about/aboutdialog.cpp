@@ -15,7 +15,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
@@ -111,7 +110,7 @@ void TfrmAbout::FormCreate() {
     m_opener->move(297, 94);
     m_opener->hide();
     connect(m_opener, &TUrlLabel::openRefused, this,
-            [this](const QString& address) { showProblem(refusedTargetText, address); });
+            [this](const QString& address) { showRefusal(address); });
 
     QFont bold = font();
     bold.setBold(true);
@@ -208,26 +207,19 @@ void TfrmAbout::GoOnlineAbout(const QObject* sender) {
 void TfrmAbout::btnShowLicenseClick() {
     const QString path = m_context.programFolder + QStringLiteral("License.txt");
     m_problem->hide();
-    if (!QFileInfo(path).isFile()) {
-        showProblem(
-            [](const QString& file) { return tr("The licence notice is missing: %1").arg(file); },
-            path);
-        return;
-    }
     openTarget(path, this, [about = QPointer<TfrmAbout>(this), path](ShellAnswer answer) {
         if (answer == ShellAnswer::Refused && about)
-            about->showProblem(refusedTargetText, path);
+            about->showRefusal(path);
     });
 }
 
-void TfrmAbout::showProblem(const std::function<QString(const QString&)>& sentence,
-                            const QString& target) {
+void TfrmAbout::showRefusal(const QString& target) {
     // One line under the notice: a target too long for what the sentence
     // leaves of it gives up its middle, as its start and its end tell most.
     const QFontMetrics metrics = m_problem->fontMetrics();
-    const int room = m_problem->width() - metrics.horizontalAdvance(sentence({}));
-    m_problem->setText(sentence(metrics.elidedText(target, Qt::ElideMiddle, room)));
-    m_problem->setAccessibleName(sentence(target));
+    const int room = m_problem->width() - metrics.horizontalAdvance(refusedTargetText({}));
+    m_problem->setText(refusedTargetText(metrics.elidedText(target, Qt::ElideMiddle, room)));
+    m_problem->setAccessibleName(refusedTargetText(target));
     m_problem->show();
 }
 

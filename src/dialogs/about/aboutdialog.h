@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QImage>
 
-#include <functional>
 #include <span>
 
 class QLabel;
@@ -45,8 +44,8 @@ class TfrmAbout : public QDialog {
     void FormShow();
     // The maker's home page with the referral suffix.
     QString homePage() const;
-    // Says in the dialog what could not be opened: `sentence` names `target`.
-    void showProblem(const std::function<QString(const QString&)>& sentence, const QString& target);
+    // Says in the dialog that the desktop refused to open `target`.
+    void showRefusal(const QString& target);
 
     AboutContext m_context;
     ClickablePicture* m_logo = nullptr;

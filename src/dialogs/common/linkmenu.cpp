@@ -4,25 +4,21 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPointer>
 
 namespace paysmith {
 
 void showLinkMenu(QWidget* link, const QPoint& globalPos, const QString& address,
                   const std::function<void()>& open) {
-    // Without a parent: the link may go with its window while the menu is up.
-    QMenu menu;
-    menu.setObjectName("linkMenu");
-    const QAction* openLink =
-        menu.addAction(QCoreApplication::translate("paysmith::LinkMenu", "&Open Link"));
-    const QAction* copyAddress =
-        menu.addAction(QCoreApplication::translate("paysmith::LinkMenu", "&Copy Link Address"));
-    const QPointer<QWidget> stillThere(link);
-    const QAction* chosen = menu.exec(globalPos);
-    if (chosen == copyAddress)
-        QGuiApplication::clipboard()->setText(address);
-    else if (chosen == openLink && stillThere)
-        open();
+    auto* menu = new QMenu(link);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setObjectName("linkMenu");
+    QObject::connect(
+        menu->addAction(QCoreApplication::translate("paysmith::LinkMenu", "&Open Link")),
+        &QAction::triggered, link, open);
+    QObject::connect(
+        menu->addAction(QCoreApplication::translate("paysmith::LinkMenu", "&Copy Link Address")),
+        &QAction::triggered, menu, [address] { QGuiApplication::clipboard()->setText(address); });
+    menu->popup(globalPos);
 }
 
 } // namespace paysmith

@@ -11,8 +11,7 @@
 //   settings_save_helper once AMOUNT  one save, Loan 1's amount being AMOUNT
 //   settings_save_helper loop         saves amounts 1 and 2 in turn until
 //                                     killed, printing a line after each save
-// A failed save prints its message and its reason and exits with 1; wrong use
-// exits with 2.
+// A failed save prints its message and exits with 1; wrong use exits with 2.
 
 namespace {
 

@@ -142,42 +142,37 @@ class SettingsFileTest : public QObject {
         QCOMPARE(loadSavedValues(u'.'), changedValues());
     }
 
-    // The error names the file and, in the system's words, why; where the
-    // words depend on who runs the test, the row leaves them open.
     void refusedSaveLeavesEverythingAsItWas_data() {
         QTest::addColumn<Blocker>("block");
         QTest::addColumn<QStringList>("limit");
-        QTest::addColumn<QString>("reason");
         QTest::newRow("folder where the file belongs") << Blocker([](const ScratchConfig& c) {
             QFile::remove(c.settingsFile());
             QDir().mkpath(c.settingsFile());
-        }) << QStringList() << QString();
+        }) << QStringList();
         QTest::newRow("file where the config folder belongs")
             << Blocker([](const ScratchConfig& c) {
                    QDir(c.configFolder()).removeRecursively();
                    QFile file(c.configFolder());
                    QVERIFY(file.open(QIODevice::WriteOnly));
                })
-            << QStringList() << "Not a directory";
+            << QStringList();
         QTest::newRow("read-only file")
             << Blocker([](const ScratchConfig& c) { takeAwayWriting(c.settingsFile()); })
-            << QStringList() << QString();
+            << QStringList();
         QTest::newRow("read-only folder")
             << Blocker([](const ScratchConfig& c) { takeAwayWriting(c.settingsFolder()); })
-            << QStringList() << "Permission denied";
+            << QStringList();
         QTest::newRow("folders cannot be made") << Blocker([](const ScratchConfig& c) {
             QDir(c.configFolder() + "/Harrowfield Financial Software").removeRecursively();
             takeAwayWriting(c.configFolder());
-        }) << QStringList() << "Permission denied";
+        }) << QStringList();
         QTest::newRow("file-size limit cuts the write short")
-            << Blocker([](const ScratchConfig&) {}) << QStringList{"prlimit", "--fsize=8192"}
-            << "File too large";
+            << Blocker([](const ScratchConfig&) {}) << QStringList{"prlimit", "--fsize=8192"};
     }
 
     void refusedSaveLeavesEverythingAsItWas() {
         QFETCH(Blocker, block);
         QFETCH(QStringList, limit);
-        QFETCH(QString, reason);
         ScratchConfig config;
         config.writeSettingsFile(largeOldFile());
         const QStringList helper = asUnprivilegedUser(config);
@@ -188,7 +183,8 @@ class SettingsFileTest : public QObject {
         const auto before = config.snapshot();
 
         const HelperRun run = runSaveHelper({"once", "3"}, limit + helper);
-        expectRefusal(run, config, reason);
+        QVERIFY(run.errorOutput.startsWith("Unable to write to " + config.settingsFile() + ": "));
+        QCOMPARE(run.exitCode, 1);
         QCOMPARE(config.snapshot(), before);
     }
 
@@ -220,20 +216,10 @@ class SettingsFileTest : public QObject {
         const auto before = config.snapshot();
 
         const HelperRun run = runSaveHelper({"once", "3"});
-        expectRefusal(run, config, "No space left on device");
-        QCOMPARE(config.snapshot(), before);
-    }
-
-  private:
-    // The helper's report: the error's own text, then the reason.
-    static void expectRefusal(const HelperRun& run, const ScratchConfig& config,
-                              const QString& reason) {
-        const QString named = "Unable to write to " + config.settingsFile() + ": ";
-        QVERIFY2(run.errorOutput.startsWith(named) && run.errorOutput.size() > named.size() + 1,
-                 qPrintable(run.errorOutput));
-        if (!reason.isEmpty())
-            QCOMPARE(run.errorOutput, named + reason + "\n");
+        QCOMPARE(run.errorOutput,
+                 "Unable to write to " + config.settingsFile() + ": No space left on device\n");
         QCOMPARE(run.exitCode, 1);
+        QCOMPARE(config.snapshot(), before);
     }
 };
 

@@ -54,7 +54,11 @@ void FakeField::setClipboardText(std::u16string_view text) {
 // A modal box is a window of its own: the field loses the focus to it and
 // gets it back when the box closes.
 void FakeField::showErrorMessage(std::u16string_view message) {
-    m_window.log.push_back("message " + utf8(m_window.withoutMarks(message)));
+    // Logged in "." and ",", as the scenarios are written.
+    std::u16string plain(message);
+    for (char16_t& c : plain)
+        c = c == m_window.intl.DecimalMark() ? u'.' : c == m_window.intl.GroupMark() ? u',' : c;
+    m_window.log.push_back("message " + utf8(plain));
     m_window.deactivate();
     m_window.reactivate();
 }
@@ -93,13 +97,6 @@ std::u16string FakeWindow::withMarks(std::string_view text) const {
     for (char16_t& c : marked)
         c = c == u'.' ? intl.DecimalMark() : c == u',' ? intl.GroupMark() : c;
     return marked;
-}
-
-std::u16string FakeWindow::withoutMarks(std::u16string_view text) const {
-    std::u16string plain(text);
-    for (char16_t& c : plain)
-        c = c == intl.DecimalMark() ? u'.' : c == intl.GroupMark() ? u',' : c;
-    return plain;
 }
 
 namespace {

@@ -70,8 +70,6 @@ class FakeWindow {
     // Text written with "." as decimal mark and "," as group mark, in this
     // window's marks.
     std::u16string withMarks(std::string_view text) const;
-    // A text the field wrote in this window's marks, in "." and ",".
-    std::u16string withoutMarks(std::u16string_view text) const;
     // One step of a scenario, "verb argument": tab, click, type, paste, key
     // (as "Ctrl+Z"), run, away, back, set, read, range, mask, soft, disable,
     // overtype (forced), hooks (logs AfterEnter and AfterExit), pending
