@@ -120,24 +120,17 @@ void TfrmMain::createMenus() {
             guardedSlot(&TfrmMain::btnResetClick));
     file->addSeparator();
     // They act on the Schedule page's chosen loan, shown or not.
-    static constexpr struct {
-        const char* name;
-        const char* caption;
-        const char* icon;
-        void (SchedulePage::*action)();
-    } kScheduleEntries[] = {
-        {"mnuFileExportSchedule", QT_TRANSLATE_NOOP("paysmith::TfrmMain", "Export &Schedule..."),
-         "export", &SchedulePage::exportSchedule},
-        {"mnuFileSchedulePdf", QT_TRANSLATE_NOOP("paysmith::TfrmMain", "Schedule as P&DF..."),
-         "pdf", &SchedulePage::savePdf},
-        {"mnuFilePrintSchedule", QT_TRANSLATE_NOOP("paysmith::TfrmMain", "&Print Schedule..."),
-         "print", &SchedulePage::printPage},
+    const auto scheduleEntry = [&](const char* name, const QString& caption, const char* icon,
+                                   auto action) {
+        connect(addEntry(file, name, caption, icon), &QAction::triggered, this,
+                [this, action] { guarded([&] { action(*m_schedule); }); });
     };
-    for (const auto& entry : kScheduleEntries)
-        connect(addEntry(file, entry.name, tr(entry.caption), entry.icon), &QAction::triggered,
-                this, [this, action = entry.action] {
-                    guarded([this, action] { (m_schedule->*action)(); });
-                });
+    scheduleEntry("mnuFileExportSchedule", tr("Export &Schedule..."), "export",
+                  [](SchedulePage& page) { page.exportSchedule(); });
+    scheduleEntry("mnuFileSchedulePdf", tr("Schedule as P&DF..."), "pdf",
+                  [](SchedulePage& page) { page.savePdf(); });
+    scheduleEntry("mnuFilePrintSchedule", tr("&Print Schedule..."), "print",
+                  [](SchedulePage& page) { page.printPage(); });
     file->addSeparator();
     connect(addEntry(file, "mnuFileExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));
