@@ -52,7 +52,7 @@ run_copy() {
         return 1
       fi
     done
-    echo "e2e_$test: $runs runs passed$label"
+    echo "e2e_$test passed $runs times in a row$label"
   done
 }
 
