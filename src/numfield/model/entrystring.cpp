@@ -13,42 +13,42 @@ int EntryString::integerWidth() const {
     return static_cast<int>(digits) + signWidth();
 }
 
-Offer EntryString::offer(char16_t c, const EntryLimits& limits) {
+KeyOutcome EntryString::offer(char16_t c, const EntryLimits& limits) {
     if (c == u'-')
         return offerSign(limits);
     if (c == u' ')
-        return Offer::Refused;
+        return KeyOutcome::Refused;
     if (c == u'.' && (!limits.maskHasPoint || hasPoint()))
-        return Offer::Refused;
+        return KeyOutcome::Refused;
     return offerDigitOrPoint(c, limits);
 }
 
-Offer EntryString::offerSign(const EntryLimits& limits) {
+KeyOutcome EntryString::offerSign(const EntryLimits& limits) {
     if (m_sign == Sign::Negative) {
         m_sign = Sign::Positive;
-        return Offer::Added;
+        return KeyOutcome::Added;
     }
     if (integerWidth() >= limits.integerDigits ||
         static_cast<int>(m_text.size()) >= limits.digitWidth)
-        return Offer::Refused;
+        return KeyOutcome::Refused;
     m_sign = Sign::Negative;
-    return Offer::Added;
+    return KeyOutcome::Added;
 }
 
-Offer EntryString::offerDigitOrPoint(char16_t c, const EntryLimits& limits) {
+KeyOutcome EntryString::offerDigitOrPoint(char16_t c, const EntryLimits& limits) {
     if (static_cast<int>(m_text.size()) + signWidth() >= limits.digitWidth) {
         // A one-digit field takes each new digit in place of the old one.
         if (limits.digitWidth != 1 || c == u'.')
-            return Offer::Refused;
+            return KeyOutcome::Refused;
         m_text.assign(1, c);
-        return Offer::Added;
+        return KeyOutcome::Added;
     }
     if (c == u'0' && m_text.empty())
-        return Offer::Swallowed;
+        return KeyOutcome::Swallowed;
     if (c != u'.' && limits.maskHasPoint && !hasPoint() && integerWidth() >= limits.integerDigits)
-        return Offer::Refused;
+        return KeyOutcome::Refused;
     m_text.push_back(c);
-    return Offer::Added;
+    return KeyOutcome::Added;
 }
 
 bool EntryString::removeLast() {

@@ -14,7 +14,7 @@ struct EntryLimits {
     bool maskHasPoint = false;
 };
 
-enum class Offer {
+enum class KeyOutcome {
     Added,     // the entry string or its sign changed
     Swallowed, // taken without effect: a leading "0"
     Refused,
@@ -33,7 +33,7 @@ class EntryString {
     // A character the mask has accepted: "-" toggles the sign, a blank is
     // refused, "." and everything else (digits, or the letters of hexadecimal
     // and scientific masks) count towards the width.
-    Offer offer(char16_t c, const EntryLimits& limits);
+    KeyOutcome offer(char16_t c, const EntryLimits& limits);
     // Removes the last character, or a negative sign once nothing else is left.
     // False when there was nothing to remove.
     bool removeLast();
@@ -44,8 +44,8 @@ class EntryString {
     friend bool operator==(const EntryString&, const EntryString&) = default;
 
   private:
-    Offer offerSign(const EntryLimits& limits);
-    Offer offerDigitOrPoint(char16_t c, const EntryLimits& limits);
+    KeyOutcome offerSign(const EntryLimits& limits);
+    KeyOutcome offerDigitOrPoint(char16_t c, const EntryLimits& limits);
     // Characters before the point, the sign included.
     int integerWidth() const;
     int signWidth() const { return m_sign == Sign::Negative ? 1 : 0; }

@@ -40,24 +40,24 @@ bool carriesTheNumber(char16_t c, const EntryString& entry) {
 
 // A character with the decimal mark already read as ".": the mask's last
 // picture position must accept it, then the entry's rules apply.
-Offer offerToField(EntryString& entry, char16_t c, const PictureMask& mask) {
+KeyOutcome offerToField(EntryString& entry, char16_t c, const PictureMask& mask) {
     const std::optional<char16_t> maskCharacter = mask.lastPictureCharacter();
     if (!maskCharacter)
-        return Offer::Refused;
+        return KeyOutcome::Refused;
     const std::optional<char16_t> accepted = acceptCharacter(*maskCharacter, c);
     if (!accepted)
-        return Offer::Refused;
+        return KeyOutcome::Refused;
     return entry.offer(*accepted, limitsOf(mask));
 }
 
 } // namespace
 
-Offer typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
+KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
                     char16_t decimalMark) {
     if (typed == decimalMark)
         typed = u'.';
     else if (typed == u'.')
-        return Offer::Refused;
+        return KeyOutcome::Refused;
     return offerToField(entry, typed, mask);
 }
 
@@ -69,7 +69,7 @@ Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask&
             pastedCharacter(text, at, mask, decimalMark, trial.sign());
         if (!c)
             continue;
-        if (offerToField(trial, *c, mask) == Offer::Refused && carriesTheNumber(*c, trial))
+        if (offerToField(trial, *c, mask) == KeyOutcome::Refused && carriesTheNumber(*c, trial))
             return Paste::Refused;
     }
     entry = trial;

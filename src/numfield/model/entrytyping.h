@@ -11,7 +11,7 @@ namespace paysmith {
 // the decimal mark stands for ".", any other "." is refused, the mask's last
 // picture position must accept the character, and then the entry's own rules
 // for the sign, the point and the digits apply.
-Offer typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
+KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
                     char16_t decimalMark);
 
 enum class Paste { Taken, Refused };

@@ -29,7 +29,7 @@ TEST_P(Typing, BuildsTheEntryLikeACalculator) {
     EntryString entry;
     int refused = 0;
     for (char16_t ch : c.typed)
-        refused += entry.offer(ch, c.limits) == Offer::Refused ? 1 : 0;
+        refused += entry.offer(ch, c.limits) == KeyOutcome::Refused ? 1 : 0;
     EXPECT_TRUE(entry.text() == c.text);
     EXPECT_EQ(entry.sign(), c.sign);
     EXPECT_EQ(refused, c.refused);
