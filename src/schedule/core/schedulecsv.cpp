@@ -75,6 +75,12 @@ std::string centsText(std::int64_t cents) {
     return text;
 }
 
+std::string roundedText(double value, int places) {
+    std::string text;
+    appendRounded(text, value, places);
+    return text;
+}
+
 std::string scheduleCsv(const ScheduleInputs& inputs) {
     std::string out;
     const LenderSchedule schedule = lenderSchedule(inputs);

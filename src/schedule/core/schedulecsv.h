@@ -8,6 +8,9 @@ namespace paysmith {
 
 // Cents as a decimal number with a point and no grouping: "-1234.05".
 std::string centsText(std::int64_t cents);
+// A number rounded half away from zero to `places` decimals, written the
+// same way.
+std::string roundedText(double value, int places);
 
 // The loan's inputs a line each and a blank line, then the header line, one
 // line per period and a line of totals of the lender's schedule, whatever the

@@ -71,8 +71,9 @@ double widest(const QFontMetricsF& metrics, const QStringList& texts) {
 
 } // namespace
 
-void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries& series,
-                      const ChartInk& ink) {
+void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& chart,
+                    const ChartInk& ink) {
+    const BalanceSeries& series = chart.series;
     painter.save();
     painter.fillRect(area, ink.background);
     const QFontMetricsF metrics(painter.font(), painter.device());
@@ -83,10 +84,12 @@ void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries
     const double stroke = line / 12;
     painter.setPen(ink.text);
     painter.drawText(QRectF(area.left(), area.top(), area.width(), line + pad), Qt::AlignCenter,
-                     chartText("Balance against years"));
+                     chart.title);
 
     double maxYears = 0;
     double maxBalance = 0;
+    for (const ChartMark& mark : chart.marks)
+        maxYears = std::max(maxYears, mark.years);
     for (const auto& points : series)
         for (const QPointF& p : points) {
             maxYears = std::max(maxYears, p.x());
@@ -129,6 +132,21 @@ void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries
                          years.labels[k]);
     }
 
+    painter.setPen(QPen(ink.frame, stroke, Qt::DashLine));
+    for (const ChartMark& mark : chart.marks) {
+        const QPointF foot = at({mark.years, 0});
+        painter.drawLine(foot, QPointF(foot.x(), plot.top()));
+        // Beside its line, inside the frame, clear of the legend's lines.
+        const double width = metrics.horizontalAdvance(mark.label);
+        const bool leftOfLine = foot.x() + pad + width > plot.right();
+        painter.save();
+        painter.setPen(ink.text);
+        painter.drawText(QRectF(leftOfLine ? foot.x() - pad - width : foot.x() + pad,
+                                plot.bottom() - line - pad, width, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, mark.label);
+        painter.restore();
+    }
+
     const double keyLength = metrics.horizontalAdvance(QStringLiteral("MM"));
     const QString names[2] = {chartText("Loan 1"), chartText("Loan 2")};
     const double legendWidth = keyLength + pad + widest(metrics, {names[0], names[1]});
@@ -142,8 +160,10 @@ void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries
         painter.setPen(QPen(kLoanColours[loan], 1.5 * stroke));
         painter.drawPath(path);
         // The legend, top right, where a falling balance leaves room.
-        const QPointF key(plot.right() - legendWidth - 2 * pad,
-                          plot.top() + pad + line * (static_cast<double>(loan) + 0.5));
+        const double keyLeft = chart.legend == LegendCorner::TopLeft
+                                   ? plot.left() + 2 * pad
+                                   : plot.right() - legendWidth - 2 * pad;
+        const QPointF key(keyLeft, plot.top() + pad + line * (static_cast<double>(loan) + 0.5));
         painter.drawLine(key, key + QPointF(keyLength, 0));
         painter.setPen(ink.text);
         painter.drawText(QRectF(key.x() + keyLength + pad, key.y() - line / 2, legendWidth, line),
@@ -155,18 +175,34 @@ void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries
 BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(160, 120);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_chart.title = chartText("Balance against years");
 }
 
 void BalanceChart::setSeries(int loan, std::vector<QPointF> points) {
-    m_series[static_cast<std::size_t>(loan)] = std::move(points);
+    m_chart.series[static_cast<std::size_t>(loan)] = std::move(points);
+    update();
+}
+
+void BalanceChart::setTitle(const QString& title) {
+    m_chart.title = title;
+    update();
+}
+
+void BalanceChart::setMarks(std::vector<ChartMark> marks) {
+    m_chart.marks = std::move(marks);
+    update();
+}
+
+void BalanceChart::setLegendCorner(LegendCorner corner) {
+    m_chart.legend = corner;
     update();
 }
 
 void BalanceChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    drawBalanceChart(painter, rect(), m_series,
-                     {palette().color(QPalette::Base), palette().color(QPalette::Mid),
-                      palette().color(QPalette::Text)});
+    drawYearsChart(painter, rect(), m_chart,
+                   {palette().color(QPalette::Base), palette().color(QPalette::Mid),
+                    palette().color(QPalette::Text)});
 }
 
 std::vector<QPointF> balanceSeries(const LenderSchedule& schedule) {

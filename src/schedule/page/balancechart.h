@@ -17,27 +17,50 @@ namespace paysmith {
 // for that loan.
 using BalanceSeries = std::array<std::vector<QPointF>, 2>;
 
+// A line across the chart at some years, named, such as the span a loan is
+// kept for.
+struct ChartMark {
+    double years = 0.0;
+    QString label;
+};
+
+// Rising lines leave the top left corner free, falling ones the top right.
+enum class LegendCorner { TopRight, TopLeft };
+
+// What a chart of both loans against the years shows.
+struct YearsChart {
+    QString title;
+    BalanceSeries series;
+    std::vector<ChartMark> marks;
+    LegendCorner legend = LegendCorner::TopRight;
+};
+
 struct ChartInk {
     QColor background;
     QColor frame;
     QColor text;
 };
 
-// Both loans' balances against time in years, filling `area` in the
-// painter's font. The widget and the printed schedule both draw through this,
-// so on paper the chart stays lines and text at any resolution.
-void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries& series,
-                      const ChartInk& ink);
+// Both loans' figures against time in years, filling `area` in the
+// painter's font. The widgets and the printouts all draw through this, so on
+// paper a chart stays lines and text at any resolution.
+void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& chart,
+                    const ChartInk& ink);
 
-// The chart on the page, drawn with QPainter: no chart library to load, and
-// a line of at most a few hundred points per loan.
+// A chart on a page, drawn with QPainter: no chart library to load, and a
+// line of at most a few hundred points per loan. Titled for balances unless
+// told otherwise.
 class BalanceChart : public QWidget {
     Q_OBJECT
   public:
     explicit BalanceChart(QWidget* parent = nullptr);
 
     void setSeries(int loan, std::vector<QPointF> points);
-    const BalanceSeries& series() const { return m_series; }
+    const BalanceSeries& series() const { return m_chart.series; }
+    void setTitle(const QString& title);
+    void setMarks(std::vector<ChartMark> marks);
+    void setLegendCorner(LegendCorner corner);
+    const YearsChart& chart() const { return m_chart; }
 
     static constexpr int kMaxPoints = 600;
 
@@ -45,7 +68,7 @@ class BalanceChart : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    BalanceSeries m_series;
+    YearsChart m_chart;
 };
 
 // Every few balances of a schedule and its last, from the amount at year 0,

@@ -21,7 +21,8 @@ QString shown(const NumericText& text, long double value) {
 } // namespace
 
 MoneyText::MoneyText(const TIntlSupport& format, std::u16string_view mask)
-    : m_money(fieldText(format, mask)), m_rate(fieldText(format, u"###.####")) {}
+    : m_format(format), m_money(fieldText(format, mask)),
+      m_rate(fieldText(format, u"###.####")) {}
 
 QString MoneyText::ofCents(std::int64_t cents) const {
     return shown(m_money, static_cast<long double>(cents) / 100.0L);
@@ -33,6 +34,10 @@ QString MoneyText::ofUnits(double value) const {
 
 QString MoneyText::ofRatePercent(double percent) const {
     return shown(m_rate, percent);
+}
+
+QString MoneyText::ofNumber(double value, std::u16string_view mask) const {
+    return shown(fieldText(m_format, mask), value);
 }
 
 } // namespace paysmith

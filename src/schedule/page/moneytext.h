@@ -24,8 +24,11 @@ class MoneyText {
     QString ofCents(std::int64_t cents) const;
     QString ofUnits(double value) const;
     QString ofRatePercent(double percent) const;
+    // Any other figure through a mask of its own, such as years.
+    QString ofNumber(double value, std::u16string_view mask) const;
 
   private:
+    const TIntlSupport& m_format;
     NumericText m_money;
     NumericText m_rate;
 };

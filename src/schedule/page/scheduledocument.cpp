@@ -16,6 +16,18 @@ QString documentText(const char* text) {
     return QCoreApplication::translate("paysmith::ScheduleDocument", text);
 }
 
+PrintedTable inputsTable(const ScheduleInputs& inputs, const MoneyText& money) {
+    PrintedTable table;
+    table.alignments = {Qt::AlignLeft, Qt::AlignRight};
+    for (const InputLine& line : inputLines(inputs))
+        table.rows.push_back(
+            {translated("paysmith::ScheduleDocument", std::string_view(line.caption)),
+             inputText(line, money)});
+    return table;
+}
+
+} // namespace
+
 QString inputText(const InputLine& line, const MoneyText& money) {
     switch (line.kind) {
     case InputKind::Money:
@@ -31,21 +43,9 @@ QString inputText(const InputLine& line, const MoneyText& money) {
     return toQString(frequencyCaptionOf(static_cast<std::int32_t>(line.value)));
 }
 
-PrintedTable inputsTable(const ScheduleInputs& inputs, const MoneyText& money) {
-    PrintedTable table;
-    table.alignments = {Qt::AlignLeft, Qt::AlignRight};
-    for (const InputLine& line : inputLines(inputs))
-        table.rows.push_back(
-            {translated("paysmith::ScheduleDocument", std::string_view(line.caption)),
-             inputText(line, money)});
-    return table;
-}
-
-} // namespace
-
 ScheduleDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
                                   const LenderSchedule& schedule, const ScheduleModel& rows,
-                                  const QAbstractItemModel& summary, const BalanceSeries& chart,
+                                  const QAbstractItemModel& summary, const YearsChart& chart,
                                   const MoneyText& money) {
     ScheduleDocument document;
     document.title = documentText("Lender's schedule of Loan %1").arg(loan + 1);

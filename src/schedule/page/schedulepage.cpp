@@ -6,6 +6,7 @@
 #include "base/qt/wholefile.h"
 #include "schedule/core/schedulecsv.h"
 #include "schedule/page/balancechart.h"
+#include "schedule/page/documentoutput.h"
 #include "schedule/page/moneytext.h"
 #include "schedule/page/scheduledocument.h"
 #include "schedule/page/schedulemodel.h"
@@ -293,20 +294,6 @@ QString defaultFileName(int loan, const char* extension) {
         .arg(QLatin1String(extension));
 }
 
-// Paper as most printers of the user's country hold it.
-QPageSize localPaper() {
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
-}
-
-void warnNotWritten(QWidget* parent, const QString& caption, const QString& path) {
-    QMessageBox::warning(
-        parent, caption,
-        QCoreApplication::translate("paysmith::SchedulePage",
-                                    "The schedule could not be written to %1. Nothing was saved.")
-            .arg(QDir::toNativeSeparators(path)));
-}
-
 } // namespace
 
 void SchedulePage::exportSchedule() {
@@ -318,56 +305,23 @@ void SchedulePage::exportSchedule() {
                                  translated("paysmith::Schedule", noScheduleText(schedule.reason)));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, caption, defaultFileName(m_loan, "csv"),
-                                                      tr("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    if (!writeScheduleCsv(inputs, path))
-        warnNotWritten(this, caption, path);
+    saveCsv(this, caption, defaultFileName(m_loan, "csv"),
+            [&inputs](const QString& path) { return writeScheduleCsv(inputs, path); });
 }
 
 ScheduleDocument SchedulePage::document() {
     makeCurrent();
     const auto loan = static_cast<std::size_t>(m_loan);
     return scheduleDocument(m_loan, m_inputs[loan], m_schedules[loan]->lender, *m_model,
-                            *m_summary->model(), m_chart->series(), MoneyText(m_format));
-}
-
-bool SchedulePage::printTo(QPagedPaintDevice& device) {
-    return SchedulePrintout(document(), device, font().family()).print();
+                            *m_summary->model(), m_chart->chart(), MoneyText(m_format));
 }
 
 void SchedulePage::printPage() {
-    const QString failure =
-        printThroughDialog(this, [this](QPagedPaintDevice& printer) { printTo(printer); });
-    if (!failure.isEmpty())
-        QMessageBox::warning(this, tr("Print"), failure);
+    printDocument(this, [this] { return document(); });
 }
 
 void SchedulePage::savePdf() {
-    const QString caption = tr("Save as PDF");
-    const QString path = QFileDialog::getSaveFileName(this, caption, defaultFileName(m_loan, "pdf"),
-                                                      tr("PDF files (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    // Written in memory first, so that a file that cannot be written is
-    // left as it was and the user hears of it.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    bool printed = false;
-    {
-        QPdfWriter writer(&pdf);
-        writer.setPageSize(localPaper());
-        writer.setPageOrientation(QPageLayout::Portrait);
-        writer.setCreator(QStringLiteral("Paysmith"));
-        printed = printTo(writer);
-    }
-    const QByteArray& content = pdf.data();
-    if (!printed ||
-        !writeWholeFile(
-             path, std::string_view(content.constData(), static_cast<std::size_t>(content.size())))
-             .written)
-        warnNotWritten(this, caption, path);
+    saveDocumentAsPdf(this, defaultFileName(m_loan, "pdf"), [this] { return document(); });
 }
 
 } // namespace paysmith

@@ -10,7 +10,6 @@
 
 class QBoxLayout;
 class QLabel;
-class QPagedPaintDevice;
 class QRadioButton;
 class QTableView;
 class QTableWidget;
@@ -45,9 +44,7 @@ class SchedulePage : public QWidget {
     int chosenLoan() const { return m_loan; }
     void chooseLoan(int loan);
     // The chosen loan's inputs and schedule, the comparison of both loans and
-    // their chart, as the page shows them, on the device's pages; false when
-    // the device cannot be painted on.
-    bool printTo(QPagedPaintDevice& device);
+    // their chart, as the page shows them, for paper.
     ScheduleDocument document();
 
   protected:

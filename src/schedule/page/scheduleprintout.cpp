@@ -129,20 +129,24 @@ void SchedulePrintout::layOut() {
     putText(Style::Title, m_document.title);
     putTable(m_document.inputs, inputs);
     gap();
-    if (m_document.schedule.rows.empty())
-        putText(Style::Note, m_document.reason);
-    else
+    if (!m_document.schedule.rows.empty())
         putTable(m_document.schedule, schedule);
+    else if (!m_document.reason.isEmpty())
+        putText(Style::Note, m_document.reason);
 
     // The comparison and the chart each keep to one page.
-    gap();
-    const double summaryHeight =
-        textHeight(Style::Heading, m_document.summaryTitle) +
-        heightOf(Style::Row) * static_cast<double>(m_document.summary.rows.size() + 1);
-    if (!fits(summaryHeight))
-        startPage();
-    putText(Style::Heading, m_document.summaryTitle);
-    putTable(m_document.summary, summary);
+    if (!m_document.summary.rows.empty()) {
+        gap();
+        const double summaryHeight =
+            textHeight(Style::Heading, m_document.summaryTitle) +
+            heightOf(Style::Row) * static_cast<double>(m_document.summary.rows.size() + 1);
+        if (!fits(summaryHeight))
+            startPage();
+        putText(Style::Heading, m_document.summaryTitle);
+        putTable(m_document.summary, summary);
+        if (!m_document.summaryNote.isEmpty())
+            putText(Style::Note, m_document.summaryNote);
+    }
     gap();
     if (!fits(heightOf(Style::Chart)))
         startPage();
@@ -245,7 +249,7 @@ void SchedulePrintout::paintPage(QPainter& painter, const Page& page, int number
                              line.cells.front());
             break;
         case Style::Chart:
-            drawBalanceChart(painter, box, m_document.chart, {Qt::white, kRuleColour, Qt::black});
+            drawYearsChart(painter, box, m_document.chart, {Qt::white, kRuleColour, Qt::black});
             break;
         case Style::Header:
         case Style::Row:

@@ -73,23 +73,30 @@ class BalanceChartTest : public QObject {
         QTest::addColumn<double>("years");
         QTest::addColumn<double>("amount");
         QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<double>("markYears"); // 0: no mark
         QTest::newRow("thirty years")
-            << 30.0 << 150000.0 << QStringList{"0", "50K", "100K", "150K", "10", "30"};
+            << 30.0 << 150000.0 << QStringList{"0", "50K", "100K", "150K", "10", "30"} << 0.0;
         QTest::newRow("a billion borrowed")
-            << 30.0 << 999999999.99 << QStringList{"500M", "1B", "30"};
-        QTest::newRow("a month") << 1 / 12.0 << 150000.0 << QStringList{"0.05", "0.1"};
+            << 30.0 << 999999999.99 << QStringList{"500M", "1B", "30"} << 0.0;
+        QTest::newRow("a month") << 1 / 12.0 << 150000.0 << QStringList{"0.05", "0.1"} << 0.0;
         QTest::newRow("a schedule longer than its widest label")
-            << 32767.0 << 150000.0 << QStringList{"10K", "30K", "40K"};
-        QTest::newRow("no loan has a schedule") << 0.0 << 0.0 << QStringList{"No schedule"};
+            << 32767.0 << 150000.0 << QStringList{"10K", "30K", "40K"} << 0.0;
+        QTest::newRow("no loan has a schedule") << 0.0 << 0.0 << QStringList{"No schedule"} << 0.0;
+        QTest::newRow("a mark on the last year")
+            << 30.0 << 150000.0 << QStringList{"mark", "30"} << 30.0;
+        QTest::newRow("a mark past the loans") << 10.0 << 150000.0 << QStringList{"40"} << 40.0;
     }
 
     void axesReadInUnitsAndStayInsideTheChart() {
         QFETCH(double, years);
         QFETCH(double, amount);
         QFETCH(QStringList, labels);
-        BalanceSeries series;
+        QFETCH(double, markYears);
+        YearsChart chart;
         if (years > 0)
-            series[1] = {{0, amount}, {years, 0}};
+            chart.series[1] = {{0, amount}, {years, 0}};
+        if (markYears > 0)
+            chart.marks = {{markYears, QStringLiteral("mark")}};
         const QRectF area(0, 0, 220, 150);
         TextRecorder device(area.size().toSize());
         {
@@ -97,7 +104,7 @@ class BalanceChartTest : public QObject {
             QFont font(QStringLiteral("Liberation Sans"));
             font.setPixelSize(11);
             painter.setFont(font);
-            drawBalanceChart(painter, area, series, {Qt::white, Qt::gray, Qt::black});
+            drawYearsChart(painter, area, chart, {Qt::white, Qt::gray, Qt::black});
         }
         QStringList drawn;
         for (const DrawnText& text : device.texts()) {
