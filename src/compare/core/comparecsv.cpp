@@ -1,0 +1,92 @@
+#include "compare/core/comparecsv.h"
+
+#include "compare/core/costpath.h"
+#include "schedule/core/schedulecsv.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace paysmith {
+
+namespace {
+
+using Cell = std::optional<std::string>;
+
+void appendLine(std::string& out, std::string_view caption, const Cell& loan1, const Cell& loan2) {
+    out += caption;
+    for (const Cell* cell : {&loan1, &loan2}) {
+        out += ',';
+        if (*cell)
+            out += **cell;
+    }
+    out += '\n';
+}
+
+template <typename Value, typename Text> Cell cellOf(const std::optional<Value>& value, Text text) {
+    return value ? Cell(text(*value)) : std::nullopt;
+}
+
+std::string crossingCells(const Crossover& crossover) {
+    return roundedText(crossover.years.value_or(0.0), 2) + ',' +
+           (crossover.cheaperAfter() == WhichLoan::Loan1 ? "Loan 1" : "Loan 2") +
+           " costs less from then on";
+}
+
+} // namespace
+
+std::string comparisonCsv(const Offer& loan1, const Offer& loan2, const Comparison& comparison) {
+    const auto& [one, two] = comparison.offers;
+    const auto each = [&](auto cell) { return std::pair{cell(one), cell(two)}; };
+    std::string out = "Item,Loan 1,Loan 2\n";
+    const auto line = [&](std::string_view caption, const std::pair<Cell, Cell>& cells) {
+        appendLine(out, caption, cells.first, cells.second);
+    };
+    line("Fees", {roundedText(loan1.fees, 2), roundedText(loan2.fees, 2)});
+    line("Points (%)", {roundedText(loan1.pointsPercent, 3), roundedText(loan2.pointsPercent, 3)});
+    line("Fees and points",
+         each([](const OfferFigures& f) { return cellOf(f.closingCents, centsText); }));
+    line("APR, United States (%)", each([](const OfferFigures& f) {
+             return cellOf(f.rates,
+                           [](const AnnualRates& r) { return roundedText(r.aprPercent, 6); });
+         }));
+    line("APRC, European Union (%)", each([](const OfferFigures& f) {
+             return cellOf(f.rates,
+                           [](const AnnualRates& r) { return roundedText(r.aprcPercent, 6); });
+         }));
+    const std::string years = roundedText(comparison.keepYears, 2);
+    line("Years kept", {years, years});
+    line("Periods kept", each([](const OfferFigures& f) {
+             return cellOf(f.kept, [](const KeptCost& k) { return std::to_string(k.periods); });
+         }));
+    line("Cost of borrowing if kept", each([](const OfferFigures& f) {
+             return cellOf(f.kept, [](const KeptCost& k) { return centsText(k.costCents); });
+         }));
+    line("Balance still owed then", each([](const OfferFigures& f) {
+             return cellOf(f.kept, [](const KeptCost& k) { return centsText(k.balanceCents); });
+         }));
+    out += "Costs cross after (years),";
+    if (comparison.crossover && comparison.crossover->years)
+        out += crossingCells(*comparison.crossover);
+    out += '\n';
+
+    // The cost so far at the end of every year of the longer loan.
+    const std::optional<CostPath> paths[] = {costPathOf(loan1), costPathOf(loan2)};
+    if (!paths[0] && !paths[1])
+        return out;
+    out += "\nYears,Cost of borrowing so far Loan 1,Cost of borrowing so far Loan 2\n";
+    const auto lastYear = static_cast<std::int32_t>(
+        std::ceil(std::max(paths[0] ? paths[0]->yearsAt(paths[0]->payments()) : 0.0,
+                           paths[1] ? paths[1]->yearsAt(paths[1]->payments()) : 0.0)));
+    const auto costAt = [](const std::optional<CostPath>& path, std::int32_t year) -> Cell {
+        if (!path)
+            return std::nullopt;
+        const auto k =
+            std::min<std::int64_t>(std::int64_t{year} * path->periodsPerYear, path->payments());
+        return centsText(path->cost[static_cast<std::size_t>(k)]);
+    };
+    for (std::int32_t year = 0; year <= lastYear; ++year)
+        appendLine(out, std::to_string(year), costAt(paths[0], year), costAt(paths[1], year));
+    return out;
+}
+
+} // namespace paysmith

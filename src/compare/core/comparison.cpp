@@ -1,0 +1,57 @@
+#include "compare/core/comparison.h"
+
+#include "loan/core/frequency.h"
+
+#include <algorithm>
+
+namespace paysmith {
+
+double termYearsOf(const ScheduleInputs& loan) {
+    const std::int32_t perYear = periodsPerYearOf(loan.frequencyIndex);
+    return perYear > 0 && loan.payments > 0 ? static_cast<double>(loan.payments) / perYear : 0.0;
+}
+
+double keepYearsOf(const ComparisonInputs& inputs, const Offer& loan1, const Offer& loan2) {
+    if (inputs.keepYears)
+        return *inputs.keepYears;
+    return std::max({kMinKeepYears, termYearsOf(loan1.loan), termYearsOf(loan2.loan)});
+}
+
+AprMethod aprMethodOfTerritory(std::string_view isoCode) {
+    // The 27 members of the Union and the three other members of the EEA,
+    // which apply the same directives.
+    static constexpr std::string_view kUnionAndArea[] = {
+        "AT", "BE", "BG", "CY", "CZ", "DE", "DK", "EE", "ES", "FI", "FR", "GR", "HR", "HU", "IE",
+        "IT", "LT", "LU", "LV", "MT", "NL", "PL", "PT", "RO", "SE", "SI", "SK", "IS", "LI", "NO"};
+    return std::find(std::begin(kUnionAndArea), std::end(kUnionAndArea), isoCode) !=
+                   std::end(kUnionAndArea)
+               ? AprMethod::EU
+               : AprMethod::US;
+}
+
+std::string_view aprMethodKey(AprMethod method) {
+    return method == AprMethod::EU ? "EU" : "US";
+}
+
+std::optional<AprMethod> aprMethodOfKey(std::string_view key) {
+    for (const AprMethod method : {AprMethod::US, AprMethod::EU})
+        if (key == aprMethodKey(method))
+            return method;
+    return std::nullopt;
+}
+
+Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYears) {
+    Comparison comparison;
+    comparison.keepYears = keepYears;
+    const Offer* offers[] = {&loan1, &loan2};
+    for (std::size_t k = 0; k < 2; ++k) {
+        OfferFigures& figures = comparison.offers[k];
+        figures.closingCents = closingCents(*offers[k]);
+        figures.rates = annualRatesOf(*offers[k]);
+        figures.kept = costIfKept(*offers[k], keepYears);
+    }
+    comparison.crossover = crossoverOf(loan1, loan2);
+    return comparison;
+}
+
+} // namespace paysmith

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "compare/core/apr.h"
+#include "compare/core/crossover.h"
+#include "compare/core/kept.h"
+#include "compare/core/offer.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace paysmith {
+
+// How a rate that counts the closing costs is stated.
+enum class AprMethod {
+    US, // the APR, Regulation Z's actuarial method
+    EU, // the APRC, the consumer and mortgage credit directives' method
+};
+
+// What the user adds to a loan to compare it as an offer.
+struct OfferTerms {
+    double fees = 0.0;          // currency, paid at closing
+    double pointsPercent = 0.0; // percent of the amount, paid at closing
+
+    friend bool operator==(const OfferTerms&, const OfferTerms&) = default;
+};
+
+// The comparison's inputs. A span or method the user has not chosen follows
+// the loans (the longer term) and the user's region.
+struct ComparisonInputs {
+    std::array<OfferTerms, 2> offers{};
+    std::optional<double> keepYears;
+    std::optional<AprMethod> method;
+
+    friend bool operator==(const ComparisonInputs&, const ComparisonInputs&) = default;
+};
+
+// The shortest span the years kept may be.
+inline constexpr double kMinKeepYears = 0.25;
+
+// The loan's term in years as its payments and frequency give it.
+double termYearsOf(const ScheduleInputs& loan);
+
+// The span a comparison keeps the loans for: the chosen one, or by default
+// the longer of the two terms.
+double keepYearsOf(const ComparisonInputs& inputs, const Offer& loan1, const Offer& loan2);
+
+// The method of the region with this ISO 3166 code: the EU's in the European
+// Union and the European Economic Area, the US one elsewhere.
+AprMethod aprMethodOfTerritory(std::string_view isoCode);
+
+std::string_view aprMethodKey(AprMethod method); // "US", "EU"
+std::optional<AprMethod> aprMethodOfKey(std::string_view key);
+
+struct OfferFigures {
+    std::optional<std::int64_t> closingCents; // fees + points
+    std::optional<AnnualRates> rates;
+    std::optional<KeptCost> kept;
+};
+
+struct Comparison {
+    double keepYears = 0.0;
+    std::array<OfferFigures, 2> offers{};
+    // Empty when either loan has no schedule.
+    std::optional<Crossover> crossover;
+};
+
+Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYears);
+
+} // namespace paysmith
