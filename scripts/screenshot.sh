@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of Paysmith's main window under Xvfb: the
-# loan page, with "schedule" the Schedule page, with "balloon" the balloon of a
+# loan page, with "schedule" the Schedule page, with "compare" the Compare
+# page, with "balloon" the balloon of a
 # point refused in Number of Payments, or with "hint" the status line's hint
 # for the field under the mouse.
-# Usage: scripts/screenshot.sh [output.png] [schedule|balloon|hint]
+# Usage: scripts/screenshot.sh [output.png] [schedule|compare|balloon|hint]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 output=$(realpath -m "${1:-docs/screenshot.png}")
@@ -23,6 +24,8 @@ xdotool windowactivate --sync "$window"
 if [ "${2:-}" = schedule ]; then
   # The second tab of the notebook, just right of the first.
   xdotool mousemove --window "$window" 100 72 click 1
+elif [ "${2:-}" = compare ]; then
+  xdotool key --window "$window" ctrl+Tab ctrl+Tab
 elif [ "${2:-}" = balloon ]; then
   # From Loan 1's amount on to its number of payments, where "12." is typed.
   xdotool key --window "$window" Tab Tab

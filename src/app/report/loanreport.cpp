@@ -2,6 +2,7 @@
 
 #include "app/settings/shownmoney.h"
 #include "base/text/utf8.h"
+#include "compare/core/comparison.h"
 #include "loan/core/matherror.h"
 #include "schedule/core/schedule.h"
 
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace paysmith {
 
@@ -90,10 +92,17 @@ std::string lenderJson(const LoanValues& loan) {
         .text();
 }
 
-std::string loanJson(const char* name, const SavedLoanValues& saved, char16_t decimalMark) {
-    const LoanEntry entry = entryOf(saved);
+// A loan of the report: its inputs and, once worked out as the loan page
+// works it out at start, its figures or the error that stopped them.
+struct ReportedLoan {
     JsonObject json;
-    json.add("name", quoted(name))
+    std::optional<LoanValues> values;
+};
+
+ReportedLoan reportedLoan(const char* name, const SavedLoanValues& saved, char16_t decimalMark) {
+    const LoanEntry entry = entryOf(saved);
+    ReportedLoan loan;
+    loan.json.add("name", quoted(name))
         .add("amount", money(entry.amount))
         .add("frequency", quoted(utf8FromUtf16(entry.frequency)))
         .add("payments", std::to_string(entry.payments))
@@ -101,29 +110,77 @@ std::string loanJson(const char* name, const SavedLoanValues& saved, char16_t de
         .add("taxes", money(entry.annualTaxes))
         .add("insurance", money(entry.annualInsurance));
 
-    // Worked out as the loan page works it out at start.
     LoanState state = startingState(entry);
-    LoanValues loan = startWorkingOut(state, entry, decimalMark);
+    LoanValues values = startWorkingOut(state, entry, decimalMark);
     try {
-        finishWorkingOut(state, loan);
+        finishWorkingOut(state, values);
     } catch (const EMathError& error) {
-        return json.add("error", quoted(error.what())).text();
+        loan.json.add("error", quoted(error.what()));
+        return loan;
     }
-    return json.add("payment", money(loan.results.payment))
-        .add("totalInterest", money(loan.results.totalInterest))
-        .add("totalTaxes", money(loan.results.totalTaxes))
-        .add("totalInsurance", money(loan.results.totalInsurance))
-        .add("totalPaid", money(loan.results.totalPaid))
-        .add("term", quoted(utf8FromUtf16(loan.term)))
-        .add("lender", lenderJson(loan))
+    loan.json.add("payment", money(values.results.payment))
+        .add("totalInterest", money(values.results.totalInterest))
+        .add("totalTaxes", money(values.results.totalTaxes))
+        .add("totalInsurance", money(values.results.totalInsurance))
+        .add("totalPaid", money(values.results.totalPaid))
+        .add("term", quoted(utf8FromUtf16(values.term)))
+        .add("lender", lenderJson(values));
+    loan.values = values;
+    return loan;
+}
+
+template <typename Value, typename Text>
+std::string orNull(const std::optional<Value>& value, Text text) {
+    return value ? text(*value) : "null";
+}
+
+void addOfferJson(JsonObject& json, const Offer& offer, const OfferFigures& figures,
+                  double keepYears) {
+    json.add("fees", money(offer.fees))
+        .add("points", fixed(offer.pointsPercent, 3))
+        .add("aprUS",
+             orNull(figures.rates, [](const AnnualRates& r) { return fixed(r.aprPercent, 6); }))
+        .add("aprEU",
+             orNull(figures.rates, [](const AnnualRates& r) { return fixed(r.aprcPercent, 6); }))
+        .add("kept", orNull(figures.kept, [&](const KeptCost& kept) {
+                 return JsonObject()
+                     .add("years", fixed(keepYears, 2))
+                     .add("periods", std::to_string(kept.periods))
+                     .add("cost", cents(kept.costCents))
+                     .add("balance", cents(kept.balanceCents))
+                     .text();
+             }));
+}
+
+std::string crossoverJson(const std::optional<Crossover>& crossover) {
+    if (!crossover || !crossover->years)
+        return "null";
+    return JsonObject()
+        .add("years", fixed(crossover->years.value_or(0.0), 2))
+        .add("cheaperAfter",
+             quoted(crossover->cheaperAfter() == WhichLoan::Loan1 ? "Loan 1" : "Loan 2"))
         .text();
 }
 
 } // namespace
 
 std::string loanReportJson(const SavedValues& saved, char16_t decimalMark) {
-    return "{\"loans\": [" + loanJson("Loan 1", saved.loan1, decimalMark) + ", " +
-           loanJson("Loan 2", saved.loan2, decimalMark) + "]}\n";
+    ReportedLoan loans[] = {reportedLoan("Loan 1", saved.loan1, decimalMark),
+                            reportedLoan("Loan 2", saved.loan2, decimalMark)};
+    // A loan whose arithmetic faults is an offer without a schedule.
+    std::array<Offer, 2> offers{};
+    for (std::size_t k = 0; k < 2; ++k) {
+        const OfferTerms& terms = saved.comparison.offers[k];
+        offers[k] = Offer{loans[k].values ? scheduleInputsOf(*loans[k].values) : ScheduleInputs{},
+                          terms.fees, terms.pointsPercent};
+    }
+    const Comparison comparison =
+        compareOffers(offers[0], offers[1], keepYearsOf(saved.comparison, offers[0], offers[1]));
+    for (std::size_t k = 0; k < 2; ++k)
+        if (loans[k].values)
+            addOfferJson(loans[k].json, offers[k], comparison.offers[k], comparison.keepYears);
+    return "{\"loans\": [" + loans[0].json.text() + ", " + loans[1].json.text() +
+           "], \"crossover\": " + crossoverJson(comparison.crossover) + "}\n";
 }
 
 } // namespace paysmith

@@ -17,6 +17,8 @@ constexpr std::string_view kRunKey = "Run";
 constexpr std::string_view kWindowWidthKey = "WindowWidth";
 constexpr std::string_view kWindowHeightKey = "WindowHeight";
 constexpr std::string_view kWindowMaximizedKey = "WindowMaximized";
+constexpr std::string_view kKeepYearsKey = "KeepYears";
+constexpr std::string_view kAprMethodKey = "AprMethod";
 
 struct LoanKeys {
     std::string_view amount;
@@ -72,6 +74,13 @@ class Reader {
     void operator()(SettingKey key, bool& value) const {
         value = readSettingFlag(text(key, u""), value);
     }
+    void operator()(SettingKey key, std::optional<double>& years) const {
+        const double read = readSettingFloatEitherMark(text(key, u""), m_decimalSeparator, 0.0);
+        years = read >= kMinKeepYears ? std::optional(read) : std::nullopt;
+    }
+    void operator()(SettingKey key, std::optional<AprMethod>& method) const {
+        method = aprMethodOfKey(utf8FromUtf16(text(key, u"")));
+    }
 
   private:
     std::u16string text(SettingKey key, std::u16string_view defaultText) const {
@@ -95,6 +104,15 @@ class Writer {
     }
     void operator()(SettingKey key, const std::u16string& value) const { set(key, value); }
     void operator()(SettingKey key, bool value) const { set(key, formatSettingFlag(value)); }
+    // Left out until the user has chosen.
+    void operator()(SettingKey key, const std::optional<double>& years) const {
+        if (years)
+            (*this)(key, *years);
+    }
+    void operator()(SettingKey key, const std::optional<AprMethod>& method) const {
+        if (method)
+            set(key, utf16FromUtf8(aprMethodKey(*method)));
+    }
 
   private:
     void set(SettingKey key, std::u16string_view text) const {
@@ -104,6 +122,18 @@ class Writer {
     IniDocument& m_document;
     char16_t m_decimalSeparator;
 };
+
+// Keys of their own, which earlier versions keep without reading.
+template <typename Comparison, typename Visit>
+void forEachComparisonValue(Comparison& comparison, Visit visit) {
+    const auto loanKey = [](std::string_view name) { return SettingKey{kLoanSection, name, name}; };
+    visit(loanKey("Fees1"), comparison.offers[0].fees);
+    visit(loanKey("Points1"), comparison.offers[0].pointsPercent);
+    visit(loanKey("Fees2"), comparison.offers[1].fees);
+    visit(loanKey("Points2"), comparison.offers[1].pointsPercent);
+    visit(SettingKey{kGeneralSection, kKeepYearsKey, kKeepYearsKey}, comparison.keepYears);
+    visit(SettingKey{kGeneralSection, kAprMethodKey, kAprMethodKey}, comparison.method);
+}
 
 // Reading and writing walk the same keys in the same order.
 template <typename Values, typename Visit> void forEachValue(Values& values, Visit visit) {
@@ -151,6 +181,7 @@ SavedValues RestoreDefaults() {
         .loan2 = {150000.0, 5.75, 240, 1053.13, monthly, 0.0, 0.0},
         .firstRunDone = false,
         .window = {},
+        .comparison = {},
     };
 }
 
@@ -158,6 +189,7 @@ SavedValues readSavedValues(const IniDocument& document, char16_t decimalSeparat
     SavedValues values = RestoreDefaults();
     forEachValue(values, Reader(document, decimalSeparator));
     forEachWindowValue(values.window, Reader(document, decimalSeparator));
+    forEachComparisonValue(values.comparison, Reader(document, decimalSeparator));
     return values;
 }
 
@@ -166,6 +198,14 @@ void writeSavedValues(IniDocument& document, const SavedValues& values, char16_t
     // A window at its designed size leaves the file as earlier versions wrote it.
     if (values.window != SavedWindow{})
         forEachWindowValue(values.window, Writer(document, decimalSeparator));
+    // So does a comparison never entered; once in the file, its keys follow
+    // every change, back to 0 too.
+    bool inFile = false;
+    forEachComparisonValue(values.comparison, [&](SettingKey key, const auto&) {
+        inFile = inFile || document.value(key.section, key.read, "\x01") != "\x01";
+    });
+    if (inFile || values.comparison != ComparisonInputs{})
+        forEachComparisonValue(values.comparison, Writer(document, decimalSeparator));
 }
 
 } // namespace paysmith

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings/inidocument.h"
+#include "compare/core/comparison.h"
 #include "loan/core/loanvalues.h"
 
 #include <cstdint>
@@ -36,6 +37,9 @@ struct SavedValues {
     SavedLoanValues loan2;
     bool firstRunDone = false; // the key "Run"
     SavedWindow window;
+    // The Compare page's entries; a span or method never chosen is not
+    // written, so it keeps following the loans and the region.
+    ComparisonInputs comparison;
 
     friend bool operator==(const SavedValues&, const SavedValues&) = default;
 };

@@ -17,6 +17,7 @@
 #include "loan/core/frequency.h"
 #include "loan/core/matherror.h"
 #include "numfield/widget/numericfield.h"
+#include "compare/page/comparepage.h"
 #include "schedule/page/schedulepage.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
@@ -175,6 +177,11 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_schedule = new SchedulePage(m_services.numberFormat);
     m_schedule->setObjectName("pgSchedule");
     m_notebook->addTab(m_schedule, tr(" Schedule "));
+    m_compare = new ComparePage(
+        m_services.numberFormat,
+        aprMethodOfTerritory(QLocale::territoryToCode(QLocale().territory()).toStdString()));
+    m_compare->setObjectName("pgCompare");
+    m_notebook->addTab(m_compare, tr(" Compare "));
     m_firstPromo = PromoPage::createFirst(m_referralSuffix);
     m_notebook->addTab(m_firstPromo, tr(promotions::kFirstName.data()));
     m_secondPromo = PromoPage::createSecond(m_referralSuffix);
@@ -204,9 +211,10 @@ void TfrmMain::createNotebook(QWidget* client) {
 
     for (LoanPanel* panel : {m_loan1, m_loan2}) {
         panel->setErrorHandler([this](const std::exception& error) { AppOnException(error); });
-        connect(panel, &LoanPanel::workedOut, m_schedule,
+        connect(panel, &LoanPanel::workedOut, this,
                 [this, loan = panel == m_loan1 ? 0 : 1](const LoanValues& values) {
                     m_schedule->setLoan(loan, values);
+                    m_compare->setLoan(loan, values);
                 });
     }
 }
@@ -240,6 +248,7 @@ void TfrmMain::readSettingsAtStart() {
     m_loan2->startFrom(entryOf(values.loan2));
     m_firstRunDone = values.firstRunDone ? -1 : 0;
     m_savedWindow = values.window;
+    m_compare->setInputs(values.comparison);
 }
 
 void TfrmMain::SaveValuesAtExit() {
@@ -247,6 +256,7 @@ void TfrmMain::SaveValuesAtExit() {
     values.loan1 = savedValuesOf(m_loan1->values());
     values.loan2 = savedValuesOf(m_loan2->values());
     values.firstRunDone = m_firstRunDone != 0;
+    values.comparison = m_compare->inputs();
     const QSize size = isMaximized() ? normalGeometry().size() : this->size();
     if (size != minimumSize() || isMaximized())
         values.window = {size.width(), size.height(), isMaximized()};

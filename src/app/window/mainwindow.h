@@ -28,6 +28,7 @@ class PromoPage;
 class TUrlLabel;
 struct Destination;
 class SchedulePage;
+class ComparePage;
 
 // What the main window needs from its surroundings; tests replace the
 // message box and point the help at their own folder.
@@ -134,6 +135,7 @@ class TfrmMain : public QMainWindow {
     LoanPanel* m_loan2 = nullptr;
     QTabWidget* m_notebook = nullptr;
     SchedulePage* m_schedule = nullptr;
+    ComparePage* m_compare = nullptr;
     PanelStatusBar* m_statusBar = nullptr;
     QMenu* m_popup = nullptr;
     QPointer<HelpWindow> m_help;

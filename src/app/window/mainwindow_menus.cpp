@@ -9,6 +9,7 @@
 #include "dialogs/links/maker.h"
 #include "dialogs/shell/desktopshell.h"
 #include "dialogs/urllabel/urllabel.h"
+#include "compare/page/comparepage.h"
 #include "schedule/page/schedulepage.h"
 
 #include <QAction>
@@ -131,6 +132,8 @@ void TfrmMain::createMenus() {
                   [](SchedulePage& page) { page.savePdf(); });
     scheduleEntry("mnuFilePrintSchedule", tr("&Print Schedule..."), "print",
                   [](SchedulePage& page) { page.printPage(); });
+    connect(addEntry(file, "mnuFileExportComparison", tr("Export &Comparison..."), "export"),
+            &QAction::triggered, this, [this] { guarded([this] { m_compare->exportComparison(); }); });
     file->addSeparator();
     connect(addEntry(file, "mnuFileExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace paysmith {
 namespace {
@@ -12,7 +14,7 @@ const char* const kDefaultLoan1 =
     R"("rate": 6.75, "taxes": 0.00, "insurance": 0.00, "payment": 972.90, )"
     R"("totalInterest": 200242.97, "totalTaxes": 0.00, "totalInsurance": 0.00, )"
     R"("totalPaid": 350242.97, "term": "30.00 years.", "lender": {"payment": 972.90, )"
-    R"("lastPayment": 969.66, "periods": 360, "totalInterest": 200240.76}})";
+    R"("lastPayment": 969.66, "periods": 360, "totalInterest": 200240.76})";
 
 struct ReportCase {
     const char* name;
@@ -33,9 +35,51 @@ TEST_P(LoanReport, GivesEachLoanAsThePageShowsIt) {
     std::string loan1 = kDefaultLoan1;
     if (c.decimalMark == u',')
         loan1.replace(loan1.find("30.00"), 5, "30,00");
-    EXPECT_EQ(loanReportJson(saved, c.decimalMark),
-              R"({"loans": [)" + loan1 + ", " + c.expectedLoan2 + "]}\n");
+    // Each loan's figures as an offer follow its own.
+    const std::string report = loanReportJson(saved, c.decimalMark);
+    EXPECT_EQ(report.rfind(R"({"loans": [)" + loan1 + R"(, "fees": )", 0), 0u) << report;
+    EXPECT_NE(report.find(c.expectedLoan2 + R"(, "fees": )"), std::string::npos) << report;
 }
+
+struct OfferCase {
+    const char* name;
+    std::function<void(SavedValues&)> change;
+    std::vector<std::string> fragments;
+};
+
+class OfferReport : public testing::TestWithParam<OfferCase> {};
+
+TEST_P(OfferReport, GivesTheOffersAndWhereTheirCostsCross) {
+    SavedValues saved = RestoreDefaults();
+    GetParam().change(saved);
+    const std::string report = loanReportJson(saved, u'.');
+    for (const std::string& fragment : GetParam().fragments)
+        EXPECT_NE(report.find(fragment), std::string::npos) << fragment << " in " << report;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Offers, OfferReport,
+    testing::Values(
+        // The directives' worked example of a mortgage credit.
+        OfferCase{"EuropeanExample",
+                  [](SavedValues& s) {
+                      s.loan2 = {200000, 6, 240, 0, u"Monthly 12", 0, 0};
+                      s.comparison.offers[1].fees = 4000;
+                  },
+                  {R"("fees": 4000.00, "points": 0.000, "aprUS": )", R"("aprEU": 6.434412,)"}},
+        // Loan 2's lower rate pays back its fee after a few years.
+        OfferCase{"FeeBoughtRate",
+                  [](SavedValues& s) {
+                      s.comparison.offers[1].fees = 4000;
+                      s.comparison.keepYears = 5;
+                      s.comparison.offers[0].pointsPercent = 1;
+                  },
+                  {R"("points": 1.000,)", R"("kept": {"years": 5.00, "periods": 60, "cost": )",
+                   R"(], "crossover": {"years": )", R"("cheaperAfter": "Loan 2"}})"}},
+        OfferCase{"NoSchedule",
+                  [](SavedValues& s) { s.loan2.term = 0; },
+                  {R"("aprUS": null, "aprEU": null, "kept": null}], "crossover": null})"}}),
+    [](const testing::TestParamInfo<OfferCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Loans, LoanReport,
@@ -46,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                    R"("payment": 1053.13, "totalInterest": 102750.06, "totalTaxes": 0.00, )"
                    R"("totalInsurance": 0.00, "totalPaid": 252750.06, "term": "20.00 years.", )"
                    R"("lender": {"payment": 1053.13, "lastPayment": 1050.99, "periods": 240, )"
-                   R"("totalInterest": 102749.06}})"},
+                   R"("totalInterest": 102749.06})"},
         ReportCase{"NoScheduleWithTaxesAndAnUnknownFrequency",
                    [](SavedValues& s) {
                        s.loan2.term = 0;
@@ -58,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                    R"("frequency": "Every \"other\" week", "payments": 0, "rate": 5.75, )"
                    R"("taxes": 1200.00, "insurance": 0.00, "payment": 50.00, )"
                    R"("totalInterest": -150000.00, "totalTaxes": 0.00, "totalInsurance": 0.00, )"
-                   R"("totalPaid": 0.00, "term": "0,00 years.", "lender": null})"}),
+                   R"("totalPaid": 0.00, "term": "0,00 years.", "lender": null)"}),
     [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
 
 } // namespace

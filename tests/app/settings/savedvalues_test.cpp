@@ -50,6 +50,17 @@ TEST(SavedValuesFile, RewritingChangesOnlyTheChangedValue) {
     EXPECT_EQ(written(kFirstClose, values, u'.'), expected);
 }
 
+TEST(SavedValuesFile, ComparisonKeysOnceWrittenFollowEveryChange) {
+    SavedValues values = afterFirstRun();
+    values.comparison.offers[1].fees = 900;
+    const std::string entered = written(kFirstClose, values, u'.');
+    EXPECT_EQ(entered, std::string(kFirstClose)
+                           .insert(std::string(kFirstClose).find("[General"),
+                                   "Fees1=0\nPoints1=0\nFees2=900\nPoints2=0\n"));
+    values.comparison.offers[1].fees = 0;
+    EXPECT_NE(written(entered, values, u'.').find("Fees2=0\n"), std::string::npos);
+}
+
 TEST(SavedValuesFile, ForeignLinesAndSectionsSurvive) {
     const std::string before = "; kept comment\r\n"
                                "[Window]\r\n"
@@ -114,6 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SavedValuesReading, testing::Values(
     ReadCase{"empty_frequency_is_a_value", "[LastValues]\nFrequency1=\nLoan1=\n", u'.', [](SavedValues& v) {v.loan1.frequency = u"";}},
     ReadCase{"names_ignore_case", "[LASTVALUES]\nloan1=5\nTERM2=12\ninsurance2=3.5\n[generalvalues]\nRUN=1\n", u'.', [](SavedValues& v) {v.loan1.amount = 5; v.loan2.term = 12; v.loan2.insurance = 3.5; v.firstRunDone = true;}},
     ReadCase{"window_size", "[GeneralValues]\nWindowWidth=900\nWindowHeight=600\nWindowMaximized=1\n", u'.', [](SavedValues& v) {v.window = {900, 600, true};}},
+    ReadCase{"comparison", "[LastValues]\nFees1=1,5\nPoints2=0.25\n[GeneralValues]\nKeepYears=7,5\nAprMethod=US\n", u',', [](SavedValues& v) {v.comparison = {{{{1.5, 0}, {0, 0.25}}}, 7.5, AprMethod::US};}},
+    ReadCase{"comparison_span_and_method_unknown", "[GeneralValues]\nKeepYears=0.2\nAprMethod=eu\n", u'.', [](SavedValues&) {}},
     ReadCase{"keys_in_wrong_sections", "[GeneralValues]\nLoan1=5\n[LastValues]\nRun=1\n", u'.', [](SavedValues&) {}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 // clang-format on
@@ -124,6 +137,7 @@ SavedValues unusualValues() {
         .loan2 = {0.00001, 100.0, INT32_MAX, 1.0 / 3, u"=[x] \u20AC;", 987654.32, 12.5},
         .firstRunDone = true,
         .window = {1280, 777, true},
+        .comparison = {{{{1234.5, 0.125}, {-50.0, 2.0}}}, 7.25, AprMethod::EU},
     };
 }
 

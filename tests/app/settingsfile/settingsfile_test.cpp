@@ -39,6 +39,7 @@ SavedValues changedValues() {
         .loan2 = {99999.99, 0.5, 12, 8337.5, u"monthly 12", 0, 55.5},
         .firstRunDone = true,
         .window = {},
+        .comparison = {},
     };
 }
 

@@ -1,6 +1,7 @@
 #include "app/window/mainwindow.h"
 
 #include "app/settingsfile/settingsfile.h"
+#include "compare/page/comparepage.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
 #include "schedule/page/schedulemodel.h"
@@ -242,8 +243,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("Ctrl+Tab") << QKeySequence(Qt::CTRL | Qt::Key_Tab) << 1;
         QTest::newRow("Ctrl+PgDn") << QKeySequence(Qt::CTRL | Qt::Key_PageDown) << 1;
         QTest::newRow("Ctrl+Shift+Tab")
-            << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << 3;
-        QTest::newRow("Ctrl+PgUp") << QKeySequence(Qt::CTRL | Qt::Key_PageUp) << 3;
+            << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << 4;
+        QTest::newRow("Ctrl+PgUp") << QKeySequence(Qt::CTRL | Qt::Key_PageUp) << 4;
     }
 
     void pageKeysTurnThePageFromAField() {
@@ -332,14 +333,44 @@ class MainWindowTest : public QObject {
         const auto exit = std::find_if(file.begin(), file.end(), [](const QAction* action) {
             return action->objectName() == "mnuFileExit";
         });
-        QVERIFY(exit - file.begin() >= 5);
-        QVERIFY(exit[-1]->isSeparator() && exit[-5]->isSeparator());
+        QVERIFY(exit - file.begin() >= 6);
+        QVERIFY(exit[-1]->isSeparator() && exit[-6]->isSeparator());
         const char* const entries[] = {"mnuFileExportSchedule", "mnuFileSchedulePdf",
-                                       "mnuFilePrintSchedule"};
-        for (int k = 0; k < 3; ++k) {
-            QCOMPARE(exit[k - 4]->objectName(), QString(entries[k]));
-            QVERIFY(!exit[k - 4]->icon().isNull());
+                                       "mnuFilePrintSchedule", "mnuFileExportComparison"};
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(exit[k - 5]->objectName(), QString(entries[k]));
+            QVERIFY(!exit[k - 5]->icon().isNull());
         }
+    }
+
+    // The Compare page comes third and is built when first shown; it follows
+    // the loans, and what is typed into it counts at once and is kept for the
+    // next start.
+    void comparePageFollowsTheLoansAndKeepsItsEntries() {
+        openWindow();
+        QTabWidget* notebook = m_window->notebook();
+        QCOMPARE(notebook->tabText(2), QString(" Compare "));
+        auto* page = qobject_cast<ComparePage*>(notebook->widget(2));
+        QVERIFY(page && !page->isBuilt());
+        notebook->setCurrentIndex(2);
+        QVERIFY(page->isBuilt());
+        enterByTab("edtFees2");
+        QTest::keyClicks(focused(), "4000");
+        enterByTab("edtPoints1");
+        const auto* table = m_window->findChild<QTableWidget*>("twCompare");
+        QCOMPARE(table->item(0, 1)->text(), QString("4,000.00"));
+        QVERIFY2(label("lblCrossover").startsWith("Loan 1 costs less at first; from "),
+                 qPrintable(label("lblCrossover")));
+        field("edtInterest1")->setFloatValue(7);
+        m_window->Calculate(RecalcSource::Other);
+        QCOMPARE(table->item(1, 0)->text(), QString("7.000"));
+
+        m_window->close();
+        m_window.reset();
+        const QString file = QString::fromStdString(readSettingsFile(settingsFilePath()));
+        QVERIFY2(file.contains("\nFees2=4000\n") && !file.contains("KeepYears"), qPrintable(file));
+        openWindow();
+        QCOMPARE(m_window->findChild<ComparePage*>()->inputs().offers[1].fees, 4000.0);
     }
 
     // A chosen frequency counts while the box still has the focus; an

@@ -1,0 +1,368 @@
+#include "compare/page/comparepage.h"
+
+#include "base/hint/hint.h"
+#include "base/qt/qtstrings.h"
+#include "base/qt/wholefile.h"
+#include "compare/core/comparecsv.h"
+#include "compare/core/costseries.h"
+#include "numfield/text/rangerecord.h"
+#include "numfield/widget/numericfield.h"
+#include "schedule/page/balancechart.h"
+#include "schedule/page/documentoutput.h"
+#include "schedule/page/moneytext.h"
+#include "schedule/page/scheduledocument.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace paysmith {
+
+namespace {
+
+constexpr std::u16string_view kYearsMask = u"###.##";
+constexpr std::u16string_view kRateMask = u"###.###";
+constexpr int kRowHeight = 16;
+
+enum Row { ClosingRow, RateRow, CostRow, BalanceRow, PeriodsRow, kRows };
+
+QTableWidgetItem* readOnlyItem(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setTextAlignment(alignment);
+    return item;
+}
+
+// A row's figure of each loan, and of Loan 2 less Loan 1 when both have one.
+struct RowFigures {
+    std::array<std::optional<double>, 2> loans;
+
+    std::optional<double> difference() const {
+        if (!loans[0] || !loans[1])
+            return std::nullopt;
+        return *loans[1] - *loans[0];
+    }
+};
+
+std::optional<double> units(const std::optional<std::int64_t>& cents) {
+    if (!cents)
+        return std::nullopt;
+    return static_cast<double>(*cents) / 100.0;
+}
+
+} // namespace
+
+ComparePage::ComparePage(const TIntlSupport& format, AprMethod regionMethod, QWidget* parent)
+    : QWidget(parent), m_format(format), m_regionMethod(regionMethod) {}
+
+ComparePage::~ComparePage() = default;
+
+void ComparePage::setLoan(int loan, const LoanValues& values) {
+    m_loans[static_cast<std::size_t>(loan)] = scheduleInputsOf(values);
+    m_stale = true;
+    if (isBuilt() && isVisible())
+        refresh();
+}
+
+void ComparePage::setInputs(const ComparisonInputs& inputs) {
+    m_inputs = inputs;
+    m_keepYearsEdited = false;
+    m_stale = true;
+    if (isBuilt()) {
+        showInputs();
+        if (isVisible())
+            refresh();
+    }
+}
+
+Offer ComparePage::offer(int loan) const {
+    const auto k = static_cast<std::size_t>(loan);
+    return Offer{m_loans[k], m_inputs.offers[k].fees, m_inputs.offers[k].pointsPercent};
+}
+
+Comparison ComparePage::comparison() const {
+    const Offer one = offer(0);
+    const Offer two = offer(1);
+    return compareOffers(one, two, keepYearsOf(m_inputs, one, two));
+}
+
+void ComparePage::showEvent(QShowEvent* event) {
+    if (!isBuilt())
+        build();
+    if (m_stale)
+        refresh();
+    QWidget::showEvent(event);
+}
+
+TNumericField* ComparePage::addField(const char* name, const char* mask, const QString& hint) {
+    auto* field = new TNumericField(m_format, this);
+    field->setObjectName(QLatin1String(name));
+    field->setDataType(TNumericDataType::nftDouble);
+    field->setPictureMask(QLatin1String(mask));
+    field->setColor(Qt::white);
+    field->setMinimumWidth(110);
+    setHint(field, hint);
+    connect(field, &TNumericField::OnExit, this, [this] { takeEntries(); });
+    return field;
+}
+
+void ComparePage::build() {
+    QFont small = font();
+    small.setPixelSize(11);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+
+    auto* entries = new QGridLayout;
+    entries->setHorizontalSpacing(8);
+    entries->setVerticalSpacing(3);
+    const auto caption = [&](const QString& text, int row, int column, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(buddy);
+        entries->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
+    };
+    for (int loan = 0; loan < 2; ++loan) {
+        const QString name = loan == 0 ? tr("Loan 1") : tr("Loan 2");
+        entries->addWidget(new QLabel(name, this), 0, loan + 1, Qt::AlignCenter);
+        m_fees[static_cast<std::size_t>(loan)] =
+            addField(loan == 0 ? "edtFees1" : "edtFees2", "###,###,###.##",
+                     tr("Fees of %1 paid at closing, counted as a cost of borrowing").arg(name));
+        m_points[static_cast<std::size_t>(loan)] =
+            addField(loan == 0 ? "edtPoints1" : "edtPoints2", "##.###",
+                     tr("Points of %1 paid at closing, in percent of the amount").arg(name));
+        entries->addWidget(m_fees[static_cast<std::size_t>(loan)], 1, loan + 1);
+        entries->addWidget(m_points[static_cast<std::size_t>(loan)], 2, loan + 1);
+    }
+    caption(tr("Closing f&ees"), 1, 0, m_fees[0]);
+    caption(tr("Poin&ts (% of the amount)"), 2, 0, m_points[0]);
+    m_keepYears = addField("edtKeepYears", "###.##",
+                           tr("How long you expect to keep either loan before you sell or "
+                              "refinance"));
+    m_keepYears->model().setRangeLo(rangeRecordOf(TNumericDataType::nftDouble, kMinKeepYears));
+    connect(m_keepYears, &TNumericField::OnChange, this, [this] { m_keepYearsEdited = true; });
+    entries->addWidget(m_keepYears, 3, 1);
+    caption(tr("Years &kept"), 3, 0, m_keepYears);
+
+    m_method = new QComboBox(this);
+    m_method->setObjectName("cbAprMethod");
+    m_method->addItem(tr("APR (United States)"), static_cast<int>(AprMethod::US));
+    m_method->addItem(tr("APRC (European Union)"), static_cast<int>(AprMethod::EU));
+    setHint(m_method, tr("The rate that counts fees and points: the United States' APR or the "
+                         "European Union's APRC"));
+    connect(m_method, &QComboBox::activated, this, [this](int index) {
+        m_inputs.method = static_cast<AprMethod>(m_method->itemData(index).toInt());
+        refresh();
+    });
+    entries->addWidget(m_method, 4, 1);
+    caption(tr("&Rate shown as"), 4, 0, m_method);
+    entries->setColumnStretch(3, 1);
+    // Along the rows, as the fields read.
+    QWidget* const chain[] = {m_fees[0],   m_fees[1],   m_points[0],
+                              m_points[1], m_keepYears, m_method};
+    for (std::size_t k = 1; k < std::size(chain); ++k)
+        setTabOrder(chain[k - 1], chain[k]);
+
+    auto* buttons = new QVBoxLayout;
+    const struct {
+        const char* name;
+        QString caption;
+        QString hint;
+        void (ComparePage::*action)();
+    } actions[] = {
+        {"btnCompareExport", tr("&Export..."),
+         tr("Save the comparison as a CSV file for a spreadsheet"), &ComparePage::exportComparison},
+        {"btnComparePrint", tr("&Print..."), tr("Print the comparison"), &ComparePage::printPage},
+        {"btnComparePdf", tr("P&DF..."), tr("Save the comparison as a PDF file"),
+         &ComparePage::savePdf}};
+    for (const auto& a : actions) {
+        auto* button = new QPushButton(a.caption, this);
+        button->setObjectName(a.name);
+        setHint(button, a.hint);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, a.action);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(entries, 1);
+    top->addLayout(buttons);
+    layout->addLayout(top);
+
+    m_table = new QTableWidget(kRows, 3, this);
+    m_table->setObjectName("twCompare");
+    m_table->setFont(small);
+    m_table->setHorizontalHeaderLabels({tr("Loan 1"), tr("Loan 2"), tr("Loan 2 − Loan 1")});
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setFixedHeight(kRowHeight + 2);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setFixedHeight(kRowHeight * (kRows + 1) + 2 + 2 * m_table->frameWidth());
+    setHint(m_table, tr("What each offer costs, with its fees and points"));
+    layout->addWidget(m_table);
+
+    m_crossover = new QLabel(this);
+    m_crossover->setObjectName("lblCrossover");
+    m_crossover->setWordWrap(true);
+    layout->addWidget(m_crossover);
+
+    m_chart = new BalanceChart(this);
+    m_chart->setObjectName("chtCost");
+    m_chart->setFont(small);
+    m_chart->setTitle(tr("Cost of borrowing against years"));
+    m_chart->setLegendCorner(LegendCorner::TopLeft);
+    setHint(m_chart, tr("Fees, points and interest paid so far by each loan"));
+    layout->addWidget(m_chart, 1);
+
+    showInputs();
+}
+
+void ComparePage::showInputs() {
+    for (std::size_t k = 0; k < 2; ++k) {
+        m_fees[k]->setFloatValue(m_inputs.offers[k].fees);
+        m_points[k]->setFloatValue(m_inputs.offers[k].pointsPercent);
+    }
+    m_method->setCurrentIndex(m_method->findData(static_cast<int>(shownMethod())));
+}
+
+void ComparePage::takeEntries() {
+    for (std::size_t k = 0; k < 2; ++k) {
+        m_inputs.offers[k].fees = m_fees[k]->FloatValue();
+        m_inputs.offers[k].pointsPercent = m_points[k]->FloatValue();
+    }
+    // Only a span the user typed is kept; until then it follows the loans.
+    if (m_keepYearsEdited && m_keepYears->FloatValue() >= kMinKeepYears)
+        m_inputs.keepYears = m_keepYears->FloatValue();
+    m_keepYearsEdited = false;
+    refresh();
+}
+
+void ComparePage::refresh() {
+    m_stale = false;
+    const Offer offers[] = {offer(0), offer(1)};
+    const Comparison result = comparison();
+    const double longest =
+        std::max({kMinKeepYears, termYearsOf(offers[0].loan), termYearsOf(offers[1].loan)});
+    m_keepYears->model().setRangeHi(rangeRecordOf(TNumericDataType::nftDouble, longest));
+    if (!m_keepYears->hasFocus())
+        m_keepYears->setFloatValue(result.keepYears);
+
+    const MoneyText money(m_format, MoneyText::kTotalMask);
+    const AprMethod method = shownMethod();
+    std::array<RowFigures, kRows> rows{};
+    for (std::size_t k = 0; k < 2; ++k) {
+        const OfferFigures& figures = result.offers[k];
+        rows[ClosingRow].loans[k] = units(figures.closingCents);
+        if (figures.rates)
+            rows[RateRow].loans[k] =
+                method == AprMethod::EU ? figures.rates->aprcPercent : figures.rates->aprPercent;
+        if (figures.kept) {
+            rows[CostRow].loans[k] = units(figures.kept->costCents);
+            rows[BalanceRow].loans[k] = units(figures.kept->balanceCents);
+            rows[PeriodsRow].loans[k] = figures.kept->periods;
+        }
+    }
+    const QString years = money.ofNumber(result.keepYears, kYearsMask);
+    const QString captions[kRows] = {tr("Fees and points"),
+                                     method == AprMethod::EU ? tr("APRC (%)") : tr("APR (%)"),
+                                     tr("Cost of borrowing if kept %1 years").arg(years),
+                                     tr("Balance still owed then"), tr("Payments made by then")};
+    for (int row = 0; row < kRows; ++row) {
+        m_table->setVerticalHeaderItem(
+            row, readOnlyItem(captions[row], Qt::AlignLeft | Qt::AlignVCenter));
+        const RowFigures& figures = rows[static_cast<std::size_t>(row)];
+        const std::optional<double> values[] = {figures.loans[0], figures.loans[1],
+                                                figures.difference()};
+        for (int column = 0; column < 3; ++column) {
+            const std::optional<double>& value = values[column];
+            QString text = QStringLiteral("—");
+            if (value)
+                text = row == RateRow      ? money.ofNumber(*value, kRateMask)
+                       : row == PeriodsRow ? QString::number(static_cast<std::int64_t>(*value))
+                                           : money.ofUnits(*value);
+            m_table->setItem(row, column, readOnlyItem(text, Qt::AlignRight | Qt::AlignVCenter));
+        }
+    }
+    m_crossover->setText(crossoverText(result));
+
+    std::vector<ChartMark> marks{{result.keepYears, tr("kept")}};
+    if (result.crossover && result.crossover->years)
+        marks.push_back({*result.crossover->years, tr("costs cross")});
+    m_chart->setMarks(std::move(marks));
+    for (int loan = 0; loan < 2; ++loan) {
+        std::vector<QPointF> points;
+        for (const CostPoint& p : costSoFarSeries(offers[loan]))
+            points.emplace_back(p.years, static_cast<double>(p.cents) / 100.0);
+        m_chart->setSeries(loan, std::move(points));
+    }
+}
+
+QString ComparePage::crossoverText(const Comparison& comparison) const {
+    if (!comparison.crossover)
+        return tr("The costs over time cannot be compared: a loan has no schedule.");
+    const Crossover& crossover = *comparison.crossover;
+    const int first = crossover.cheaperAtStart == WhichLoan::Loan1 ? 1 : 2;
+    if (!crossover.years)
+        return tr("Loan %1 costs less at every payment date: the costs never cross.").arg(first);
+    return tr("Loan %1 costs less at first; from %2 years on, Loan %3 costs less.")
+        .arg(first)
+        .arg(MoneyText(m_format).ofNumber(*crossover.years, kYearsMask))
+        .arg(3 - first);
+}
+
+void ComparePage::exportComparison() {
+    const Offer one = offer(0);
+    const Offer two = offer(1);
+    const std::string csv = comparisonCsv(one, two, comparison());
+    saveCsv(this, tr("Export Comparison"), tr("loans-compared.csv"),
+            [&csv](const QString& path) { return writeWholeFile(path, csv).written; });
+}
+
+ScheduleDocument ComparePage::document() {
+    if (!isBuilt())
+        build();
+    if (m_stale)
+        refresh();
+    const MoneyText money(m_format);
+    ScheduleDocument document;
+    document.title = tr("Which offer costs less");
+    PrintedTable& inputs = document.inputs;
+    inputs.header = {QString(), tr("Loan 1"), tr("Loan 2")};
+    inputs.alignments = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight};
+    // The lines are the same for both loans.
+    const auto one = inputLines(m_loans[0]);
+    const auto two = inputLines(m_loans[1]);
+    for (std::size_t k = 0; k < one.size(); ++k)
+        inputs.rows.push_back(
+            {translated("paysmith::ScheduleDocument", std::string_view(one[k].caption)),
+             inputText(one[k], money), inputText(two[k], money)});
+    inputs.rows.push_back({tr("Closing fees"), money.ofUnits(m_inputs.offers[0].fees),
+                           money.ofUnits(m_inputs.offers[1].fees)});
+    inputs.rows.push_back({tr("Points (% of the amount)"),
+                           money.ofNumber(m_inputs.offers[0].pointsPercent, kRateMask),
+                           money.ofNumber(m_inputs.offers[1].pointsPercent, kRateMask)});
+    document.summaryTitle = tr("Both offers compared");
+    document.summary = printedTable(*m_table->model(), RowCaptions::FromVerticalHeader);
+    document.summaryNote = m_crossover->text();
+    document.chart = m_chart->chart();
+    return document;
+}
+
+void ComparePage::printPage() {
+    printDocument(this, [this] { return document(); });
+}
+
+void ComparePage::savePdf() {
+    saveDocumentAsPdf(this, tr("loans-compared.pdf"), [this] { return document(); });
+}
+
+} // namespace paysmith

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "compare/core/comparison.h"
+#include "loan/core/loanvalues.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace paysmith {
+
+class BalanceChart;
+class TIntlSupport;
+class TNumericField;
+struct ScheduleDocument;
+
+// The Compare page: both loans as offers, with their fees and points, the
+// rate that counts them (APR or APRC), what each costs if kept for some years
+// and when the offer cheaper at first stops being cheaper. Like the Schedule
+// page it stays empty until first shown, and follows the loans it is given.
+class ComparePage : public QWidget {
+    Q_OBJECT
+  public:
+    // `format` must outlive the page. `regionMethod` is the method shown
+    // until the user chooses one.
+    ComparePage(const TIntlSupport& format, AprMethod regionMethod, QWidget* parent = nullptr);
+    ~ComparePage() override;
+
+    // Loan 0 or 1 as it was last worked out.
+    void setLoan(int loan, const LoanValues& values);
+    // What the user has entered on the page; a settings file's, at start.
+    void setInputs(const ComparisonInputs& inputs);
+    const ComparisonInputs& inputs() const { return m_inputs; }
+
+    bool isBuilt() const { return m_table != nullptr; }
+    AprMethod shownMethod() const { return m_inputs.method.value_or(m_regionMethod); }
+    Offer offer(int loan) const;
+    Comparison comparison() const;
+
+    // Through a dialog, the page need not have been shown.
+    void exportComparison();
+    void printPage();
+    void savePdf();
+    ScheduleDocument document();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void build();
+    TNumericField* addField(const char* name, const char* mask, const QString& hint);
+    void takeEntries();
+    void showInputs();
+    void refresh();
+    QString crossoverText(const Comparison& comparison) const;
+
+    const TIntlSupport& m_format;
+    AprMethod m_regionMethod;
+    std::array<ScheduleInputs, 2> m_loans{};
+    ComparisonInputs m_inputs;
+    bool m_stale = true;
+    bool m_keepYearsEdited = false;
+
+    std::array<TNumericField*, 2> m_fees{};
+    std::array<TNumericField*, 2> m_points{};
+    TNumericField* m_keepYears = nullptr;
+    QComboBox* m_method = nullptr;
+    QTableWidget* m_table = nullptr;
+    QLabel* m_crossover = nullptr;
+    BalanceChart* m_chart = nullptr;
+};
+
+} // namespace paysmith
