@@ -29,7 +29,8 @@ struct AnnualRates {
 
 // The amount less fees and points, and the payment (principal and interest)
 // rounded to the cent as the lender's schedule bills it, for every one of
-// the loan's payments. Empty when the loan has no schedule or its closing
+// the loan's payments; extra payments are the borrower's choice and no part
+// of them. Empty when the loan has no schedule or its closing
 // costs cannot be counted.
 std::optional<LevelPayments> levelPaymentsOf(const Offer& offer);
 

@@ -4,7 +4,7 @@ namespace paysmith {
 
 std::optional<CostPath> costPathOf(const Offer& offer) {
     const std::optional<std::int64_t> closing = closingCents(offer);
-    const LenderSchedule schedule = lenderSchedule(offer.loan);
+    const LenderSchedule schedule = lenderSchedule(offer.loan, offer.extras);
     if (!closing || !schedule.exists())
         return std::nullopt;
     CostPath path;

@@ -8,7 +8,8 @@
 
 namespace paysmith {
 
-// An offer period by period under the lender's schedule, in whole cents.
+// An offer period by period under the lender's schedule with its extra
+// payments, in whole cents.
 // Index k is the moment of the k-th payment, k/periodsPerYear years after
 // closing; index 0 is closing itself.
 struct CostPath {

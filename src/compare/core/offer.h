@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loan/core/loanvalues.h"
+#include "schedule/core/extrapayments.h"
 #include "schedule/core/schedule.h"
 
 #include <cstdint>
@@ -10,11 +11,13 @@ namespace paysmith {
 
 // A loan as a lender offers it: the schedule's inputs and what the borrower
 // pays at closing. Both fees and points are finance charges; taxes and
-// insurance are not.
+// insurance are not. The borrower's extra payments shorten the schedule that
+// the costs follow, but not the contract that the APR discloses.
 struct Offer {
     ScheduleInputs loan;
     double fees = 0.0;          // currency
     double pointsPercent = 0.0; // percent of the amount
+    ExtraPayments extras{};
 };
 
 Offer offerOf(const LoanValues& loan, double fees, double pointsPercent);

@@ -6,6 +6,7 @@
 #include "loan/core/payment.h"
 #include "schedule/core/cents.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
@@ -24,6 +25,9 @@ namespace {
 // fields hold less: 999,999,999.99 and 999.9999 %.
 constexpr double kMaxAmount = 999'999'999.995;
 constexpr double kMaxRatePercent = 1000.0;
+// Two extras this large still add to a payment without overflow, and either
+// repays any balance the bounds above allow.
+constexpr std::int64_t kMaxExtraCents = 100'000'000'000'000'000;
 
 std::int32_t rateDivisor(std::int32_t frequencyIndex) {
     const std::int32_t divisor = rateDivisorOf(frequencyIndex);
@@ -59,6 +63,15 @@ std::int64_t roundedQuotient(std::int64_t numerator, std::int64_t denominator) {
     return numerator < 0 ? quotient - 1 : quotient + 1;
 }
 
+// Negative amounts, which the fields refuse, count as none.
+std::int64_t extraDueIn(const ExtraPayments& extras, std::int32_t period) {
+    const auto held = [](std::int64_t cents) {
+        return std::clamp<std::int64_t>(cents, 0, kMaxExtraCents);
+    };
+    return held(extras.perPeriodCents) +
+           (period == extras.lumpPeriod ? held(extras.lumpSumCents) : 0);
+}
+
 template <typename Money>
 void addToTotals(Schedule<Money>& schedule, const ScheduleRow<Money>& row) {
     schedule.rows.push_back(row);
@@ -67,6 +80,7 @@ void addToTotals(Schedule<Money>& schedule, const ScheduleRow<Money>& row) {
     schedule.totals.interest += row.interest;
     schedule.totals.taxes += row.taxes;
     schedule.totals.insurance += row.insurance;
+    schedule.totals.extra += row.extra;
 }
 
 template <typename Money> Schedule<Money> noSchedule(NoScheduleReason reason) {
@@ -108,6 +122,10 @@ bool lastPaymentStandsOut(const LenderSchedule& schedule) {
 }
 
 LenderSchedule lenderSchedule(const ScheduleInputs& in) {
+    return lenderSchedule(in, {});
+}
+
+LenderSchedule lenderSchedule(const ScheduleInputs& in, const ExtraPayments& extras) {
     if (const NoScheduleReason reason = checkInputs(in); reason != NoScheduleReason::None)
         return noSchedule<std::int64_t>(reason);
 
@@ -142,11 +160,18 @@ LenderSchedule lenderSchedule(const ScheduleInputs& in) {
     std::int64_t balance = amount;
     for (std::int32_t period = 1; period <= in.payments; ++period) {
         const std::int64_t interest = interestOn(balance);
-        const bool last = period == in.payments || schedule.payment >= balance + interest;
-        const std::int64_t payment = last ? balance + interest : schedule.payment;
+        const std::int64_t extraDue = extraDueIn(extras, period);
+        const std::int64_t due = schedule.payment + extraDue;
+        const bool last = period == in.payments || due >= balance + interest;
+        const std::int64_t payment = last ? balance + interest : due;
+        // What the contract alone bills at this balance; the rest is extra.
+        // Its last payment takes all that is left, extras or not.
+        const std::int64_t billed =
+            period == in.payments ? payment : std::min(schedule.payment, balance + interest);
+        const std::int64_t extra = payment - billed;
         balance -= payment - interest;
         addToTotals(schedule, {payment, payment - interest, interest, schedule.taxes,
-                               schedule.insurance, balance});
+                               schedule.insurance, balance, extra});
         if (last)
             break;
     }

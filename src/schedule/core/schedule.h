@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loan/core/loanvalues.h"
+#include "schedule/core/extrapayments.h"
 
 #include <cstdint>
 #include <string_view>
@@ -40,7 +41,8 @@ std::string_view noScheduleText(NoScheduleReason reason);
 
 // Money is whole cents (std::int64_t) for the lender's convention and
 // currency units (double) for the formula's. `payment` is principal plus
-// interest; taxes and insurance are paid beside it.
+// interest; taxes and insurance are paid beside it. `extra` is the part of
+// `payment` beyond the regular payment that extra payments made.
 template <typename Money> struct ScheduleRow {
     Money payment{};
     Money principal{};
@@ -48,6 +50,7 @@ template <typename Money> struct ScheduleRow {
     Money taxes{};
     Money insurance{};
     Money balance{};
+    Money extra{};
 };
 
 template <typename Money> struct ScheduleTotals {
@@ -56,6 +59,7 @@ template <typename Money> struct ScheduleTotals {
     Money interest{};
     Money taxes{};
     Money insurance{};
+    Money extra{};
 
     Money paid() const { return payment + taxes + insurance; }
 };
@@ -90,6 +94,13 @@ bool lastPaymentStandsOut(const LenderSchedule& schedule);
 // whose regular payment would overpay the balance ends early, with that
 // smaller last payment: rows may be fewer than the payments asked for.
 LenderSchedule lenderSchedule(const ScheduleInputs& inputs);
+
+// The same schedule with extra payments: each period's payment is the regular
+// one plus the extras due in it, and one that would pass the balance is cut to
+// the balance plus its interest and ends the schedule. `payment` stays the
+// regular payment. A loan that has no schedule without extras has none with
+// them either.
+LenderSchedule lenderSchedule(const ScheduleInputs& inputs, const ExtraPayments& extras);
 
 // The payment as the loan panel computes it, unrounded, paid every period; its
 // totals are the panel's own totals.

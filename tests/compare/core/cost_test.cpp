@@ -35,6 +35,7 @@ const KeptCase kKeptCases[] = {
     {"Forever", kLowerRateWithPoints, INFINITY, 360},
     {"YearsNotANumber", kLowerRateWithPoints, NAN, std::nullopt},
     {"NoSchedule", kNoSchedule, 5, std::nullopt},
+    {"WithExtras", {{200000, 6, 360, kMonthly}, 0, 2, {20000, 3000000, 30}}, 5, 60},
 };
 
 class Kept : public testing::TestWithParam<KeptCase> {};
@@ -48,7 +49,7 @@ TEST_P(Kept, CostsTheClosingAndThePaymentsBeyondThePrincipalRepaid) {
     if (!kept)
         return;
     ASSERT_EQ(kept->periods, *c.periods);
-    const LenderSchedule s = lenderSchedule(c.offer.loan);
+    const LenderSchedule s = lenderSchedule(c.offer.loan, c.offer.extras);
     std::int64_t paid = 0;
     std::int64_t repaid = 0;
     for (std::size_t k = 0; k < static_cast<std::size_t>(*c.periods); ++k) {
@@ -79,6 +80,7 @@ const CrossoverCase kCrossoverCases[] = {
     {"CheaperEveryWay", offer(5, 360), offer(6, 360, 1000), {{W::Loan1}}},
     {"EqualFeesLowerRateLeads", offer(6, 360, 9), offer(5, 360, 9), {{W::Loan2}}},
     {"EqualOffers", kHigherRate, kHigherRate, {{W::Loan1}}},
+    {"ExtrasOnAnEqualOffer", kHigherRate, {kHigherRate.loan, 0, 0, {10000}}, {{W::Loan2}}},
     {"NoSchedule", kHigherRate, kNoSchedule, std::nullopt},
 };
 

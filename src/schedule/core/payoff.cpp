@@ -1,0 +1,15 @@
+#include "schedule/core/payoff.h"
+
+namespace paysmith {
+
+std::optional<PayoffSummary> payoffOf(const ScheduleInputs& inputs, const ExtraPayments& extras) {
+    const LenderSchedule without = lenderSchedule(inputs);
+    if (!without.exists())
+        return std::nullopt;
+    const LenderSchedule with = extras.any() ? lenderSchedule(inputs, extras) : without;
+    return PayoffSummary{static_cast<std::int32_t>(with.rows.size()), with.periodsPerYear,
+                         with.rows.back().payment, with.totals.interest,
+                         without.totals.interest - with.totals.interest};
+}
+
+} // namespace paysmith
