@@ -22,6 +22,17 @@ void BM_LenderSchedule32767(benchmark::State& state) {
 }
 BENCHMARK(BM_LenderSchedule32767)->Unit(benchmark::kMicrosecond);
 
+// The same loan with a cent more every day and a lump sum half-way: the
+// extras' arithmetic in every period, over nearly as many rows.
+void BM_LenderScheduleWithExtras(benchmark::State& state) {
+    const paysmith::ExtraPayments extras{1, 1'000'000, paysmith::kMaxSchedulePeriods / 2};
+    const std::size_t rows = paysmith::lenderSchedule(kLongest, extras).rows.size();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(paysmith::lenderSchedule(kLongest, extras));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(rows));
+}
+BENCHMARK(BM_LenderScheduleWithExtras)->Unit(benchmark::kMicrosecond);
+
 void BM_FormulaSchedule32767(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(paysmith::formulaSchedule(kLongest));

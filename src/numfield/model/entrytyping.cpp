@@ -52,6 +52,11 @@ KeyOutcome offerToField(EntryString& entry, char16_t c, const PictureMask& mask)
 
 } // namespace
 
+char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl) {
+    const bool eitherPoint = typed == u'.' || typed == u',';
+    return eitherPoint && typed != intl.GroupMark() ? intl.DecimalMark() : typed;
+}
+
 KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
                     char16_t decimalMark) {
     if (typed == decimalMark)

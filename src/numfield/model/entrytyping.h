@@ -1,11 +1,19 @@
 #pragma once
 
 #include "numfield/model/entrystring.h"
+#include "numfield/text/intlsupport.h"
 #include "numfield/text/picturemask.h"
 
 #include <string_view>
 
 namespace paysmith {
+
+// What a typed "." or "," stands for: the decimal mark wherever it is not
+// the group mark, so that a number typed with the other convention's point
+// (fr_FR's "4.5") keeps its point instead of growing tenfold; where it is the
+// group mark (de_DE's "."), itself, which a field refuses. Any other character
+// stands for itself.
+char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl);
 
 // One typed character offered to the entry string of a field with this mask:
 // the decimal mark stands for ".", any other "." is refused, the mask's last

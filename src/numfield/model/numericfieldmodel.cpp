@@ -237,10 +237,11 @@ void TNumericFieldModel::character(char16_t c) {
     if (m_allSelected && c > 31)
         clearEntry();
     const EntryString offeredTo = m_entry;
-    if (typeCharacter(m_entry, c, m_text.mask(), m_intl.DecimalMark()) == KeyOutcome::Refused) {
+    const char16_t meant = typedAsMeant(c, m_intl);
+    if (typeCharacter(m_entry, meant, m_text.mask(), m_intl.DecimalMark()) == KeyOutcome::Refused) {
         // Control characters have no meaning a message could name.
         if (c > 31)
-            refuse(refusalOfTyped(c, offeredTo, m_text.mask(), m_intl.DecimalMark()));
+            refuse(refusalOfTyped(meant, offeredTo, m_text.mask(), m_intl.DecimalMark()));
         else
             refuse(std::nullopt);
     }

@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleHints>
@@ -209,6 +208,13 @@ void TNumericField::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, framePixmap(background));
 
     const QRect inner = innerRect();
+    // While the note of a refused key is up, the field is ringed in the
+    // colour of an invalid value: the refusal shows at the field itself, not
+    // only in a note the eye may pass over.
+    if (refusalShown()) {
+        painter.setPen(QPen(orPalette(m_efColors.Error.BackColor, Qt::red), kBorder));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
     const QString shown = text();
     const QRect textRect = this->textRect();
     const int textRight = textRect.right() + 1;
@@ -284,19 +290,21 @@ void TNumericField::timerEvent(QTimerEvent* event) {
 // ---- input ----
 
 void TNumericField::keyPressEvent(QKeyEvent* event) {
-    m_refusedThisKey = false;
-    // The next key the field takes puts away the balloon of a refusal.
-    const auto putAwayBalloon = qScopeGuard([this] {
-        if (m_balloon && !m_refusedThisKey)
-            m_balloon->putAway();
-    });
+    // Escape takes the note of a refusal back first, before a dialog the field
+    // sits in would close on it.
+    if (event->key() == Qt::Key_Escape && refusalShown()) {
+        putAwayRefusal();
+        return;
+    }
     // People press Enter in a calculator: it works the entry out in place.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         const QPointer<TNumericField> self(this);
         m_model.commitEntry();
-        if (self)
+        if (self) {
+            putAwayRefusal();
             refresh();
+        }
         return;
     }
     const std::u16string typed = typedTextOf(*event, m_model.intl().DecimalMark());
@@ -405,8 +413,7 @@ FocusTarget TNumericField::focusTarget() const {
 
 void TNumericField::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    if (m_balloon)
-        m_balloon->putAway();
+    putAwayRefusal();
     m_caretBlink.stop();
     syncAvailability();
     const QPointer<TNumericField> self(this);
@@ -449,10 +456,20 @@ QString TNumericField::refusalText(Refusal reason) const {
 }
 
 void TNumericField::explainRefusal(Refusal reason) {
-    m_refusedThisKey = true;
     if (!m_balloon)
         m_balloon = new RefusalBalloon(this);
     m_balloon->showBelowField(refusalText(reason));
+    update();
+}
+
+bool TNumericField::refusalShown() const {
+    return m_balloon && m_balloon->isVisible();
+}
+
+void TNumericField::putAwayRefusal() {
+    if (m_balloon)
+        m_balloon->putAway();
+    update();
 }
 
 void TNumericField::post(PostedRequest request) {

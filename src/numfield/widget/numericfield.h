@@ -100,6 +100,8 @@ class TNumericField : public QWidget, private FieldRequests {
 
     void connectModelEvents();
     QString refusalText(Refusal reason) const;
+    bool refusalShown() const;
+    void putAwayRefusal();
     void revealInPages();
     QPixmap framePixmap(const QColor& background) const;
     FocusTarget focusTarget() const;
@@ -121,8 +123,9 @@ class TNumericField : public QWidget, private FieldRequests {
     TCaret m_caretOvr{TCaretShape::csBlock, 0, 0};
     int m_textMargin = 2;
     bool m_caretVisible = false;
-    RefusalBalloon* m_balloon = nullptr; // made at the first refusal
-    bool m_refusedThisKey = false;
+    // Made at the first refusal; up until the entry is worked out, the focus
+    // leaves or Escape is pressed.
+    RefusalBalloon* m_balloon = nullptr;
     QBasicTimer m_caretBlink;
 };
 

@@ -1,12 +1,8 @@
 #include "numfield/widget/refusalballoon.h"
 
+#include <QEvent>
+
 namespace paysmith {
-
-namespace {
-
-constexpr int kShownMilliseconds = 4000;
-
-} // namespace
 
 RefusalBalloon::RefusalBalloon(QWidget* field)
     : QLabel(field, Qt::ToolTip | Qt::FramelessWindowHint), m_field(field) {
@@ -16,9 +12,6 @@ RefusalBalloon::RefusalBalloon(QWidget* field)
     setAutoFillBackground(true);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setMargin(3);
-    m_timeout.setSingleShot(true);
-    m_timeout.setInterval(kShownMilliseconds);
-    connect(&m_timeout, &QTimer::timeout, this, &RefusalBalloon::putAway);
 }
 
 void RefusalBalloon::showBelowField(const QString& text) {
@@ -27,14 +20,26 @@ void RefusalBalloon::showBelowField(const QString& text) {
     setFont(m_field->font());
     setText(text);
     adjustSize();
-    move(m_field->mapToGlobal(QPoint(0, m_field->height())));
+    placeBelowField();
+    // A window of its own, the note would stay behind when the field's window
+    // is moved or resized while it is up.
+    m_field->window()->installEventFilter(this);
     show();
-    m_timeout.start();
 }
 
 void RefusalBalloon::putAway() {
-    m_timeout.stop();
+    m_field->window()->removeEventFilter(this);
     hide();
+}
+
+void RefusalBalloon::placeBelowField() {
+    move(m_field->mapToGlobal(QPoint(0, m_field->height())));
+}
+
+bool RefusalBalloon::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        placeBelowField();
+    return QLabel::eventFilter(watched, event);
 }
 
 } // namespace paysmith

@@ -19,6 +19,7 @@ struct PayoffSummary {
     std::int64_t interestSavedCents = 0;
 
     double years() const { return static_cast<double>(periods) / periodsPerYear; }
+    bool operator==(const PayoffSummary&) const = default;
 };
 
 // Without extras, the lender's own figures and a saving of 0. Empty when the

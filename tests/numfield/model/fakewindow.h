@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,10 @@ class FakeField : public FieldRequests {
 
     TNumericFieldModel model;
     const std::string name;
+    std::optional<Refusal> refused; // the last key's or paste's
 
     void beep() override;
+    void explainRefusal(Refusal reason) override { refused = reason; }
     void post(PostedRequest request) override;
     bool clipboardHasText() override;
     std::u16string clipboardText() override;

@@ -93,5 +93,46 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name; });
 // clang-format on
 
+// A "." or "," typed after a digit, then a 6: the decimal mark where the
+// locale does not group with it, refused where it does or where the field
+// takes no decimals or has its mark already.
+struct OtherMarkCase {
+    const char* name;
+    const TIntlSupport* intl;
+    const char* field;
+    const char* entry; // "." and "," as the locale's marks
+    char16_t key;
+    const char* shown;
+    std::optional<Refusal> refused = std::nullopt;
+};
+
+class OtherMark : public testing::TestWithParam<OtherMarkCase> {};
+
+TEST_P(OtherMark, IsTheDecimalMarkUnlessItGroups) {
+    const OtherMarkCase& c = GetParam();
+    FakeWindow window(*c.intl);
+    FakeField& field = window.addNamed(c.field);
+    window.tabInto(field);
+    window.type(window.withMarks(c.entry) + c.key + u"6");
+    EXPECT_EQ(utf8(field.model.displayString()), utf8(window.withMarks(c.shown)));
+    EXPECT_EQ(field.refused, c.refused);
+}
+
+using namespace testing_conventions;
+const TIntlSupport kApostrophe{IntlSettings{u".", u"'", u"$", 2, 0}};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, OtherMark, testing::Values(
+    OtherMarkCase{"en_US_comma_groups", &kEnglish, "rate", "4", u',', "46", Refusal::UseDecimalMark},
+    OtherMarkCase{"fr_FR_point", &kFrench, "rate", "4", u'.', "4.6"},
+    OtherMarkCase{"fr_FR_point_after_a_mark", &kFrench, "rate", "4.5", u'.', "4.56", Refusal::PointAlreadyTyped},
+    OtherMarkCase{"fr_FR_point_in_a_count", &kFrench, "count", "4", u'.', "46", Refusal::WholeNumbersOnly},
+    OtherMarkCase{"de_DE_point_groups", &kGerman, "rate", "4", u'.', "46", Refusal::UseDecimalMark},
+    OtherMarkCase{"de_CH_comma", &kSwiss, "rate", "4", u',', "4.6"},
+    OtherMarkCase{"de_CH_comma_in_a_count", &kSwiss, "count", "4", u',', "46", Refusal::WholeNumbersOnly},
+    OtherMarkCase{"apostrophe_comma_after_a_mark", &kApostrophe, "rate", "4.5", u',', "4.56", Refusal::PointAlreadyTyped}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 } // namespace
 } // namespace paysmith

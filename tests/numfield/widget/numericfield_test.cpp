@@ -88,8 +88,8 @@ class NumericFieldTest : public QObject {
     void copyLeavesOutTheLeadingBlanks();
     void mouseEntryAppendsAndDoubleClickSelects();
     void refusedKeysBeep();
-    void refusalIsShownUntilTheNextKeyTaken_data();
-    void refusalIsShownUntilTheNextKeyTaken();
+    void refusalIsShownUntilWorkedOutOrEscape_data();
+    void refusalIsShownUntilWorkedOutOrEscape();
     void focusWithoutALeftClickSelectsTheWholeText();
     void screenReadersGetNameAndValue();
     void screenReadersFollowTheText_data();
@@ -367,8 +367,9 @@ void NumericFieldTest::keypadDecimalKeyTypesTheFieldsMark() {
 }
 
 // The beep goes unheard on most desktops: a balloon at the field says why,
-// and the next key the field takes puts it away.
-void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken_data() {
+// and the field is ringed in red, through the keys typed after it until
+// Escape or Enter.
+void NumericFieldTest::refusalIsShownUntilWorkedOutOrEscape_data() {
     QTest::addColumn<QString>("decimalMark");
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("refused");
@@ -387,7 +388,7 @@ void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken_data() {
                                                        << "Use \",\" for the decimal point";
 }
 
-void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
+void NumericFieldTest::refusalIsShownUntilWorkedOutOrEscape() {
     QFETCH(QString, decimalMark);
     QFETCH(QString, mask);
     QFETCH(QString, refused);
@@ -406,9 +407,17 @@ void NumericFieldTest::refusalIsShownUntilTheNextKeyTaken() {
     QVERIFY(balloon && balloon->isVisible());
     QTEST(balloon->text(), "balloon");
     QCOMPARE(balloon->font(), field.font());
+    const auto ringed = [&field] {
+        return field.grab().toImage().pixelColor(0, field.height() / 2) == QColor(Qt::red);
+    };
     QTest::keyClicks(&field, "5");
-    QVERIFY(!balloon->isVisible());
+    QVERIFY(balloon->isVisible() && ringed());
+    QTest::keyClick(&field, Qt::Key_Escape);
+    QVERIFY(!balloon->isVisible() && !ringed());
     QCOMPARE(field.text().remove(QRegularExpression("[^0-9]")).left(3), QString("125"));
+    QTest::keyClicks(&field, refused);
+    QTest::keyClick(&field, Qt::Key_Return);
+    QVERIFY(!balloon->isVisible());
 }
 
 void NumericFieldTest::copyLeavesOutTheLeadingBlanks() {
