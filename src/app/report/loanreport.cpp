@@ -142,6 +142,18 @@ void addOfferJson(JsonObject& json, const Offer& offer, const OfferFigures& figu
              orNull(figures.rates, [](const AnnualRates& r) { return fixed(r.aprPercent, 6); }))
         .add("aprEU",
              orNull(figures.rates, [](const AnnualRates& r) { return fixed(r.aprcPercent, 6); }))
+        .add("extra", orNull(figures.payoff,
+                             [&](const PayoffSummary& payoff) {
+                                 return JsonObject()
+                                     .add("perPeriod", cents(offer.extras.perPeriodCents))
+                                     .add("lumpSum", cents(offer.extras.lumpSumCents))
+                                     .add("lumpPeriod", std::to_string(offer.extras.lumpPeriod))
+                                     .add("periods", std::to_string(payoff.periods))
+                                     .add("lastPayment", cents(payoff.lastPaymentCents))
+                                     .add("totalInterest", cents(payoff.totalInterestCents))
+                                     .add("interestSaved", cents(payoff.interestSavedCents))
+                                     .text();
+                             }))
         .add("kept", orNull(figures.kept, [&](const KeptCost& kept) {
                  return JsonObject()
                      .add("years", fixed(keepYears, 2))
@@ -170,9 +182,8 @@ std::string loanReportJson(const SavedValues& saved, char16_t decimalMark) {
     // A loan whose arithmetic faults is an offer without a schedule.
     std::array<Offer, 2> offers{};
     for (std::size_t k = 0; k < 2; ++k) {
-        const OfferTerms& terms = saved.comparison.offers[k];
-        offers[k] = Offer{loans[k].values ? scheduleInputsOf(*loans[k].values) : ScheduleInputs{},
-                          terms.fees, terms.pointsPercent};
+        offers[k] = offerOf(loans[k].values ? scheduleInputsOf(*loans[k].values) : ScheduleInputs{},
+                            saved.comparison.offers[k]);
     }
     const Comparison comparison =
         compareOffers(offers[0], offers[1], keepYearsOf(saved.comparison, offers[0], offers[1]));

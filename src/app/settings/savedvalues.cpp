@@ -131,6 +131,12 @@ void forEachComparisonValue(Comparison& comparison, Visit visit) {
     visit(loanKey("Points1"), comparison.offers[0].pointsPercent);
     visit(loanKey("Fees2"), comparison.offers[1].fees);
     visit(loanKey("Points2"), comparison.offers[1].pointsPercent);
+    visit(loanKey("Extra1"), comparison.offers[0].extraPerPeriod);
+    visit(loanKey("Extra2"), comparison.offers[1].extraPerPeriod);
+    visit(loanKey("Lump1"), comparison.offers[0].lumpSum);
+    visit(loanKey("Lump2"), comparison.offers[1].lumpSum);
+    visit(loanKey("LumpPeriod1"), comparison.offers[0].lumpPeriod);
+    visit(loanKey("LumpPeriod2"), comparison.offers[1].lumpPeriod);
     visit(SettingKey{kGeneralSection, kKeepYearsKey, kKeepYearsKey}, comparison.keepYears);
     visit(SettingKey{kGeneralSection, kAprMethodKey, kAprMethodKey}, comparison.method);
 }

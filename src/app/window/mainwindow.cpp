@@ -181,6 +181,7 @@ void TfrmMain::createNotebook(QWidget* client) {
         m_services.numberFormat,
         aprMethodOfTerritory(QLocale::territoryToCode(QLocale().territory()).toStdString()));
     m_compare->setObjectName("pgCompare");
+    connect(m_compare, &ComparePage::extrasChanged, m_schedule, &SchedulePage::setExtras);
     m_notebook->addTab(m_compare, tr(" Compare "));
     m_firstPromo = PromoPage::createFirst(m_referralSuffix);
     m_notebook->addTab(m_firstPromo, tr(promotions::kFirstName.data()));

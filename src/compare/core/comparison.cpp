@@ -2,9 +2,30 @@
 
 #include "loan/core/frequency.h"
 
+#include "schedule/core/cents.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace paysmith {
+
+namespace {
+
+// Far beyond any amount the fields hold, well within what cents can.
+constexpr double kMaxExtra = 1e15;
+
+} // namespace
+
+ExtraPayments extrasOf(const OfferTerms& terms) {
+    const auto cents = [](double value) {
+        return std::fabs(value) < kMaxExtra ? roundCents(value) : 0;
+    };
+    return {cents(terms.extraPerPeriod), cents(terms.lumpSum), terms.lumpPeriod};
+}
+
+Offer offerOf(const ScheduleInputs& loan, const OfferTerms& terms) {
+    return Offer{loan, terms.fees, terms.pointsPercent, extrasOf(terms)};
+}
 
 double termYearsOf(const ScheduleInputs& loan) {
     const std::int32_t perYear = periodsPerYearOf(loan.frequencyIndex);
@@ -49,6 +70,7 @@ Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYear
         figures.closingCents = closingCents(*offers[k]);
         figures.rates = annualRatesOf(*offers[k]);
         figures.kept = costIfKept(*offers[k], keepYears);
+        figures.payoff = payoffOf(offers[k]->loan, offers[k]->extras);
     }
     comparison.crossover = crossoverOf(loan1, loan2);
     return comparison;

@@ -4,6 +4,7 @@
 #include "compare/core/crossover.h"
 #include "compare/core/kept.h"
 #include "compare/core/offer.h"
+#include "schedule/core/payoff.h"
 
 #include <array>
 #include <cstdint>
@@ -18,13 +19,24 @@ enum class AprMethod {
     EU, // the APRC, the consumer and mortgage credit directives' method
 };
 
-// What the user adds to a loan to compare it as an offer.
+// What the user adds to a loan to compare it as an offer, and what the
+// borrower means to pay early.
 struct OfferTerms {
-    double fees = 0.0;          // currency, paid at closing
-    double pointsPercent = 0.0; // percent of the amount, paid at closing
+    double fees = 0.0;           // currency, paid at closing
+    double pointsPercent = 0.0;  // percent of the amount, paid at closing
+    double extraPerPeriod = 0.0; // currency, with every payment
+    double lumpSum = 0.0;        // currency, once
+    std::int32_t lumpPeriod = 0; // the payment the lump sum goes with
 
     friend bool operator==(const OfferTerms&, const OfferTerms&) = default;
 };
+
+// The terms' extra payments in cents; amounts that cents cannot hold count
+// as none.
+ExtraPayments extrasOf(const OfferTerms& terms);
+
+// The loan with the user's terms.
+Offer offerOf(const ScheduleInputs& loan, const OfferTerms& terms);
 
 // The comparison's inputs. A span or method the user has not chosen follows
 // the loans (the longer term) and the user's region.
@@ -57,6 +69,7 @@ struct OfferFigures {
     std::optional<std::int64_t> closingCents; // fees + points
     std::optional<AnnualRates> rates;
     std::optional<KeptCost> kept;
+    std::optional<PayoffSummary> payoff;
 };
 
 struct Comparison {

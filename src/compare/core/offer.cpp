@@ -14,10 +14,6 @@ constexpr double kMaxClosing = 1e12;
 
 } // namespace
 
-Offer offerOf(const LoanValues& loan, double fees, double pointsPercent) {
-    return {scheduleInputsOf(loan), fees, pointsPercent};
-}
-
 std::optional<std::int64_t> closingCents(const Offer& offer) {
     const double points = offer.loan.amount * offer.pointsPercent / 100.0;
     if (!(std::fabs(offer.fees) < kMaxClosing) || !(std::fabs(points) < kMaxClosing))

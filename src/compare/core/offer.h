@@ -1,6 +1,5 @@
 #pragma once
 
-#include "loan/core/loanvalues.h"
 #include "schedule/core/extrapayments.h"
 #include "schedule/core/schedule.h"
 
@@ -19,8 +18,6 @@ struct Offer {
     double pointsPercent = 0.0; // percent of the amount
     ExtraPayments extras{};
 };
-
-Offer offerOf(const LoanValues& loan, double fees, double pointsPercent);
 
 // Fees plus points in whole cents; empty when either is not a finite amount
 // that cents can hold. Negative figures are lender credits and count as such.

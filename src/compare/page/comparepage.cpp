@@ -6,7 +6,9 @@
 #include "compare/core/comparecsv.h"
 #include "compare/core/costseries.h"
 #include "numfield/text/rangerecord.h"
+#include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
+#include "schedule/core/extrarefusal.h"
 #include "schedule/page/balancechart.h"
 #include "schedule/page/documentoutput.h"
 #include "schedule/page/moneytext.h"
@@ -22,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace paysmith {
 
@@ -31,7 +34,20 @@ constexpr std::u16string_view kYearsMask = u"###.##";
 constexpr std::u16string_view kRateMask = u"###.###";
 constexpr int kRowHeight = 16;
 
-enum Row { ClosingRow, RateRow, CostRow, BalanceRow, PeriodsRow, kRows };
+enum Row {
+    ClosingRow,
+    RateRow,
+    CostRow,
+    BalanceRow,
+    PayoffPeriodsRow,
+    PayoffYearsRow,
+    InterestRow,
+    SavedRow,
+    kRows
+};
+
+// Validation codes of the extras' own refusals, beyond the field's.
+constexpr int kExtrasRefused = 1000;
 
 QTableWidgetItem* readOnlyItem(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
@@ -75,6 +91,8 @@ void ComparePage::setInputs(const ComparisonInputs& inputs) {
     m_inputs = inputs;
     m_keepYearsEdited = false;
     m_stale = true;
+    for (int loan = 0; loan < 2; ++loan)
+        emit extrasChanged(loan, extrasOf(m_inputs.offers[static_cast<std::size_t>(loan)]));
     if (isBuilt()) {
         showInputs();
         if (isVisible())
@@ -84,7 +102,7 @@ void ComparePage::setInputs(const ComparisonInputs& inputs) {
 
 Offer ComparePage::offer(int loan) const {
     const auto k = static_cast<std::size_t>(loan);
-    return Offer{m_loans[k], m_inputs.offers[k].fees, m_inputs.offers[k].pointsPercent};
+    return offerOf(m_loans[k], m_inputs.offers[k]);
 }
 
 Comparison ComparePage::comparison() const {
@@ -120,8 +138,10 @@ void ComparePage::build() {
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
 
+    // The offer's terms on the left, paying early on the right, a column a
+    // loan in each.
     auto* entries = new QGridLayout;
-    entries->setHorizontalSpacing(8);
+    entries->setHorizontalSpacing(6);
     entries->setVerticalSpacing(3);
     const auto caption = [&](const QString& text, int row, int column, QWidget* buddy) {
         auto* label = new QLabel(text, this);
@@ -129,19 +149,37 @@ void ComparePage::build() {
         entries->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
     };
     for (int loan = 0; loan < 2; ++loan) {
+        const auto k = static_cast<std::size_t>(loan);
         const QString name = loan == 0 ? tr("Loan 1") : tr("Loan 2");
-        entries->addWidget(new QLabel(name, this), 0, loan + 1, Qt::AlignCenter);
-        m_fees[static_cast<std::size_t>(loan)] =
+        for (const int column : {loan + 1, loan + 4})
+            entries->addWidget(new QLabel(name, this), 0, column, Qt::AlignCenter);
+        m_fees[k] =
             addField(loan == 0 ? "edtFees1" : "edtFees2", "###,###,###.##",
                      tr("Fees of %1 paid at closing, counted as a cost of borrowing").arg(name));
-        m_points[static_cast<std::size_t>(loan)] =
+        m_points[k] =
             addField(loan == 0 ? "edtPoints1" : "edtPoints2", "##.###",
                      tr("Points of %1 paid at closing, in percent of the amount").arg(name));
-        entries->addWidget(m_fees[static_cast<std::size_t>(loan)], 1, loan + 1);
-        entries->addWidget(m_points[static_cast<std::size_t>(loan)], 2, loan + 1);
+        m_extra[k] = addField(loan == 0 ? "edtExtra1" : "edtExtra2", "###,###,###.##",
+                              tr("Paid to principal with every payment of %1").arg(name));
+        m_lump[k] = addField(loan == 0 ? "edtLump1" : "edtLump2", "###,###,###.##",
+                             tr("Paid to principal once, with the payment named below").arg(name));
+        m_lumpPeriod[k] = addField(loan == 0 ? "edtLumpPeriod1" : "edtLumpPeriod2", "iiiiii",
+                                   tr("The payment of %1 that the lump sum goes with").arg(name));
+        m_lumpPeriod[k]->setDataType(TNumericDataType::nftInteger);
+        for (TNumericField* field : {m_extra[k], m_lump[k], m_lumpPeriod[k]})
+            guardExtras(field, loan);
+        entries->addWidget(m_fees[k], 1, loan + 1);
+        entries->addWidget(m_points[k], 2, loan + 1);
+        entries->addWidget(m_extra[k], 1, loan + 4);
+        entries->addWidget(m_lump[k], 2, loan + 4);
+        entries->addWidget(m_lumpPeriod[k], 3, loan + 4);
     }
     caption(tr("Closing f&ees"), 1, 0, m_fees[0]);
-    caption(tr("Poin&ts (% of the amount)"), 2, 0, m_points[0]);
+    caption(tr("Poin&ts (%)"), 2, 0, m_points[0]);
+    caption(tr("E&xtra each payment"), 1, 3, m_extra[0]);
+    caption(tr("&Lump sum"), 2, 3, m_lump[0]);
+    caption(tr("with pay&ment no."), 3, 3, m_lumpPeriod[0]);
+
     m_keepYears = addField("edtKeepYears", "###.##",
                            tr("How long you expect to keep either loan before you sell or "
                               "refinance"));
@@ -160,16 +198,51 @@ void ComparePage::build() {
         m_inputs.method = static_cast<AprMethod>(m_method->itemData(index).toInt());
         refresh();
     });
-    entries->addWidget(m_method, 4, 1);
+    entries->addWidget(m_method, 4, 1, 1, 2);
     caption(tr("&Rate shown as"), 4, 0, m_method);
-    entries->setColumnStretch(3, 1);
+    entries->setColumnMinimumWidth(3, 8);
     // Along the rows, as the fields read.
-    QWidget* const chain[] = {m_fees[0],   m_fees[1],   m_points[0],
-                              m_points[1], m_keepYears, m_method};
+    QWidget* const chain[] = {m_fees[0],   m_fees[1], m_points[0],     m_points[1],
+                              m_keepYears, m_method,  m_extra[0],      m_extra[1],
+                              m_lump[0],   m_lump[1], m_lumpPeriod[0], m_lumpPeriod[1]};
     for (std::size_t k = 1; k < std::size(chain); ++k)
         setTabOrder(chain[k - 1], chain[k]);
+    layout->addLayout(entries);
 
-    auto* buttons = new QVBoxLayout;
+    m_table = new QTableWidget(kRows, 3, this);
+    m_table->setObjectName("twCompare");
+    m_table->setFont(small);
+    m_table->setHorizontalHeaderLabels({tr("Loan 1"), tr("Loan 2"), tr("Loan 2 − Loan 1")});
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setFixedHeight(kRowHeight + 2);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setFixedHeight(kRowHeight * (kRows + 1) + 2 + 2 * m_table->frameWidth());
+    setHint(m_table, tr("What each offer costs, with its fees and points, and what paying early "
+                        "saves"));
+
+    m_chart = new BalanceChart(this);
+    m_chart->setObjectName("chtCost");
+    m_chart->setFont(small);
+    m_chart->setTitle(tr("Cost of borrowing against years"));
+    m_chart->setLegendCorner(LegendCorner::TopLeft);
+    setHint(m_chart, tr("Fees, points and interest paid so far by each loan"));
+    // The table as wide as its figures, the chart the rest.
+    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_chart->setMinimumWidth(200);
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(m_table, 0, Qt::AlignTop);
+    figures->addWidget(m_chart, 1);
+    layout->addLayout(figures, 1);
+
+    auto* bottom = new QHBoxLayout;
+    m_crossover = new QLabel(this);
+    m_crossover->setObjectName("lblCrossover");
+    m_crossover->setWordWrap(true);
+    bottom->addWidget(m_crossover, 1);
     const struct {
         const char* name;
         QString caption;
@@ -187,57 +260,74 @@ void ComparePage::build() {
         setHint(button, a.hint);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, a.action);
-        buttons->addWidget(button);
+        bottom->addWidget(button);
     }
-    buttons->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(entries, 1);
-    top->addLayout(buttons);
-    layout->addLayout(top);
-
-    m_table = new QTableWidget(kRows, 3, this);
-    m_table->setObjectName("twCompare");
-    m_table->setFont(small);
-    m_table->setHorizontalHeaderLabels({tr("Loan 1"), tr("Loan 2"), tr("Loan 2 − Loan 1")});
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->horizontalHeader()->setFixedHeight(kRowHeight + 2);
-    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setFixedHeight(kRowHeight * (kRows + 1) + 2 + 2 * m_table->frameWidth());
-    setHint(m_table, tr("What each offer costs, with its fees and points"));
-    layout->addWidget(m_table);
-
-    m_crossover = new QLabel(this);
-    m_crossover->setObjectName("lblCrossover");
-    m_crossover->setWordWrap(true);
-    layout->addWidget(m_crossover);
-
-    m_chart = new BalanceChart(this);
-    m_chart->setObjectName("chtCost");
-    m_chart->setFont(small);
-    m_chart->setTitle(tr("Cost of borrowing against years"));
-    m_chart->setLegendCorner(LegendCorner::TopLeft);
-    setHint(m_chart, tr("Fees, points and interest paid so far by each loan"));
-    layout->addWidget(m_chart, 1);
+    layout->addLayout(bottom);
 
     showInputs();
 }
 
+void ComparePage::guardExtras(TNumericField* field, int loan) {
+    // A value that would make the extras meaningless is refused at the field
+    // with its reason, as a value out of range is.
+    field->model().OnUserValidation = [this, field, loan](TNumericFieldModel&, int& code) {
+        if (code != 0)
+            return;
+        const auto k = static_cast<std::size_t>(loan);
+        OfferTerms terms = m_inputs.offers[k];
+        const double value = field->model().shownValue();
+        if (field == m_extra[k])
+            terms.extraPerPeriod = value;
+        else if (field == m_lump[k])
+            terms.lumpSum = value;
+        else
+            terms.lumpPeriod = static_cast<std::int32_t>(value);
+        const auto refusal = refusalOfExtras(m_loans[k], extrasOf(terms));
+        // A lump sum waits for its payment's number, typed after it.
+        const bool periodToCome = refusal == ExtraRefusal::LumpPeriodOutsideSchedule &&
+                                  field == m_lump[k] && terms.lumpPeriod == 0;
+        if (refusal && !periodToCome)
+            code = kExtrasRefused + static_cast<int>(*refusal);
+    };
+    connect(field, &TNumericField::OnError, this, [field](int code, const QString& message) {
+        fieldAlerts().showError(
+            field,
+            code >= kExtrasRefused
+                ? translated("paysmith::Schedule",
+                             extraRefusalText(static_cast<ExtraRefusal>(code - kExtrasRefused)))
+                : message);
+    });
+}
+
 void ComparePage::showInputs() {
     for (std::size_t k = 0; k < 2; ++k) {
-        m_fees[k]->setFloatValue(m_inputs.offers[k].fees);
-        m_points[k]->setFloatValue(m_inputs.offers[k].pointsPercent);
+        const OfferTerms& terms = m_inputs.offers[k];
+        m_fees[k]->setFloatValue(terms.fees);
+        m_points[k]->setFloatValue(terms.pointsPercent);
+        m_extra[k]->setFloatValue(terms.extraPerPeriod);
+        m_lump[k]->setFloatValue(terms.lumpSum);
+        m_lumpPeriod[k]->setIntegerValue(terms.lumpPeriod);
     }
     m_method->setCurrentIndex(m_method->findData(static_cast<int>(shownMethod())));
 }
 
 void ComparePage::takeEntries() {
+    // A refused entry, which reads as 0, leaves the value it would replace.
+    const auto take = [](TNumericField* field, auto& value) {
+        const double read = field->FloatValue();
+        if (field->LastValidationCode() == 0)
+            value = static_cast<std::remove_reference_t<decltype(value)>>(read);
+    };
     for (std::size_t k = 0; k < 2; ++k) {
-        m_inputs.offers[k].fees = m_fees[k]->FloatValue();
-        m_inputs.offers[k].pointsPercent = m_points[k]->FloatValue();
+        OfferTerms& terms = m_inputs.offers[k];
+        const OfferTerms before = terms;
+        take(m_fees[k], terms.fees);
+        take(m_points[k], terms.pointsPercent);
+        take(m_extra[k], terms.extraPerPeriod);
+        take(m_lump[k], terms.lumpSum);
+        take(m_lumpPeriod[k], terms.lumpPeriod);
+        if (extrasOf(terms) != extrasOf(before))
+            emit extrasChanged(static_cast<int>(k), extrasOf(terms));
     }
     // Only a span the user typed is kept; until then it follows the loans.
     if (m_keepYearsEdited && m_keepYears->FloatValue() >= kMinKeepYears)
@@ -268,14 +358,23 @@ void ComparePage::refresh() {
         if (figures.kept) {
             rows[CostRow].loans[k] = units(figures.kept->costCents);
             rows[BalanceRow].loans[k] = units(figures.kept->balanceCents);
-            rows[PeriodsRow].loans[k] = figures.kept->periods;
+        }
+        if (figures.payoff) {
+            rows[PayoffPeriodsRow].loans[k] = figures.payoff->periods;
+            rows[PayoffYearsRow].loans[k] = figures.payoff->years();
+            rows[InterestRow].loans[k] = units(figures.payoff->totalInterestCents);
+            rows[SavedRow].loans[k] = units(figures.payoff->interestSavedCents);
         }
     }
     const QString years = money.ofNumber(result.keepYears, kYearsMask);
     const QString captions[kRows] = {tr("Fees and points"),
                                      method == AprMethod::EU ? tr("APRC (%)") : tr("APR (%)"),
                                      tr("Cost of borrowing if kept %1 years").arg(years),
-                                     tr("Balance still owed then"), tr("Payments made by then")};
+                                     tr("Balance still owed then"),
+                                     tr("Payments until paid off"),
+                                     tr("Years until paid off"),
+                                     tr("Interest with extra payments"),
+                                     tr("Interest saved by extra payments")};
     for (int row = 0; row < kRows; ++row) {
         m_table->setVerticalHeaderItem(
             row, readOnlyItem(captions[row], Qt::AlignLeft | Qt::AlignVCenter));
@@ -286,9 +385,11 @@ void ComparePage::refresh() {
             const std::optional<double>& value = values[column];
             QString text = QStringLiteral("—");
             if (value)
-                text = row == RateRow      ? money.ofNumber(*value, kRateMask)
-                       : row == PeriodsRow ? QString::number(static_cast<std::int64_t>(*value))
-                                           : money.ofUnits(*value);
+                text = row == RateRow          ? money.ofNumber(*value, kRateMask)
+                       : row == PayoffYearsRow ? money.ofNumber(*value, kYearsMask)
+                       : row == PayoffPeriodsRow
+                           ? QString::number(static_cast<std::int64_t>(*value))
+                           : money.ofUnits(*value);
             m_table->setItem(row, column, readOnlyItem(text, Qt::AlignRight | Qt::AlignVCenter));
         }
     }

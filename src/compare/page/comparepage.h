@@ -47,12 +47,17 @@ class ComparePage : public QWidget {
     void savePdf();
     ScheduleDocument document();
 
+  signals:
+    // After the user has changed a loan's extra payments, and at setInputs.
+    void extrasChanged(int loan, const paysmith::ExtraPayments& extras);
+
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     void build();
     TNumericField* addField(const char* name, const char* mask, const QString& hint);
+    void guardExtras(TNumericField* field, int loan);
     void takeEntries();
     void showInputs();
     void refresh();
@@ -67,6 +72,9 @@ class ComparePage : public QWidget {
 
     std::array<TNumericField*, 2> m_fees{};
     std::array<TNumericField*, 2> m_points{};
+    std::array<TNumericField*, 2> m_extra{};
+    std::array<TNumericField*, 2> m_lump{};
+    std::array<TNumericField*, 2> m_lumpPeriod{};
     TNumericField* m_keepYears = nullptr;
     QComboBox* m_method = nullptr;
     QTableWidget* m_table = nullptr;

@@ -14,6 +14,8 @@ struct ExtraPayments {
     // Whether they can change a schedule at all; negative amounts, which the
     // fields refuse, count as none.
     bool any() const { return perPeriodCents > 0 || (lumpSumCents > 0 && lumpPeriod > 0); }
+
+    friend bool operator==(const ExtraPayments&, const ExtraPayments&) = default;
 };
 
 } // namespace paysmith

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 namespace paysmith {
 
@@ -81,9 +82,10 @@ std::string roundedText(double value, int places) {
     return text;
 }
 
-std::string scheduleCsv(const ScheduleInputs& inputs) {
+std::string scheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras) {
     std::string out;
-    const LenderSchedule schedule = lenderSchedule(inputs);
+    const LenderSchedule schedule = lenderSchedule(inputs, extras);
+    const bool withExtras = extras.any();
     if (!schedule.exists())
         return out;
     // About 60 characters a line.
@@ -91,26 +93,33 @@ std::string scheduleCsv(const ScheduleInputs& inputs) {
     for (const InputLine& line : inputLines(inputs))
         appendInput(out, line);
     out += '\n';
-    out += "Period,Payment,Principal,Interest,Taxes,Insurance,Balance\n";
+    out += withExtras ? "Period,Payment,Extra,Principal,Interest,Taxes,Insurance,Balance\n"
+                      : "Period,Payment,Principal,Interest,Taxes,Insurance,Balance\n";
+    // The extra only with extras; a total's balance stays empty.
+    const auto appendRow = [&](const ScheduleRow<std::int64_t>& row, bool total) {
+        enum { kExtra = 1, kBalance = 6 };
+        const std::int64_t cells[] = {row.payment, row.extra,     row.principal, row.interest,
+                                      row.taxes,   row.insurance, row.balance};
+        for (int k = 0; k < static_cast<int>(std::size(cells)); ++k) {
+            if (k == kExtra && !withExtras)
+                continue;
+            out += ',';
+            if (!(total && k == kBalance))
+                appendCents(out, cells[k]);
+        }
+        out += '\n';
+    };
     std::uint64_t period = 0;
     for (const auto& row : schedule.rows) {
         appendInteger(out, ++period);
-        for (std::int64_t cents :
-             {row.payment, row.principal, row.interest, row.taxes, row.insurance, row.balance}) {
-            out += ',';
-            appendCents(out, cents);
-        }
-        out += '\n';
+        appendRow(row, false);
     }
     const auto& totals = schedule.totals;
     out += "Total";
-    for (std::int64_t cents :
-         {totals.payment, totals.principal, totals.interest, totals.taxes, totals.insurance}) {
-        out += ',';
-        appendCents(out, cents);
-    }
     // A sum of balances means nothing.
-    out += ",\n";
+    appendRow({totals.payment, totals.principal, totals.interest, totals.taxes, totals.insurance, 0,
+               totals.extra},
+              true);
     return out;
 }
 

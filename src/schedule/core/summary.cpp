@@ -39,8 +39,8 @@ SummaryLine line(const char* caption, Figure loan1, Figure loan2) {
 
 } // namespace
 
-LoanSchedules loanSchedules(const ScheduleInputs& inputs) {
-    return {lenderSchedule(inputs), formulaSchedule(inputs)};
+LoanSchedules loanSchedules(const ScheduleInputs& inputs, const ExtraPayments& extras) {
+    return {lenderSchedule(inputs, extras), formulaSchedule(inputs)};
 }
 
 std::array<SummaryLine, kSummaryLines> summaryLines(const LoanSchedules& loan1,

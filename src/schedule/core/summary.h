@@ -12,7 +12,8 @@ struct LoanSchedules {
     FormulaSchedule formula;
 };
 
-LoanSchedules loanSchedules(const ScheduleInputs& inputs);
+// The lender's schedule with the extra payments, the formula's without.
+LoanSchedules loanSchedules(const ScheduleInputs& inputs, const ExtraPayments& extras = {});
 
 // One line of the two loans' comparison, in currency units; a figure that a
 // loan without a schedule lacks is empty, and so is any difference with it.

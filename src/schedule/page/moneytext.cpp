@@ -21,8 +21,7 @@ QString shown(const NumericText& text, long double value) {
 } // namespace
 
 MoneyText::MoneyText(const TIntlSupport& format, std::u16string_view mask)
-    : m_format(format), m_money(fieldText(format, mask)),
-      m_rate(fieldText(format, u"###.####")) {}
+    : m_format(format), m_money(fieldText(format, mask)), m_rate(fieldText(format, u"###.####")) {}
 
 QString MoneyText::ofCents(std::int64_t cents) const {
     return shown(m_money, static_cast<long double>(cents) / 100.0L);

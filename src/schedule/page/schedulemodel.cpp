@@ -6,11 +6,12 @@ namespace paysmith {
 
 namespace {
 
-enum Column { Period, Payment, Principal, Interest, Taxes, Insurance, Balance, ColumnCount };
+enum Column { Period, Payment, Extra, Principal, Interest, Taxes, Insurance, Balance, ColumnCount };
 
 const char* const kHeaders[ColumnCount] = {
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Period"),
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Principal + interest"),
+    QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Extra"),
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Principal"),
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Interest"),
     QT_TRANSLATE_NOOP("paysmith::ScheduleModel", "Taxes"),
@@ -22,6 +23,8 @@ std::int64_t cellCents(const ScheduleRow<std::int64_t>& row, int column) {
     switch (column) {
     case Payment:
         return row.payment;
+    case Extra:
+        return row.extra;
     case Principal:
         return row.principal;
     case Interest:
@@ -38,12 +41,31 @@ std::int64_t cellCents(const ScheduleRow<std::int64_t>& row, int column) {
 } // namespace
 
 ScheduleModel::ScheduleModel(const TIntlSupport& format, QObject* parent)
-    : QAbstractTableModel(parent), m_money(format) {}
+    : QAbstractTableModel(parent), m_money(format) {
+    chooseColumns();
+}
 
 void ScheduleModel::setSchedule(std::shared_ptr<const LenderSchedule> schedule) {
     beginResetModel();
     m_schedule = std::move(schedule);
+    chooseColumns();
     endResetModel();
+}
+
+void ScheduleModel::chooseColumns() {
+    // The extras' column only where there are any.
+    m_columns.clear();
+    for (int column = 0; column < ColumnCount; ++column)
+        if (column != Extra || hasExtras())
+            m_columns.push_back(column);
+}
+
+bool ScheduleModel::hasExtras() const {
+    return m_schedule && m_schedule->totals.extra != 0;
+}
+
+int ScheduleModel::columnAt(int index) const {
+    return m_columns[static_cast<std::size_t>(index)];
 }
 
 int ScheduleModel::rowCount(const QModelIndex& parent) const {
@@ -53,7 +75,7 @@ int ScheduleModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ScheduleModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
 }
 
 QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
@@ -63,10 +85,10 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    if (index.column() == Period)
+    if (columnAt(index.column()) == Period)
         return QString::number(index.row() + 1);
-    return m_money.ofCents(
-        cellCents(m_schedule->rows[static_cast<std::size_t>(index.row())], index.column()));
+    return m_money.ofCents(cellCents(m_schedule->rows[static_cast<std::size_t>(index.row())],
+                                     columnAt(index.column())));
 }
 
 QString ScheduleModel::rowsAsText(QList<int> rows) const {
@@ -74,7 +96,7 @@ QString ScheduleModel::rowsAsText(QList<int> rows) const {
     QString text;
     for (int row : rows) {
         QStringList cells;
-        for (int column = 0; column < ColumnCount; ++column)
+        for (int column = 0; column < columnCount(); ++column)
             cells << index(row, column).data().toString();
         text += cells.join(u'\t') + u'\n';
     }
@@ -83,9 +105,9 @@ QString ScheduleModel::rowsAsText(QList<int> rows) const {
 
 QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= ColumnCount)
+        section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return tr(kHeaders[section]);
+    return tr(kHeaders[columnAt(section)]);
 }
 
 QStringList ScheduleModel::totalTexts() const {
@@ -96,8 +118,9 @@ QStringList ScheduleModel::totalTexts() const {
     // The totals as a row, so that a column's total and its cells are the
     // same field of a row.
     const ScheduleRow<std::int64_t> sums{totals.payment, totals.principal, totals.interest,
-                                         totals.taxes,   totals.insurance, 0};
-    for (int column = 0; column < ColumnCount; ++column) {
+                                         totals.taxes,   totals.insurance, 0,
+                                         totals.extra};
+    for (const int column : m_columns) {
         if (column == Period)
             texts << tr("Total");
         else if (column == Balance)

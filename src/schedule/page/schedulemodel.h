@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 namespace paysmith {
 
@@ -30,9 +31,15 @@ class ScheduleModel : public QAbstractTableModel {
 
     // A line under the rows: each column's total, where a sum means something.
     QStringList totalTexts() const;
+    // Whether the schedule has extra payments, which get a column of their own.
+    bool hasExtras() const;
 
   private:
+    void chooseColumns();
+    int columnAt(int index) const;
+
     std::shared_ptr<const LenderSchedule> m_schedule;
+    std::vector<int> m_columns;
     MoneyText m_money;
 };
 

@@ -60,8 +60,9 @@ SchedulePage::SchedulePage(const TIntlSupport& format, QWidget* parent)
 
 SchedulePage::~SchedulePage() = default;
 
-bool writeScheduleCsv(const ScheduleInputs& inputs, const QString& path) {
-    return writeWholeFile(path, scheduleCsv(inputs)).written;
+bool writeScheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras,
+                      const QString& path) {
+    return writeWholeFile(path, scheduleCsv(inputs, extras)).written;
 }
 
 void SchedulePage::showEvent(QShowEvent* event) {
@@ -78,6 +79,13 @@ void SchedulePage::makeCurrent() {
 
 void SchedulePage::setLoan(int loan, const LoanValues& values) {
     m_inputs[static_cast<std::size_t>(loan)] = scheduleInputsOf(values);
+    m_stale = true;
+    if (isBuilt() && isVisible())
+        refresh();
+}
+
+void SchedulePage::setExtras(int loan, const ExtraPayments& extras) {
+    m_extras[static_cast<std::size_t>(loan)] = extras;
     m_stale = true;
     if (isBuilt() && isVisible())
         refresh();
@@ -148,6 +156,14 @@ void SchedulePage::build() {
     m_reason->setWordWrap(true);
     m_reason->hide();
     layout->addWidget(m_reason);
+    m_extrasNote = new QLabel(
+        tr("Extra payments are included, as entered on the Compare page: they go to principal "
+           "and shorten the term."),
+        this);
+    m_extrasNote->setObjectName("lblExtrasIncluded");
+    m_extrasNote->setWordWrap(true);
+    m_extrasNote->hide();
+    layout->addWidget(m_extrasNote);
 
     m_model = new ScheduleModel(m_format, this);
     m_table = new QTableView(this);
@@ -235,8 +251,8 @@ void SchedulePage::arrangeForWidth() {
 void SchedulePage::refresh() {
     m_stale = false;
     for (int loan = 0; loan < 2; ++loan) {
-        auto schedules = std::make_shared<const LoanSchedules>(
-            loanSchedules(m_inputs[static_cast<std::size_t>(loan)]));
+        auto schedules = std::make_shared<const LoanSchedules>(loanSchedules(
+            m_inputs[static_cast<std::size_t>(loan)], m_extras[static_cast<std::size_t>(loan)]));
         m_chart->setSeries(loan, balanceSeries(schedules->lender));
         m_schedules[static_cast<std::size_t>(loan)] = std::move(schedules);
     }
@@ -267,6 +283,7 @@ void SchedulePage::showChosenLoan() {
     // from under the view.
     m_model->setSchedule(std::shared_ptr<const LenderSchedule>(schedules, &schedules->lender));
     const bool exists = schedules->lender.exists();
+    m_extrasNote->setVisible(m_model->hasExtras());
     m_reason->setText(
         exists ? QString()
                : translated("paysmith::Schedule", noScheduleText(schedules->lender.reason)));
@@ -298,6 +315,7 @@ QString defaultFileName(int loan, const char* extension) {
 
 void SchedulePage::exportSchedule() {
     const ScheduleInputs& inputs = m_inputs[static_cast<std::size_t>(m_loan)];
+    const ExtraPayments& extras = m_extras[static_cast<std::size_t>(m_loan)];
     const LenderSchedule schedule = lenderSchedule(inputs);
     const QString caption = tr("Export Schedule");
     if (!schedule.exists()) {
@@ -306,7 +324,7 @@ void SchedulePage::exportSchedule() {
         return;
     }
     saveCsv(this, caption, defaultFileName(m_loan, "csv"),
-            [&inputs](const QString& path) { return writeScheduleCsv(inputs, path); });
+            [&](const QString& path) { return writeScheduleCsv(inputs, extras, path); });
 }
 
 ScheduleDocument SchedulePage::document() {

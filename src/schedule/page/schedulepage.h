@@ -33,6 +33,9 @@ class SchedulePage : public QWidget {
 
     // Loan 0 or 1 as it was last worked out.
     void setLoan(int loan, const LoanValues& values);
+    // What the borrower pays early on loan 0 or 1; the lender's schedule,
+    // its totals and chart follow them.
+    void setExtras(int loan, const ExtraPayments& extras);
     // The chosen loan's lender's schedule, through a dialog: as CSV, printed
     // or as PDF. The page need not have been shown.
     void exportSchedule();
@@ -61,6 +64,7 @@ class SchedulePage : public QWidget {
 
     const TIntlSupport& m_format;
     std::array<ScheduleInputs, 2> m_inputs{};
+    std::array<ExtraPayments, 2> m_extras{};
     int m_loan = 0;
     bool m_stale = true;
     std::array<std::shared_ptr<const LoanSchedules>, 2> m_schedules;
@@ -68,6 +72,7 @@ class SchedulePage : public QWidget {
     ScheduleModel* m_model = nullptr;
     std::array<QRadioButton*, 2> m_loanButtons{};
     QLabel* m_reason = nullptr;
+    QLabel* m_extrasNote = nullptr;
     QLabel* m_lastPaymentNote = nullptr;
     QBoxLayout* m_body = nullptr;
     QBoxLayout* m_figures = nullptr;
@@ -77,6 +82,7 @@ class SchedulePage : public QWidget {
 };
 
 // Writes the loan's lender's schedule as CSV to `path`, whole or not at all.
-bool writeScheduleCsv(const ScheduleInputs& inputs, const QString& path);
+bool writeScheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras,
+                      const QString& path);
 
 } // namespace paysmith

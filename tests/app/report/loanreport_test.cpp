@@ -66,19 +66,26 @@ INSTANTIATE_TEST_SUITE_P(
                       s.loan2 = {200000, 6, 240, 0, u"Monthly 12", 0, 0};
                       s.comparison.offers[1].fees = 4000;
                   },
-                  {R"("fees": 4000.00, "points": 0.000, "aprUS": )", R"("aprEU": 6.434412,)"}},
+                  {R"("fees": 4000.00, "points": 0.000, "aprUS": )", R"("aprEU": 6.434412,)",
+                   R"("lumpPeriod": 0, "periods": 240, )", R"("interestSaved": 0.00},)"}},
         // Loan 2's lower rate pays back its fee after a few years.
         OfferCase{"FeeBoughtRate",
                   [](SavedValues& s) {
                       s.comparison.offers[1].fees = 4000;
                       s.comparison.keepYears = 5;
                       s.comparison.offers[0].pointsPercent = 1;
+                      s.comparison.offers[0].extraPerPeriod = 100;
+                      s.comparison.offers[0].lumpSum = 5000;
+                      s.comparison.offers[0].lumpPeriod = 12;
                   },
-                  {R"("points": 1.000,)", R"("kept": {"years": 5.00, "periods": 60, "cost": )",
+                  {R"("points": 1.000,)",
+                   R"("extra": {"perPeriod": 100.00, "lumpSum": 5000.00, "lumpPeriod": 12, )",
+                   R"("kept": {"years": 5.00, "periods": 60, "cost": )",
                    R"(], "crossover": {"years": )", R"("cheaperAfter": "Loan 2"}})"}},
-        OfferCase{"NoSchedule",
-                  [](SavedValues& s) { s.loan2.term = 0; },
-                  {R"("aprUS": null, "aprEU": null, "kept": null}], "crossover": null})"}}),
+        OfferCase{
+            "NoSchedule",
+            [](SavedValues& s) { s.loan2.term = 0; },
+            {R"("aprUS": null, "aprEU": null, "extra": null, "kept": null}], "crossover": null})"}}),
     [](const testing::TestParamInfo<OfferCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

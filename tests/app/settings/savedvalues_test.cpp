@@ -56,7 +56,8 @@ TEST(SavedValuesFile, ComparisonKeysOnceWrittenFollowEveryChange) {
     const std::string entered = written(kFirstClose, values, u'.');
     EXPECT_EQ(entered, std::string(kFirstClose)
                            .insert(std::string(kFirstClose).find("[General"),
-                                   "Fees1=0\nPoints1=0\nFees2=900\nPoints2=0\n"));
+                                   "Fees1=0\nPoints1=0\nFees2=900\nPoints2=0\nExtra1=0\nExtra2=0\n"
+                                   "Lump1=0\nLump2=0\nLumpPeriod1=0\nLumpPeriod2=0\n"));
     values.comparison.offers[1].fees = 0;
     EXPECT_NE(written(entered, values, u'.').find("Fees2=0\n"), std::string::npos);
 }
@@ -137,7 +138,9 @@ SavedValues unusualValues() {
         .loan2 = {0.00001, 100.0, INT32_MAX, 1.0 / 3, u"=[x] \u20AC;", 987654.32, 12.5},
         .firstRunDone = true,
         .window = {1280, 777, true},
-        .comparison = {{{{1234.5, 0.125}, {-50.0, 2.0}}}, 7.25, AprMethod::EU},
+        .comparison = {{{{1234.5, 0.125, 99.99, 0.0, 7}, {-50.0, 2.0, 0.0, 20000.0, 60}}},
+                       7.25,
+                       AprMethod::EU},
     };
 }
 

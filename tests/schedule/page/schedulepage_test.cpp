@@ -208,7 +208,7 @@ class SchedulePageTest : public QObject {
         QTemporaryDir folder;
         const ScheduleInputs inputs{150000.0, 6.75, 360, 6, 0, 0};
         const QString path = folder.filePath("schedule.csv");
-        QVERIFY(writeScheduleCsv(inputs, path));
+        QVERIFY(writeScheduleCsv(inputs, {}, path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
@@ -219,7 +219,7 @@ class SchedulePageTest : public QObject {
         QVERIFY(lines[368].startsWith("Total,"));
 
         const QString unwritable = folder.filePath("missing/schedule.csv");
-        QVERIFY(!writeScheduleCsv(inputs, unwritable));
+        QVERIFY(!writeScheduleCsv(inputs, {}, unwritable));
         QVERIFY(!QFile::exists(unwritable));
     }
 };
