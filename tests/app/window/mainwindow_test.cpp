@@ -373,6 +373,33 @@ class MainWindowTest : public QObject {
         QCOMPARE(m_window->findChild<ComparePage*>()->inputs().offers[1].fees, 4000.0);
     }
 
+    // Extra payments typed on the Compare page reach the Schedule page, whose
+    // table gains their column; a lump sum past the schedule's end is refused
+    // at its field with the reason.
+    void extraPaymentsReachTheScheduleOrAreRefused() {
+        RecordingAlerts alerts;
+        const ScopedFieldAlerts useAlerts(alerts);
+        openWindow();
+        m_window->notebook()->setCurrentIndex(2);
+        for (const auto& [name, typed] :
+             {std::pair{"edtExtra2", "100"}, {"edtLump2", "5000"}, {"edtLumpPeriod2", "241"}}) {
+            enterByTab(name);
+            QTest::keyClicks(focused(), typed);
+        }
+        m_window->findChild<QWidget*>("edtFees1")->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(alerts.messages, QStringList{"The lump sum's period must fall within the "
+                                                  "schedule, from the first payment to the last."});
+        QTRY_COMPARE(focusedName(), QString("edtLumpPeriod2"));
+
+        m_window->notebook()->setCurrentIndex(1);
+        auto* page = m_window->findChild<SchedulePage*>();
+        page->chooseLoan(1);
+        QCOMPARE(page->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QString("Extra"));
+        QCOMPARE(page->model()->index(0, 2).data().toString(), QString("100.00"));
+        QVERIFY(m_window->findChild<QLabel*>("lblExtrasIncluded")->isVisible());
+    }
+
     // A chosen frequency counts while the box still has the focus; an
     // unknown text typed over it is worked out as the monthly text that
     // replaces it, not at the frequency it was before.
