@@ -64,6 +64,23 @@ std::string comparisonCsv(const Offer& loan1, const Offer& loan2, const Comparis
     line("Balance still owed then", each([](const OfferFigures& f) {
              return cellOf(f.kept, [](const KeptCost& k) { return centsText(k.balanceCents); });
          }));
+    line("Extra each payment",
+         {centsText(loan1.extras.perPeriodCents), centsText(loan2.extras.perPeriodCents)});
+    line("Lump sum", {centsText(loan1.extras.lumpSumCents), centsText(loan2.extras.lumpSumCents)});
+    line("Lump sum with payment",
+         {std::to_string(loan1.extras.lumpPeriod), std::to_string(loan2.extras.lumpPeriod)});
+    line("Payments until paid off", each([](const OfferFigures& f) {
+             return cellOf(f.payoff,
+                           [](const PayoffSummary& p) { return std::to_string(p.periods); });
+         }));
+    line("Interest with extra payments", each([](const OfferFigures& f) {
+             return cellOf(f.payoff,
+                           [](const PayoffSummary& p) { return centsText(p.totalInterestCents); });
+         }));
+    line("Interest saved by extra payments", each([](const OfferFigures& f) {
+             return cellOf(f.payoff,
+                           [](const PayoffSummary& p) { return centsText(p.interestSavedCents); });
+         }));
     out += "Costs cross after (years),";
     if (comparison.crossover && comparison.crossover->years)
         out += crossingCells(*comparison.crossover);

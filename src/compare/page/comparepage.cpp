@@ -448,9 +448,19 @@ ScheduleDocument ComparePage::document() {
              inputText(one[k], money), inputText(two[k], money)});
     inputs.rows.push_back({tr("Closing fees"), money.ofUnits(m_inputs.offers[0].fees),
                            money.ofUnits(m_inputs.offers[1].fees)});
+    // The whole span the figures are for.
+    const QString years = money.ofNumber(keepYearsOf(m_inputs, offer(0), offer(1)), kYearsMask);
+    inputs.rows.push_back({tr("Years kept"), years, years});
+    const auto& [terms1, terms2] = m_inputs.offers;
     inputs.rows.push_back({tr("Points (% of the amount)"),
-                           money.ofNumber(m_inputs.offers[0].pointsPercent, kRateMask),
-                           money.ofNumber(m_inputs.offers[1].pointsPercent, kRateMask)});
+                           money.ofNumber(terms1.pointsPercent, kRateMask),
+                           money.ofNumber(terms2.pointsPercent, kRateMask)});
+    inputs.rows.push_back({tr("Extra each payment"), money.ofUnits(terms1.extraPerPeriod),
+                           money.ofUnits(terms2.extraPerPeriod)});
+    const auto lump = [&](const OfferTerms& terms) {
+        return tr("%1 with payment %2").arg(money.ofUnits(terms.lumpSum)).arg(terms.lumpPeriod);
+    };
+    inputs.rows.push_back({tr("Lump sum"), lump(terms1), lump(terms2)});
     document.summaryTitle = tr("Both offers compared");
     document.summary = printedTable(*m_table->model(), RowCaptions::FromVerticalHeader);
     document.summaryNote = m_crossover->text();

@@ -6,10 +6,12 @@
 #include "numfield/widget/numericfield.h"
 #include "schedule/page/schedulemodel.h"
 #include "schedule/page/schedulepage.h"
+#include "schedule/page/scheduleprintout.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -364,6 +367,16 @@ class MainWindowTest : public QObject {
         field("edtInterest1")->setFloatValue(7);
         m_window->Calculate(RecalcSource::Other);
         QCOMPARE(table->item(1, 0)->text(), QString("7.000"));
+        // On paper: the inputs beside each other, the figures, and the crossover.
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        const QStringList paper =
+            SchedulePrintout(page->document(), writer, m_window->font().family()).pageText(0);
+        for (const QString& line :
+             {QString("Which offer costs less"), QString("Annual interest rate %\t7.0000\t5.7500"),
+              QString("Fees and points\t0.00\t4,000.00\t4,000.00"), label("lblCrossover")})
+            QVERIFY2(paper.contains(line), qPrintable(line + " not in\n" + paper.join('\n')));
 
         m_window->close();
         m_window.reset();

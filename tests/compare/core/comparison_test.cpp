@@ -42,7 +42,7 @@ TEST(Comparison, CsvGivesTheFiguresAndTheYearlyCosts) {
 
     const Comparison comparison = compareOffers(monthly, quarterly, 2.5);
     const std::vector<std::string> lines = linesOf(comparisonCsv(monthly, quarterly, comparison));
-    ASSERT_EQ(lines.size(), 11u + 1 + 1 + 6);
+    ASSERT_EQ(lines.size(), 17u + 1 + 1 + 6);
     EXPECT_EQ(lines[0], "Item,Loan 1,Loan 2");
     EXPECT_EQ(lines[1], "Fees,500.00,0.00");
     EXPECT_EQ(lines[3], "Fees and points,2000.00,0.00");
@@ -52,12 +52,12 @@ TEST(Comparison, CsvGivesTheFiguresAndTheYearlyCosts) {
                                  centsText(comparison.offers[0].kept->costCents) + ',',
                              0),
               0u);
-    EXPECT_EQ(lines[12], "Years,Cost of borrowing so far Loan 1,Cost of borrowing so far Loan 2");
+    EXPECT_EQ(lines[18], "Years,Cost of borrowing so far Loan 1,Cost of borrowing so far Loan 2");
     for (std::int32_t year = 0; year <= 5; ++year) {
         const auto cost = [&](const Offer& offer) {
             return centsText(costIfKept(offer, year)->costCents);
         };
-        EXPECT_EQ(lines[13 + static_cast<std::size_t>(year)],
+        EXPECT_EQ(lines[19 + static_cast<std::size_t>(year)],
                   std::to_string(year) + ',' + cost(monthly) + ',' + cost(quarterly));
     }
 }
