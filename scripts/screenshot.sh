@@ -15,6 +15,11 @@ source scripts/xvfb-session.sh
 
 session_tempdir settings_home
 use_settled_config "$settings_home"
+if [ "${2:-}" = compare ]; then
+  # Loan 2's lower rate bought with fees, and a bonus paid into Loan 1.
+  printf '[LastValues]\nFees2=3500\nPoints2=0.5\nExtra1=100\nLump1=5000\nLumpPeriod1=24\n[GeneralValues]\nRun=1\nKeepYears=10\n' \
+    > "$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith/paysmith.ini"
+fi
 
 start_x_session
 build/src/app/paysmith &

@@ -133,18 +133,21 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     }
 
     painter.setPen(QPen(ink.frame, stroke, Qt::DashLine));
+    double labelBottom = plot.bottom() - pad;
     for (const ChartMark& mark : chart.marks) {
         const QPointF foot = at({mark.years, 0});
         painter.drawLine(foot, QPointF(foot.x(), plot.top()));
-        // Beside its line, inside the frame, clear of the legend's lines.
+        // Beside its line, inside the frame; each a line above the one
+        // before, so that marks close together stay readable.
         const double width = metrics.horizontalAdvance(mark.label);
         const bool leftOfLine = foot.x() + pad + width > plot.right();
         painter.save();
         painter.setPen(ink.text);
         painter.drawText(QRectF(leftOfLine ? foot.x() - pad - width : foot.x() + pad,
-                                plot.bottom() - line - pad, width, line),
+                                labelBottom - line, width, line),
                          Qt::AlignLeft | Qt::AlignVCenter, mark.label);
         painter.restore();
+        labelBottom -= line;
     }
 
     const double keyLength = metrics.horizontalAdvance(QStringLiteral("MM"));
