@@ -11,16 +11,14 @@
 #include "schedule/core/extrarefusal.h"
 #include "schedule/page/balancechart.h"
 #include "schedule/page/documentoutput.h"
+#include "schedule/page/figurestable.h"
 #include "schedule/page/moneytext.h"
 #include "schedule/page/scheduledocument.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,7 +30,6 @@ namespace {
 
 constexpr std::u16string_view kYearsMask = u"###.##";
 constexpr std::u16string_view kRateMask = u"###.###";
-constexpr int kRowHeight = 16;
 
 enum Row {
     ClosingRow,
@@ -48,13 +45,6 @@ enum Row {
 
 // Validation codes of the extras' own refusals, beyond the field's.
 constexpr int kExtrasRefused = 1000;
-
-QTableWidgetItem* readOnlyItem(const QString& text, Qt::Alignment alignment) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
-    item->setTextAlignment(alignment);
-    return item;
-}
 
 // A row's figure of each loan, and of Loan 2 less Loan 1 when both have one.
 struct RowFigures {
@@ -209,18 +199,7 @@ void ComparePage::build() {
         setTabOrder(chain[k - 1], chain[k]);
     layout->addLayout(entries);
 
-    m_table = new QTableWidget(kRows, 3, this);
-    m_table->setObjectName("twCompare");
-    m_table->setFont(small);
-    m_table->setHorizontalHeaderLabels({tr("Loan 1"), tr("Loan 2"), tr("Loan 2 − Loan 1")});
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->horizontalHeader()->setFixedHeight(kRowHeight + 2);
-    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setFixedHeight(kRowHeight * (kRows + 1) + 2 + 2 * m_table->frameWidth());
+    m_table = figuresTable(this, "twCompare", kRows);
     setHint(m_table, tr("What each offer costs, with its fees and points, and what paying early "
                         "saves"));
 
@@ -243,25 +222,14 @@ void ComparePage::build() {
     m_crossover->setObjectName("lblCrossover");
     m_crossover->setWordWrap(true);
     bottom->addWidget(m_crossover, 1);
-    const struct {
-        const char* name;
-        QString caption;
-        QString hint;
-        void (ComparePage::*action)();
-    } actions[] = {
-        {"btnCompareExport", tr("&Export..."),
-         tr("Save the comparison as a CSV file for a spreadsheet"), &ComparePage::exportComparison},
-        {"btnComparePrint", tr("&Print..."), tr("Print the comparison"), &ComparePage::printPage},
-        {"btnComparePdf", tr("P&DF..."), tr("Save the comparison as a PDF file"),
-         &ComparePage::savePdf}};
-    for (const auto& a : actions) {
-        auto* button = new QPushButton(a.caption, this);
-        button->setObjectName(a.name);
-        setHint(button, a.hint);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, a.action);
-        bottom->addWidget(button);
-    }
+    addPageButtons(
+        bottom, this,
+        {{"btnCompareExport", tr("&Export..."),
+          tr("Save the comparison as a CSV file for a spreadsheet"),
+          [this] { exportComparison(); }},
+         {"btnComparePrint", tr("&Print..."), tr("Print the comparison"), [this] { printPage(); }},
+         {"btnComparePdf", tr("P&DF..."), tr("Save the comparison as a PDF file"),
+          [this] { savePdf(); }}});
     layout->addLayout(bottom);
 
     showInputs();
@@ -376,22 +344,22 @@ void ComparePage::refresh() {
                                      tr("Interest with extra payments"),
                                      tr("Interest saved by extra payments")};
     for (int row = 0; row < kRows; ++row) {
-        m_table->setVerticalHeaderItem(
-            row, readOnlyItem(captions[row], Qt::AlignLeft | Qt::AlignVCenter));
         const RowFigures& figures = rows[static_cast<std::size_t>(row)];
-        const std::optional<double> values[] = {figures.loans[0], figures.loans[1],
-                                                figures.difference()};
-        for (int column = 0; column < 3; ++column) {
-            const std::optional<double>& value = values[column];
-            QString text = QStringLiteral("—");
-            if (value)
-                text = row == RateRow          ? money.ofNumber(*value, kRateMask)
-                       : row == PayoffYearsRow ? money.ofNumber(*value, kYearsMask)
-                       : row == PayoffPeriodsRow
-                           ? QString::number(static_cast<std::int64_t>(*value))
-                           : money.ofUnits(*value);
-            m_table->setItem(row, column, readOnlyItem(text, Qt::AlignRight | Qt::AlignVCenter));
+        QStringList texts;
+        for (const std::optional<double>& value :
+             {figures.loans[0], figures.loans[1], figures.difference()}) {
+            if (!value)
+                texts << QStringLiteral("—");
+            else if (row == RateRow)
+                texts << money.ofNumber(*value, kRateMask);
+            else if (row == PayoffYearsRow)
+                texts << money.ofNumber(*value, kYearsMask);
+            else if (row == PayoffPeriodsRow)
+                texts << QString::number(static_cast<std::int64_t>(*value));
+            else
+                texts << money.ofUnits(*value);
         }
+        setFiguresRow(m_table, row, captions[row], texts);
     }
     m_crossover->setText(crossoverText(result));
 

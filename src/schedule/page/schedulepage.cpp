@@ -7,6 +7,7 @@
 #include "schedule/core/schedulecsv.h"
 #include "schedule/page/balancechart.h"
 #include "schedule/page/documentoutput.h"
+#include "schedule/page/figurestable.h"
 #include "schedule/page/moneytext.h"
 #include "schedule/page/scheduledocument.h"
 #include "schedule/page/schedulemodel.h"
@@ -26,10 +27,8 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPdfWriter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace paysmith {
@@ -39,13 +38,6 @@ namespace {
 constexpr int kRowHeight = 16;
 // From this width on the table has the page's height to itself.
 constexpr int kSideBySideWidth = 1000;
-
-QTableWidgetItem* readOnlyItem(const QString& text, Qt::Alignment alignment) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
-    item->setTextAlignment(alignment);
-    return item;
-}
 
 void compactRows(QTableView* table) {
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -126,28 +118,16 @@ void SchedulePage::build() {
     m_loanButtons[static_cast<std::size_t>(m_loan)]->setChecked(true);
     connect(group, &QButtonGroup::idClicked, this, [this](int loan) { chooseLoan(loan); });
     bar->addStretch();
-    const struct {
-        const char* name;
-        QString caption;
-        QString hint;
-        void (SchedulePage::*action)();
-    } buttons[] = {{"btnScheduleExport", tr("&Export..."),
-                    tr("Save the chosen loan's schedule as a CSV file for a spreadsheet"),
-                    &SchedulePage::exportSchedule},
-                   {"btnSchedulePrint", tr("&Print..."),
-                    tr("Print the chosen loan's schedule and the comparison"),
-                    &SchedulePage::printPage},
-                   {"btnSchedulePdf", tr("P&DF..."),
-                    tr("Save the chosen loan's schedule and the comparison as a PDF file"),
-                    &SchedulePage::savePdf}};
-    for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.caption, this);
-        button->setObjectName(b.name);
-        setHint(button, b.hint);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, b.action);
-        bar->addWidget(button);
-    }
+    addPageButtons(
+        bar, this,
+        {{"btnScheduleExport", tr("&Export..."),
+          tr("Save the chosen loan's schedule as a CSV file for a spreadsheet"),
+          [this] { exportSchedule(); }},
+         {"btnSchedulePrint", tr("&Print..."),
+          tr("Print the chosen loan's schedule and the comparison"), [this] { printPage(); }},
+         {"btnSchedulePdf", tr("P&DF..."),
+          tr("Save the chosen loan's schedule and the comparison as a PDF file"),
+          [this] { savePdf(); }}});
     layout->addLayout(bar);
 
     m_reason = new QLabel(this);
@@ -192,22 +172,9 @@ void SchedulePage::build() {
 
     m_figures = new QBoxLayout(QBoxLayout::LeftToRight);
     auto* lower = m_figures;
-    m_summary = new QTableWidget(static_cast<int>(kSummaryLines), 3, this);
-    m_summary->setObjectName("twScheduleSummary");
-    m_summary->setFont(small);
-    m_summary->setHorizontalHeaderLabels({tr("Loan 1"), tr("Loan 2"), tr("Loan 2 − Loan 1")});
-    compactRows(m_summary);
-    // Each column as wide as its largest figure, so none is ever cut short.
-    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_summary->horizontalHeader()->setStretchLastSection(true);
-    m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_summary->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_summary->setFocusPolicy(Qt::NoFocus);
+    m_summary = figuresTable(this, "twScheduleSummary", static_cast<int>(kSummaryLines));
     setHint(m_summary, tr("Both loans under the formula and under the lender's whole cents, "
                           "with the cost per year"));
-    m_summary->horizontalHeader()->setFixedHeight(kRowHeight + 2);
-    m_summary->setFixedHeight(kRowHeight * static_cast<int>(kSummaryLines + 1) + 2 +
-                              2 * m_summary->frameWidth());
     lower->addWidget(m_summary, 1);
     m_chart = new BalanceChart(this);
     m_chart->setObjectName("chtBalance");
@@ -263,13 +230,10 @@ void SchedulePage::refresh() {
     };
     int row = 0;
     for (const SummaryLine& line : summaryLines(*m_schedules[0], *m_schedules[1])) {
-        m_summary->setVerticalHeaderItem(
-            row, readOnlyItem(translated("paysmith::SchedulePage", std::string_view(line.caption)),
-                              Qt::AlignLeft | Qt::AlignVCenter));
         const std::optional<double> values[] = {line.loan1, line.loan2, line.difference};
-        for (int column = 0; column < 3; ++column)
-            m_summary->setItem(
-                row, column, readOnlyItem(text(values[column]), Qt::AlignRight | Qt::AlignVCenter));
+        setFiguresRow(m_summary, row,
+                      translated("paysmith::SchedulePage", std::string_view(line.caption)),
+                      {text(values[0]), text(values[1]), text(values[2])});
         ++row;
     }
     showChosenLoan();
