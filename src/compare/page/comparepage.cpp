@@ -19,6 +19,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>

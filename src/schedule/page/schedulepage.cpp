@@ -29,6 +29,7 @@
 #include <QPdfWriter>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace paysmith {
