@@ -25,6 +25,18 @@ TEST(ScheduleCsv, WritesTheInputsThenPointDecimalsWithoutGroupingAndATotalsLine)
               "Total,102.01,100.00,2.01,30.00,308.64,\n");
 }
 
+TEST(ScheduleCsv, ExtraPaymentsGetAColumnAfterThePayment) {
+    // The same loan with 10.00 more each month, by hand: the third payment
+    // is the contract's last, which takes what is left, with no extra in it.
+    const std::string csv = scheduleCsv({100.0, 12.0, 3, 6, 0, 0}, {1000, 0, 0});
+    EXPECT_EQ(csv.substr(csv.find("\n\n") + 2),
+              "Period,Payment,Extra,Principal,Interest,Taxes,Insurance,Balance\n"
+              "1,44.00,10.00,43.00,1.00,0.00,0.00,57.00\n"
+              "2,44.00,10.00,43.43,0.57,0.00,0.00,13.57\n"
+              "3,13.71,0.00,13.57,0.14,0.00,0.00,0.00\n"
+              "Total,101.71,20.00,100.00,1.71,0.00,0.00,\n");
+}
+
 TEST(ScheduleCsv, InputsKeepTheFieldsDecimalsAndSign) {
     const std::string csv = scheduleCsv({1234567.891, -1.23456, 12, 9, 0.004, 999999999.99});
     EXPECT_EQ(csv.substr(0, csv.find("\n\n")), "Amount borrowed,1234567.89\n"
