@@ -82,8 +82,9 @@ void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries
     const double pad = line / 4;
     const double stroke = line / 12;
     painter.setPen(ink.text);
-    painter.drawText(QRectF(area.left(), area.top(), area.width(), line + pad), Qt::AlignCenter,
-                     chartText("Balance against years"));
+    painter.drawText(
+        QRectF(area.left(), area.top(), area.width(), line + pad), Qt::AlignCenter,
+        chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Balance against years")));
 
     double maxYears = 0;
     double maxBalance = 0;
@@ -93,7 +94,8 @@ void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries
             maxBalance = std::max(maxBalance, p.y());
         }
     if (series[0].empty() && series[1].empty()) {
-        painter.drawText(area, Qt::AlignCenter, chartText("No schedule"));
+        painter.drawText(area, Qt::AlignCenter,
+                         chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "No schedule")));
         painter.restore();
         return;
     }
@@ -130,7 +132,8 @@ void drawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries
     }
 
     const double keyLength = metrics.horizontalAdvance(QStringLiteral("MM"));
-    const QString names[2] = {chartText("Loan 1"), chartText("Loan 2")};
+    const QString names[2] = {chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 1")),
+                              chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 2"))};
     const double legendWidth = keyLength + pad + widest(metrics, {names[0], names[1]});
     painter.setRenderHint(QPainter::Antialiasing);
     for (std::size_t loan = 0; loan < series.size(); ++loan) {
