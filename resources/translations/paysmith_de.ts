@@ -2,33 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>paysmith</name>
-    <message>
-        <source>Your loans could not be saved to %1: %2.</source>
-        <translation>Ihre Darlehen konnten nicht in %1 gespeichert werden: %2.</translation>
-    </message>
-    <message>
-        <source>Do you want to save them to another file? Copied over the settings file later, that file gives them back to Paysmith.</source>
-        <translation>Möchten Sie sie in einer anderen Datei speichern? Später über die Einstellungsdatei kopiert, gibt diese Datei sie Paysmith zurück.</translation>
-    </message>
-    <message>
-        <source>Save &amp;Elsewhere...</source>
-        <translation>&amp;Anderswo speichern...</translation>
-    </message>
-    <message>
-        <source>&amp;Don&apos;t Save</source>
-        <translation>&amp;Nicht speichern</translation>
-    </message>
-    <message>
-        <source>Save the Loans Elsewhere</source>
-        <translation>Darlehen anderswo speichern</translation>
-    </message>
-    <message>
-        <source>Settings files (*.ini);;All files (*)</source>
-        <translation>Einstellungsdateien (*.ini);;Alle Dateien (*)</translation>
-    </message>
-</context>
-<context>
     <name>paysmith::BalanceChart</name>
     <message>
         <source>%1B</source>
@@ -627,6 +600,33 @@ unter:  %2</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>paysmith::SettingsFallback</name>
+    <message>
+        <source>Your loans could not be saved to %1: %2.</source>
+        <translation>Ihre Darlehen konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Do you want to save them to another file? Copied over the settings file later, that file gives them back to Paysmith.</source>
+        <translation>Möchten Sie sie in einer anderen Datei speichern? Später über die Einstellungsdatei kopiert, gibt diese Datei sie Paysmith zurück.</translation>
+    </message>
+    <message>
+        <source>Save &amp;Elsewhere...</source>
+        <translation>&amp;Anderswo speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Save the Loans Elsewhere</source>
+        <translation>Darlehen anderswo speichern</translation>
+    </message>
+    <message>
+        <source>Settings files (*.ini);;All files (*)</source>
+        <translation>Einstellungsdateien (*.ini);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
