@@ -31,8 +31,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.hfsoft.example/paysmith.htm)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's fonts are asked for by name and found through fontconfig.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core")
+# The window's fonts are asked for by name and found through fontconfig; Qt's
+# own translations make its standard dialogs and buttons speak the user's
+# language along with Paysmith's.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 include(CPack)

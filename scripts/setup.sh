@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   git cmake ninja-build g++ clang libclang-rt-14-dev clang-format python3
   qt6-base-dev qt6-base-private-dev libgl-dev libjpeg-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox wmctrl xdotool xclip imagemagick x11-utils x11-xkb-utils xkb-data

@@ -20,7 +20,9 @@ start_x_session() {
   # Xvfb writes the display it took once it accepts connections, so two
   # sessions started at once never share one.
   mkfifo "$session/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session/display" >/dev/null 2>&1 &
+  # PAYSMITH_XVFB_SCREEN (WIDTHxHEIGHTxDEPTH) gives room for a scaled-up window.
+  Xvfb -displayfd 3 -screen 0 "${PAYSMITH_XVFB_SCREEN:-1024x768x24}" -nolisten tcp \
+    3>"$session/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   read -r display < "$session/display" || true
   [ -n "$display" ] || { echo "Xvfb did not start" >&2; return 1; }

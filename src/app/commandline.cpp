@@ -2,6 +2,7 @@
 
 #include "app/report/loanreport.h"
 #include "app/settingsfile/settingsfile.h"
+#include "app/window/translations.h"
 #include "base/version.h"
 #include "numfield/locale/localeintl.h"
 
@@ -38,6 +39,7 @@ int runCommandLine(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("paysmith"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PAYSMITH_VERSION));
+    installTranslations(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(

@@ -7,6 +7,7 @@
 #include "app/window/platformchoice.h"
 #include "app/window/signalclose.h"
 #include "app/window/singleinstance.h"
+#include "app/window/translations.h"
 #include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
 #include "numfield/locale/localeintl.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     paysmith::PaysmithApplication app(argc, argv);
     app.setApplicationName("paysmith");
     app.setDesktopFileName("paysmith");
+    const QString language = paysmith::installTranslations(app);
     app.setWindowIcon(paysmith::pngIcon(QStringLiteral(":/icons/paysmith.png")));
     paysmith::keepFixedSizesSafeUnderWayland();
 
@@ -49,6 +51,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::applicationDirPath().toStdString(), [](const std::string& folder) {
             return QFileInfo(paysmith::toQString(folder) + QStringLiteral("help")).isDir();
         }));
+    services.language = language;
     services.numberFormat = paysmith::TIntlSupport(paysmith::systemIntlSettings());
     services.askForAnotherSettingsFile = paysmith::askForAnotherSettingsFile;
 

@@ -5,17 +5,26 @@
 namespace paysmith {
 
 std::string calculationErrorMessage() {
-    return "Valid results cannot be calculated using\n\r"
-           "the variables you have entered.\n\r\n\r"
-           "Please try again with reasonable values.";
+    return QT_TRANSLATE_NOOP("paysmith::Messages", "Valid results cannot be calculated using\n\r"
+                                                   "the variables you have entered.\n\r\n\r"
+                                                   "Please try again with reasonable values.");
 }
 
-std::string generalErrorMessage() {
-    std::string text = "An error has occurred.\r\n\r\nIf you wish, you may contact ";
-    text += maker::kName;
-    text += "    \r\n\r\nat:  ";
-    text += maker::kSupportAddress;
-    return text;
+std::string generalErrorMessage(std::string_view text) {
+    std::string message;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool placeholder = text[i] == '%' && i + 1 < text.size();
+        if (placeholder && text[i + 1] == '1')
+            message += maker::kName;
+        else if (placeholder && text[i + 1] == '2')
+            message += maker::kSupportAddress;
+        else {
+            message += text[i];
+            continue;
+        }
+        ++i;
+    }
+    return message;
 }
 
 std::string withPlainLineBreaks(const std::string& text) {

@@ -37,7 +37,11 @@ HelpWindow::HelpWindow(QString helpFolder, QWidget* parent)
     m_browser->setSearchPaths({m_folder});
     // Qt's rich text does not follow a page's <link> to its style sheet; the
     // pages' one sheet becomes the browser's default instead.
-    QFile styles(QDir(m_folder).filePath(QStringLiteral("style.css")));
+    // A translation's pages, a folder below the English ones, share their sheet.
+    const QDir folder(m_folder);
+    QFile styles(folder.filePath(folder.exists(QStringLiteral("style.css"))
+                                     ? QStringLiteral("style.css")
+                                     : QStringLiteral("../style.css")));
     if (styles.open(QIODevice::ReadOnly))
         m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(styles.readAll()));
     for (const QKeySequence& key :

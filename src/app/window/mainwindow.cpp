@@ -10,6 +10,7 @@
 #include "app/window/hinttracker.h"
 #include "app/window/notebook.h"
 #include "app/window/panelstatusbar.h"
+#include "app/window/translations.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/links/destinations.h"
 #include "dialogs/links/promotions.h"
@@ -42,9 +43,10 @@ TfrmMain* g_mainWindow = nullptr;
 
 constexpr int kClientWidth = 658;
 constexpr int kClientHeight = 435;
-// Both loan panels with the page's margin on their left and top.
-constexpr int kLoanPanelsWidth = 649;
+// Both loan panels with the page's margin on their left and top, and from the
+// first panel's right edge to the second's left.
 constexpr int kLoanPanelsHeight = 329;
+constexpr int kLoanPanelsGap = 5;
 
 } // namespace
 
@@ -165,14 +167,15 @@ void TfrmMain::createNotebook(QWidget* client) {
     auto* page = new QWidget;
     page->setObjectName("Page1");
     auto* loans = new QWidget(page);
-    loans->setFixedSize(kLoanPanelsWidth, kLoanPanelsHeight);
     auto* centred = new QHBoxLayout(page);
     centred->setContentsMargins(0, 0, 0, 0);
     centred->addWidget(loans, 0, Qt::AlignHCenter | Qt::AlignTop);
     m_loan1 = new LoanPanel(LoanNumber::First, m_services.numberFormat, loans);
     m_loan1->move(7, 7);
     m_loan2 = new LoanPanel(LoanNumber::Second, m_services.numberFormat, loans);
-    m_loan2->move(330, 7);
+    // A translation's longer captions widen the panels.
+    m_loan2->move(m_loan1->geometry().right() + kLoanPanelsGap, 7);
+    loans->setFixedSize(m_loan2->geometry().right() + 1, kLoanPanelsHeight);
     m_notebook->addTab(page, tr(" Paysmith "));
     m_schedule = new SchedulePage(m_services.numberFormat);
     m_schedule->setObjectName("pgSchedule");
@@ -279,15 +282,16 @@ void TfrmMain::btnResetClick() {
 }
 
 void TfrmMain::AppOnException(const std::exception& error) {
-    auto show = [this](const std::string& text) {
+    auto show = [this](const QString& text) {
         m_services.showInformation(this, tr(kInformationCaption),
-                                   translated("paysmith::Messages", withPlainLineBreaks(text)));
+                                   toQString(withPlainLineBreaks(text.toStdString())));
     };
     if (!dynamic_cast<const EMathError*>(&error)) {
-        show(generalErrorMessage());
+        show(toQString(generalErrorMessage(
+            translated("paysmith::Messages", std::string_view(kGeneralErrorText)).toStdString())));
         return;
     }
-    show(calculationErrorMessage());
+    show(translated("paysmith::Messages", calculationErrorMessage()));
     restoreInputs(RestoreDefaults(), InputSet::Main);
     m_loan1->controls().amount->setFocus(Qt::OtherFocusReason);
 }
@@ -315,7 +319,7 @@ void TfrmMain::showHelpTopic(int context) {
 
 HelpWindow& TfrmMain::help() {
     if (!m_help)
-        m_help = new HelpWindow(m_services.programFolder + QStringLiteral("help"), this);
+        m_help = new HelpWindow(helpFolderFor(m_services.programFolder, m_services.language), this);
     return *m_help;
 }
 

@@ -40,6 +40,8 @@ struct MainWindowServices {
     // The folder of the program's data files (help/, License.txt), ending in
     // its separator.
     QString programFolder;
+    // The language the program speaks ("de"); "" for English.
+    QString language;
     // How numbers are written: the fields, the term and the settings file's
     // decimal mark.
     TIntlSupport numberFormat;

@@ -14,12 +14,9 @@ namespace paysmith {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("paysmith::SettingsFallback", text);
-}
-
 QString problemOf(const SettingsWriteError& error) {
-    return tr("Your loans could not be saved to %1: %2.")
+    return QCoreApplication::translate("paysmith::SettingsFallback",
+                                       "Your loans could not be saved to %1: %2.")
         .arg(QDir::toNativeSeparators(QString::fromStdString(error.path())),
              QString::fromStdString(error.reason()));
 }
@@ -31,18 +28,25 @@ QString askForAnotherSettingsFile(QWidget* parent, const QString& problem) {
         QMessageBox question(QMessageBox::Warning,
                              QCoreApplication::translate("paysmith::TfrmMain", kApplicationTitle),
                              problem, QMessageBox::NoButton, parent);
-        question.setInformativeText(
-            tr("Do you want to save them to another file? Copied over the settings file "
-               "later, that file gives them back to Paysmith."));
-        const QPushButton* elsewhere =
-            question.addButton(tr("Save &Elsewhere..."), QMessageBox::AcceptRole);
-        question.setEscapeButton(question.addButton(tr("&Don't Save"), QMessageBox::RejectRole));
+        question.setInformativeText(QCoreApplication::translate(
+            "paysmith::SettingsFallback",
+            "Do you want to save them to another file? Copied over the settings file "
+            "later, that file gives them back to Paysmith."));
+        const QPushButton* elsewhere = question.addButton(
+            QCoreApplication::translate("paysmith::SettingsFallback", "Save &Elsewhere..."),
+            QMessageBox::AcceptRole);
+        question.setEscapeButton(question.addButton(
+            QCoreApplication::translate("paysmith::SettingsFallback", "&Don't Save"),
+            QMessageBox::RejectRole));
         question.exec();
         if (question.clickedButton() != elsewhere)
             return {};
         const QString file = QFileDialog::getSaveFileName(
-            parent, tr("Save the Loans Elsewhere"), QDir::home().filePath("paysmith.ini"),
-            tr("Settings files (*.ini);;All files (*)"));
+            parent,
+            QCoreApplication::translate("paysmith::SettingsFallback", "Save the Loans Elsewhere"),
+            QDir::home().filePath("paysmith.ini"),
+            QCoreApplication::translate("paysmith::SettingsFallback",
+                                        "Settings files (*.ini);;All files (*)"));
         if (!file.isEmpty())
             return file;
     }

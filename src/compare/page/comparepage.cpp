@@ -153,7 +153,7 @@ void ComparePage::build() {
         m_extra[k] = addField(loan == 0 ? "edtExtra1" : "edtExtra2", "###,###,###.##",
                               tr("Paid to principal with every payment of %1").arg(name));
         m_lump[k] = addField(loan == 0 ? "edtLump1" : "edtLump2", "###,###,###.##",
-                             tr("Paid to principal once, with the payment named below").arg(name));
+                             tr("Paid to principal once, with the payment named beside it"));
         m_lumpPeriod[k] = addField(loan == 0 ? "edtLumpPeriod1" : "edtLumpPeriod2", "iiiiii",
                                    tr("The payment of %1 that the lump sum goes with").arg(name));
         m_lumpPeriod[k]->setDataType(TNumericDataType::nftInteger);

@@ -185,7 +185,7 @@ void TfrmAbout::showEvent(QShowEvent* event) {
 }
 
 void TfrmAbout::FormShow() {
-    setWindowTitle(tr(" About Paysmith, " PAYSMITH_VERSION));
+    setWindowTitle(tr(" About Paysmith, ") + QStringLiteral(PAYSMITH_VERSION));
     m_version->setText(tr("Version " PAYSMITH_VERSION));
     m_version->adjustSize();
     const QDate built = QDate::fromString(QStringLiteral(PAYSMITH_BUILD_DATE), Qt::ISODate);

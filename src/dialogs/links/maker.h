@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/text/translatable.h"
 #include "base/version.h"
 
 #include <string_view>
@@ -10,7 +11,8 @@ namespace paysmith::maker {
 // reserved .example domain: a link must never lead a user to somebody else's site.
 inline constexpr std::string_view kName = "Harrowfield Software";
 inline constexpr std::string_view kSiteName = "HFSoft.example";
-inline constexpr std::string_view kSlogan = "Software for smart borrowers";
+inline constexpr std::string_view kSlogan =
+    QT_TRANSLATE_NOOP("paysmith::maker", "Software for smart borrowers");
 inline constexpr std::string_view kHomePage = "https://www.hfsoft.example/";
 inline constexpr std::string_view kSupportAddress = "support@hfsoft.example";
 inline constexpr std::string_view kSuggestionsAddress = "suggestions@hfsoft.example";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/text/translatable.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -18,16 +20,16 @@ struct PaymentFrequency {
 // The one payment-frequency table, in index order. Index 0 ("Constant") is
 // recognised but never offered in a frequency box's list.
 inline constexpr std::array<PaymentFrequency, 10> kPaymentFrequencies{{
-    {u"Constant", 0, 24, 0, false},
-    {u"Daily 365", 1, 365, 365, true},
-    {u"Daily 360", 2, 360, 360, true},
-    {u"Weekly 52", 3, 52, 52, true},
-    {u"Biweekly 26", 4, 26, 26, true},
-    {u"Bimonthly 24", 5, 24, 24, true},
-    {u"Monthly 12", 6, 12, 12, true},
-    {u"Quarterly 4", 7, 4, 4, true},
-    {u"Biannually 2", 8, 2, 2, true},
-    {u"Annually 1", 9, 1, 1, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Constant"), 0, 24, 0, false},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Daily 365"), 1, 365, 365, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Daily 360"), 2, 360, 360, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Weekly 52"), 3, 52, 52, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Biweekly 26"), 4, 26, 26, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Bimonthly 24"), 5, 24, 24, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Monthly 12"), 6, 12, 12, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Quarterly 4"), 7, 4, 4, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Biannually 2"), 8, 2, 2, true},
+    {u"" QT_TRANSLATE_NOOP("paysmith::Frequency", "Annually 1"), 9, 1, 1, true},
 }};
 
 inline constexpr std::int32_t kDefaultFrequencyIndex = 6;

@@ -25,7 +25,7 @@ std::u16string termText(std::int32_t payments, std::int32_t periodsPerYear,
     text += static_cast<char16_t>(u'0' + cents % 10);
 
     const bool one = text == u"1.00" || text == u"1,00";
-    text += one ? u" year." : u" years.";
+    text += one ? kTermYear : kTermYears;
     return text;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "base/text/translatable.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace paysmith {
 
@@ -10,5 +13,10 @@ namespace paysmith {
 // zero, to two decimals. Requires periodsPerYear >= 1.
 std::u16string termText(std::int32_t payments, std::int32_t periodsPerYear,
                         char16_t decimalSeparator);
+
+// The words after the number, which a widget shows translated.
+inline constexpr std::u16string_view kTermYears =
+    u"" QT_TRANSLATE_NOOP("paysmith::Term", " years.");
+inline constexpr std::u16string_view kTermYear = u"" QT_TRANSLATE_NOOP("paysmith::Term", " year.");
 
 } // namespace paysmith

@@ -4,6 +4,7 @@
 #include "base/qt/qtstrings.h"
 
 #include "loan/core/frequency.h"
+#include "loan/core/termtext.h"
 #include "loan/panel/loanpanelaccessible.h"
 #include "numfield/widget/numericfield.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -45,8 +47,11 @@ constexpr int kControlWidth = 110;
 constexpr int kControlHeight = 23;
 constexpr int kLabelRight = 191;
 constexpr int kLabelHeight = 15;
+// The least room left of a caption that has grown the panel.
+constexpr int kCaptionInset = 6;
+constexpr const char* kFrequencyContext = "paysmith::Frequency";
 
-constexpr Row kAmount{QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Amount Borrowed  $"),
+constexpr Row kAmount{QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Amount Borrowed  %1"),
                       "edtLoan%1",
                       Kind::Amount,
                       Role::Input,
@@ -63,7 +68,7 @@ constexpr Row kPayments{
     {68, 68},
     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Enter the number of payment periods"),
      QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Enter the number of payment periods")}};
-constexpr Row kRate{"Annual Interest Rate  %",
+constexpr Row kRate{QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Annual Interest Rate  %"),
                     "edtInterest%1",
                     Kind::Rate,
                     Role::Input,
@@ -72,7 +77,7 @@ constexpr Row kRate{"Annual Interest Rate  %",
                     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the annual interest rate"),
                      QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the annual interest rate")}};
 constexpr Row kTaxes{
-    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Estimated Annual Taxes  $"),
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Estimated Annual Taxes  %1"),
     "edtAnnualTaxes%1",
     Kind::Amount,
     Role::Input,
@@ -81,7 +86,7 @@ constexpr Row kTaxes{
     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the estimated annual taxes"),
      QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the estimated annual taxes")}};
 constexpr Row kInsurance{
-    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Estimated Annual Insurance  $"),
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Estimated Annual Insurance  %1"),
     "edtAnnualInsurance%1",
     Kind::Amount,
     Role::Input,
@@ -90,7 +95,7 @@ constexpr Row kInsurance{
     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the estimated annual insurance"),
      QT_TRANSLATE_NOOP("paysmith::LoanPanel", " Enter the estimated annual insurance")}};
 constexpr Row kPayment{
-    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Payment Amount  $"),
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Payment Amount  %1"),
     "edtPayment%1",
     Kind::Amount,
     Role::ReadOut,
@@ -99,7 +104,7 @@ constexpr Row kPayment{
     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Calculated payment (PITI) amount"),
      QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Calculated payment amount")}};
 constexpr Row kInterestPaid{
-    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Interest Paid  $"),
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Interest Paid  %1"),
     "edtInterestPaid%1",
     Kind::Amount,
     Role::ReadOut,
@@ -108,7 +113,7 @@ constexpr Row kInterestPaid{
     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total interest paid over term of loan"),
      QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total interest paid over term of loan")}};
 constexpr Row kTaxesPaid{
-    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Taxes Paid  $"),
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Taxes Paid  %1"),
     "edtTaxes%1",
     Kind::Amount,
     Role::ReadOut,
@@ -117,7 +122,7 @@ constexpr Row kTaxesPaid{
     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total taxes paid over term of loan"),
      QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total taxes paid over term of loan")}};
 constexpr Row kInsurancePaid{
-    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Insurance Paid  $"),
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Insurance Paid  %1"),
     "edtInsurance%1",
     Kind::Amount,
     Role::ReadOut,
@@ -126,7 +131,7 @@ constexpr Row kInsurancePaid{
     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total insurance paid over term of loan"),
      QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total insurance paid over term of loan")}};
 constexpr Row kTotalPaid{
-    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Amount Paid  $"),
+    QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total Amount Paid  %1"),
     "edtTotalPaid%1",
     Kind::Amount,
     Role::ReadOut,
@@ -162,6 +167,24 @@ QLabel* addLabel(QWidget* parent, const QString& caption, int rightEdge, int top
     return label;
 }
 
+// The money captions carry the locale's currency sign; a locale without one
+// keeps the dollar sign the captions always had.
+QString captionOf(const LoanPanelRow& row, const TIntlSupport& format) {
+    const QString caption = LoanPanel::tr(row.caption);
+    if (row.kind != Kind::Amount)
+        return caption;
+    const QString sign = toQString(format.CurrencyPrefix());
+    return caption.arg(sign.isEmpty() ? QStringLiteral("$") : sign);
+}
+
+QString shownTerm(std::u16string_view term) {
+    for (const std::u16string_view words : {kTermYears, kTermYear})
+        if (term.ends_with(words))
+            return toQString(term.substr(0, term.size() - words.size())) +
+                   translated("paysmith::Term", words);
+    return toQString(term);
+}
+
 } // namespace
 
 LoanPanel::LoanPanel(LoanNumber loan, const TIntlSupport& format, QWidget* parent)
@@ -171,6 +194,37 @@ LoanPanel::LoanPanel(LoanNumber loan, const TIntlSupport& format, QWidget* paren
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFixedSize(319, 322);
     createControls(loan);
+    growForLongCaptions();
+}
+
+void LoanPanel::growForLongCaptions() {
+    // The layout was drawn for the English texts; where a translation's
+    // captions are wider, they widen and everything right of them moves over,
+    // and where its frequencies are, the column of controls widens.
+    int captionExtra = 0;
+    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* child : children)
+        if (const auto* caption = qobject_cast<const QLabel*>(child); caption && caption->x() == 0)
+            captionExtra = std::max(captionExtra,
+                                    caption->sizeHint().width() + kCaptionInset - caption->width());
+    int english = 0;
+    int shown = 0;
+    for (const PaymentFrequency& f : kPaymentFrequencies) {
+        english = std::max(english, fontMetrics().horizontalAdvance(toQString(f.caption)));
+        shown = std::max(shown,
+                         fontMetrics().horizontalAdvance(translated(kFrequencyContext, f.caption)));
+    }
+    const int columnExtra = std::max(0, shown - english);
+    if (captionExtra == 0 && columnExtra == 0)
+        return;
+    for (QWidget* child : children) {
+        if (child->x() == 0)
+            child->resize(child->width() + captionExtra, child->height());
+        else if (child->x() > kLabelRight)
+            child->setGeometry(child->x() + captionExtra, child->y(), child->width() + columnExtra,
+                               child->height());
+    }
+    setFixedSize(width() + captionExtra + columnExtra, height());
 }
 
 LoanPanel::~LoanPanel() {
@@ -234,7 +288,8 @@ TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber lo
     }
     field->setGeometry(kControlLeft, row.controlTop, kControlWidth, kControlHeight);
     setHint(field, tr(row.hint[indexOf(loan)]));
-    QLabel* label = addLabel(this, tr(row.caption), kLabelRight, row.labelTop[indexOf(loan)]);
+    QLabel* label =
+        addLabel(this, captionOf(row, m_format), kLabelRight, row.labelTop[indexOf(loan)]);
     label->setBuddy(field);
     connect(field, &TNumericField::OnExit, this,
             [this] { recalculateOnItsOwn(RecalcSource::Other); });
@@ -249,7 +304,7 @@ QComboBox* LoanPanel::addFrequencyBox(LoanNumber loan) {
     box->setCompleter(nullptr);
     for (const PaymentFrequency& f : kPaymentFrequencies)
         if (f.inList)
-            box->addItem(toQString(f.caption));
+            box->addItem(translated(kFrequencyContext, f.caption));
     box->setMaxVisibleItems(9);
     box->setGeometry(kControlLeft, 39, kControlWidth, kControlHeight);
     setHint(box, tr("Choose payment frequency"));
@@ -286,10 +341,11 @@ void LoanPanel::showInputs(const LoanEntry& entry, InputSet which) {
     }
 }
 
-void LoanPanel::setFrequencyText(const QString& text) {
+void LoanPanel::setFrequencyText(const QString& caption) {
     // The list's current entry follows the text, so that the arrow keys and
     // the opened list start from what is shown.
     QComboBox* box = m_controls.frequency;
+    const QString text = translated(kFrequencyContext, toU16String(caption));
     if (const int entry = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
         entry >= 0)
         box->setCurrentIndex(entry);
@@ -297,7 +353,12 @@ void LoanPanel::setFrequencyText(const QString& text) {
 }
 
 QString LoanPanel::frequencyText() const {
-    return m_controls.frequency->currentText();
+    // The box shows the captions translated, and takes a typed English one too.
+    const QString shown = m_controls.frequency->currentText();
+    for (const PaymentFrequency& f : kPaymentFrequencies)
+        if (shown == translated(kFrequencyContext, f.caption))
+            return toQString(f.caption);
+    return shown;
 }
 
 bool LoanPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -317,7 +378,7 @@ void LoanPanel::recalculate(RecalcSource source) {
         setFrequencyText(toQString(kDefaultFrequencyCaption));
 
     LoanValues values = startWorkingOut(m_state, entry(), m_format.DecimalMark());
-    setTermText(toQString(values.term));
+    setTermText(shownTerm(values.term));
     finishWorkingOut(m_state, values);
     showResults(values.results);
     m_values = std::move(values);

@@ -67,7 +67,9 @@ class LoanPanel : public QFrame {
     // The rest of the remembered state is left alone: the next recalculation
     // reads the fields.
     void restoreInputs(const LoanEntry& entry, InputSet which);
-    void setFrequencyText(const QString& text);
+    // The frequency by its English caption, the key the settings file keeps;
+    // the box shows it in the user's language.
+    void setFrequencyText(const QString& caption);
     QString frequencyText() const;
 
     // The loan as last worked out.
@@ -92,6 +94,7 @@ class LoanPanel : public QFrame {
 
   private:
     void createControls(LoanNumber loan);
+    void growForLongCaptions();
     TNumericField* addNumericField(const LoanPanelRow& row, LoanNumber loan);
     QComboBox* addFrequencyBox(LoanNumber loan);
     void showInputs(const LoanEntry& entry, InputSet which);

@@ -1,5 +1,6 @@
 #include "numfield/model/validationmessage.h"
 
+#include "base/text/translatable.h"
 #include "numfield/text/fixedpoint.h"
 #include "numfield/text/validation.h"
 
@@ -40,21 +41,26 @@ std::u16string_view validationMessage(int code) {
     case 0:
         return u"";
     case ErrRange:
-        return u"Value is not within required range";
+        return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField",
+                                     "Value is not within required range");
     case ErrInvalid:
-        return u"Value is not valid for this field type";
+        return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField",
+                                     "Value is not valid for this field type");
     case ErrRequired:
-        return u"A value is required in this field";
+        return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField",
+                                     "A value is required in this field");
     case ErrInvalidDate:
-        return u"Value is not a valid date";
+        return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField", "Value is not a valid date");
     case ErrInvalidTime:
-        return u"Value is not a valid time";
+        return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField", "Value is not a valid time");
     case ErrBlanksInField:
-        return u"This field should contain no blanks";
+        return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField",
+                                     "This field should contain no blanks");
     case ErrPartialEntry:
-        return u"This field should be either empty or completely full";
+        return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField",
+                                     "This field should be either empty or completely full");
     default:
-        return u"Entry Error";
+        return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField", "Entry Error");
     }
 }
 
@@ -65,6 +71,21 @@ std::u16string rangeLimitsText(long double low, long double high, int decimalPla
     if (!from || !to)
         return {};
     return u"from " + *from + u" to " + *to;
+}
+
+std::optional<RangeMessageParts> rangeMessageParts(std::u16string_view message) {
+    constexpr std::u16string_view kOpen = u" (from ";
+    constexpr std::u16string_view kTo = u" to ";
+    const std::size_t open = message.rfind(kOpen);
+    if (open == std::u16string_view::npos || !message.ends_with(u')'))
+        return std::nullopt;
+    const std::u16string_view limits =
+        message.substr(open + kOpen.size(), message.size() - open - kOpen.size() - 1);
+    const std::size_t to = limits.find(kTo);
+    if (to == std::u16string_view::npos)
+        return std::nullopt;
+    return RangeMessageParts{message.substr(0, open), limits.substr(0, to),
+                             limits.substr(to + kTo.size())};
 }
 
 } // namespace paysmith

@@ -2,6 +2,7 @@
 
 #include "numfield/text/intlsupport.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,15 @@ std::u16string_view validationMessage(int code);
 // "" when a limit is too large to write out.
 std::u16string rangeLimitsText(long double low, long double high, int decimalPlaces,
                                const TIntlSupport& intl);
+
+// A range message as the model composes it, "sentence (from A to B)", taken
+// apart again so that a widget can show each part in the user's language;
+// nothing for a message without limits.
+struct RangeMessageParts {
+    std::u16string_view sentence;
+    std::u16string_view from;
+    std::u16string_view to;
+};
+std::optional<RangeMessageParts> rangeMessageParts(std::u16string_view message);
 
 } // namespace paysmith

@@ -2,6 +2,7 @@
 
 #include "base/qt/qtstrings.h"
 
+#include "numfield/model/validationmessage.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/fieldkeys.h"
 #include "numfield/widget/numericfieldaccessible.h"
@@ -36,6 +37,17 @@ QColor orPalette(const QColor& color, const QColor& fallback) {
     return color.isValid() ? color : fallback;
 }
 
+// The model's message in the user's language; a range message is put together
+// from parts, and each is translated on its own.
+QString fieldMessage(std::u16string_view message) {
+    constexpr const char* kContext = "paysmith::TNumericField";
+    const auto parts = rangeMessageParts(message);
+    if (!parts)
+        return translated(kContext, message);
+    return QCoreApplication::translate(kContext, "%1 (from %2 to %3)")
+        .arg(translated(kContext, parts->sentence), toQString(parts->from), toQString(parts->to));
+}
+
 } // namespace
 
 TNumericField::TNumericField(const TIntlSupport& intl, QWidget* parent)
@@ -62,7 +74,7 @@ void TNumericField::connectNotify(const QMetaMethod& signal) {
     if (signal != QMetaMethod::fromSignal(&TNumericField::OnError))
         return;
     m_model.OnError = [this](TNumericFieldModel&, int code, const std::u16string& message) {
-        emit OnError(code, translated("paysmith::TNumericField", message));
+        emit OnError(code, fieldMessage(message));
     };
 }
 
@@ -497,7 +509,7 @@ void TNumericField::setClipboardText(std::u16string_view text) {
 }
 
 void TNumericField::showErrorMessage(std::u16string_view message) {
-    fieldAlerts().showError(this, translated("paysmith::TNumericField", message));
+    fieldAlerts().showError(this, fieldMessage(message));
 }
 
 void TNumericField::focusField() {

@@ -1,5 +1,7 @@
 #include "schedule/core/extrarefusal.h"
 
+#include "base/text/translatable.h"
+
 #include <cstddef>
 
 namespace paysmith {
@@ -7,14 +9,17 @@ namespace paysmith {
 std::string_view extraRefusalText(ExtraRefusal refusal) {
     switch (refusal) {
     case ExtraRefusal::NegativePerPeriod:
-        return "An extra payment cannot be negative.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule", "An extra payment cannot be negative.");
     case ExtraRefusal::NegativeLumpSum:
-        return "A lump sum cannot be negative.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule", "A lump sum cannot be negative.");
     case ExtraRefusal::RepaysAtOnce:
-        return "This extra payment repays the whole loan in the first period.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                 "This extra payment repays the whole loan in the first period.");
     case ExtraRefusal::LumpPeriodOutsideSchedule:
-        return "The lump sum's period must fall within the schedule, from the first payment to "
-               "the last.";
+        return QT_TRANSLATE_NOOP(
+            "paysmith::Schedule",
+            "The lump sum's period must fall within the schedule, from the first payment to "
+            "the last.");
     }
     return "";
 }

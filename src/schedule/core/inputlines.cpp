@@ -1,15 +1,23 @@
 #include "schedule/core/inputlines.h"
 
+#include "base/text/translatable.h"
+
 namespace paysmith {
 
 std::array<InputLine, kInputLines> inputLines(const ScheduleInputs& in) {
     // In the order of the loan page's fields.
-    return {{{"Amount borrowed", InputKind::Money, in.amount},
-             {"Payment frequency", InputKind::Frequency, static_cast<double>(in.frequencyIndex)},
-             {"Number of payments", InputKind::Count, static_cast<double>(in.payments)},
-             {"Annual interest rate %", InputKind::RatePercent, in.annualRatePercent},
-             {"Annual taxes", InputKind::Money, in.annualTaxes},
-             {"Annual insurance", InputKind::Money, in.annualInsurance}}};
+    return {{{QT_TRANSLATE_NOOP("paysmith::ScheduleDocument", "Amount borrowed"), InputKind::Money,
+              in.amount},
+             {QT_TRANSLATE_NOOP("paysmith::ScheduleDocument", "Payment frequency"),
+              InputKind::Frequency, static_cast<double>(in.frequencyIndex)},
+             {QT_TRANSLATE_NOOP("paysmith::ScheduleDocument", "Number of payments"),
+              InputKind::Count, static_cast<double>(in.payments)},
+             {QT_TRANSLATE_NOOP("paysmith::ScheduleDocument", "Annual interest rate %"),
+              InputKind::RatePercent, in.annualRatePercent},
+             {QT_TRANSLATE_NOOP("paysmith::ScheduleDocument", "Annual taxes"), InputKind::Money,
+              in.annualTaxes},
+             {QT_TRANSLATE_NOOP("paysmith::ScheduleDocument", "Annual insurance"), InputKind::Money,
+              in.annualInsurance}}};
 }
 
 } // namespace paysmith

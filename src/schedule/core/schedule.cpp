@@ -1,5 +1,6 @@
 #include "schedule/core/schedule.h"
 
+#include "base/text/translatable.h"
 #include "loan/core/evaluation.h"
 #include "loan/core/frequency.h"
 #include "loan/core/matherror.h"
@@ -96,22 +97,30 @@ std::string_view noScheduleText(NoScheduleReason reason) {
     case NoScheduleReason::None:
         return "";
     case NoScheduleReason::NoPayments:
-        return "No schedule: the loan has no payments.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule", "No schedule: the loan has no payments.");
     case NoScheduleReason::NegativePayments:
-        return "No schedule: the number of payments is negative.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                 "No schedule: the number of payments is negative.");
     case NoScheduleReason::TooManyPayments:
-        return "No schedule: a schedule has at most 32,767 payments.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                 "No schedule: a schedule has at most 32,767 payments.");
     case NoScheduleReason::NothingBorrowed:
-        return "No schedule: nothing is borrowed.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule", "No schedule: nothing is borrowed.");
     case NoScheduleReason::RateTooLow:
-        return "No schedule: a rate of -100 % or less per period takes the whole balance.";
+        return QT_TRANSLATE_NOOP(
+            "paysmith::Schedule",
+            "No schedule: a rate of -100 % or less per period takes the whole balance.");
     case NoScheduleReason::NeverRepays:
-        return "No schedule: the payment does not exceed the interest, so it never repays the "
-               "balance.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                 "No schedule: the payment does not exceed the interest, so it "
+                                 "never repays the balance.");
     case NoScheduleReason::OutOfRange:
-        return "No schedule: the amounts or the rate are too large to count in cents.";
+        return QT_TRANSLATE_NOOP(
+            "paysmith::Schedule",
+            "No schedule: the amounts or the rate are too large to count in cents.");
     case NoScheduleReason::ArithmeticFault:
-        return "No schedule: the payment cannot be computed for these inputs.";
+        return QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                 "No schedule: the payment cannot be computed for these inputs.");
     }
     return "";
 }

@@ -1,5 +1,7 @@
 #include "schedule/core/summary.h"
 
+#include "base/text/translatable.h"
+
 namespace paysmith {
 
 namespace {
@@ -55,13 +57,19 @@ std::array<SummaryLine, kSummaryLines> summaryLines(const LoanSchedules& loan1,
             line(formula, f1.*figure, f2.*figure), line(lender, l1.*figure, l2.*figure),
             line(excess, minus(l1.*figure, f1.*figure), minus(l2.*figure, f2.*figure))};
     };
-    const auto payment = triple("Payment with taxes and insurance, formula",
-                                "Payment with taxes and insurance, lender's", "Lender's − formula",
-                                &Figures::payment);
-    const auto interest = triple("Total interest, formula", "Total interest, lender's",
-                                 "Lender's − formula", &Figures::totalInterest);
-    const auto paid = triple("Total paid, formula", "Total paid, lender's", "Lender's − formula",
-                             &Figures::totalPaid);
+    constexpr const char* kExcess =
+        QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Lender's − formula");
+    const auto payment = triple(
+        QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Payment with taxes and insurance, formula"),
+        QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Payment with taxes and insurance, lender's"),
+        kExcess, &Figures::payment);
+    const auto interest =
+        triple(QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Total interest, formula"),
+               QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Total interest, lender's"), kExcess,
+               &Figures::totalInterest);
+    const auto paid = triple(QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Total paid, formula"),
+                             QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Total paid, lender's"),
+                             kExcess, &Figures::totalPaid);
     return {payment[0],
             payment[1],
             payment[2],
@@ -71,8 +79,10 @@ std::array<SummaryLine, kSummaryLines> summaryLines(const LoanSchedules& loan1,
             paid[0],
             paid[1],
             paid[2],
-            line("Cost per year, formula", f1.costPerYear, f2.costPerYear),
-            line("Cost per year, lender's", l1.costPerYear, l2.costPerYear)};
+            line(QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Cost per year, formula"),
+                 f1.costPerYear, f2.costPerYear),
+            line(QT_TRANSLATE_NOOP("paysmith::SchedulePage", "Cost per year, lender's"),
+                 l1.costPerYear, l2.costPerYear)};
 }
 
 } // namespace paysmith

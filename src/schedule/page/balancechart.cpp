@@ -96,7 +96,8 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
             maxBalance = std::max(maxBalance, p.y());
         }
     if (series[0].empty() && series[1].empty()) {
-        painter.drawText(area, Qt::AlignCenter, chartText("No schedule"));
+        painter.drawText(area, Qt::AlignCenter,
+                         chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "No schedule")));
         painter.restore();
         return;
     }
@@ -151,7 +152,8 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     }
 
     const double keyLength = metrics.horizontalAdvance(QStringLiteral("MM"));
-    const QString names[2] = {chartText("Loan 1"), chartText("Loan 2")};
+    const QString names[2] = {chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 1")),
+                              chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 2"))};
     const double legendWidth = keyLength + pad + widest(metrics, {names[0], names[1]});
     painter.setRenderHint(QPainter::Antialiasing);
     for (std::size_t loan = 0; loan < series.size(); ++loan) {
@@ -178,7 +180,7 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
 BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(160, 120);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_chart.title = chartText("Balance against years");
+    m_chart.title = chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Balance against years"));
 }
 
 void BalanceChart::setSeries(int loan, std::vector<QPointF> points) {

@@ -22,9 +22,11 @@ QString outputText(const char* text) {
 }
 
 void warnNotWritten(QWidget* parent, const QString& caption, const QString& path) {
-    QMessageBox::warning(parent, caption,
-                         outputText("The file %1 could not be written. Nothing was saved.")
-                             .arg(QDir::toNativeSeparators(path)));
+    QMessageBox::warning(
+        parent, caption,
+        outputText(QT_TRANSLATE_NOOP("paysmith::DocumentOutput",
+                                     "The file %1 could not be written. Nothing was saved."))
+            .arg(QDir::toNativeSeparators(path)));
 }
 
 bool printTo(QWidget* parent, const DocumentMaker& document, QPagedPaintDevice& device) {
@@ -42,13 +44,16 @@ void printDocument(QWidget* parent, const DocumentMaker& document) {
     const QString failure = printThroughDialog(
         parent, [&](QPagedPaintDevice& printer) { printTo(parent, document, printer); });
     if (!failure.isEmpty())
-        QMessageBox::warning(parent, outputText("Print"), failure);
+        QMessageBox::warning(
+            parent, outputText(QT_TRANSLATE_NOOP("paysmith::DocumentOutput", "Print")), failure);
 }
 
 void saveDocumentAsPdf(QWidget* parent, const QString& defaultName, const DocumentMaker& document) {
-    const QString caption = outputText("Save as PDF");
-    const QString path =
-        QFileDialog::getSaveFileName(parent, caption, defaultName, outputText("PDF files (*.pdf)"));
+    const QString caption =
+        outputText(QT_TRANSLATE_NOOP("paysmith::DocumentOutput", "Save as PDF"));
+    const QString path = QFileDialog::getSaveFileName(
+        parent, caption, defaultName,
+        outputText(QT_TRANSLATE_NOOP("paysmith::DocumentOutput", "PDF files (*.pdf)")));
     if (path.isEmpty())
         return;
     // Written in memory first, so that a file that cannot be written is
@@ -74,7 +79,9 @@ void saveDocumentAsPdf(QWidget* parent, const QString& defaultName, const Docume
 void saveCsv(QWidget* parent, const QString& caption, const QString& defaultName,
              const std::function<bool(const QString& path)>& write) {
     const QString path = QFileDialog::getSaveFileName(
-        parent, caption, defaultName, outputText("CSV files (*.csv);;All files (*)"));
+        parent, caption, defaultName,
+        outputText(
+            QT_TRANSLATE_NOOP("paysmith::DocumentOutput", "CSV files (*.csv);;All files (*)")));
     if (!path.isEmpty() && !write(path))
         warnNotWritten(parent, caption, path);
 }

@@ -34,7 +34,9 @@ QTableWidget* figuresTable(QWidget* parent, const char* name, int rows) {
     small.setPixelSize(11);
     table->setFont(small);
     table->setHorizontalHeaderLabels(
-        {tableText("Loan 1"), tableText("Loan 2"), tableText("Loan 2 − Loan 1")});
+        {tableText(QT_TRANSLATE_NOOP("paysmith::FiguresTable", "Loan 1")),
+         tableText(QT_TRANSLATE_NOOP("paysmith::FiguresTable", "Loan 2")),
+         tableText(QT_TRANSLATE_NOOP("paysmith::FiguresTable", "Loan 2 − Loan 1"))});
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(kRowHeight);
     table->horizontalHeader()->setHighlightSections(false);

@@ -12,10 +12,6 @@ namespace paysmith {
 
 namespace {
 
-QString documentText(const char* text) {
-    return QCoreApplication::translate("paysmith::ScheduleDocument", text);
-}
-
 PrintedTable inputsTable(const ScheduleInputs& inputs, const MoneyText& money) {
     PrintedTable table;
     table.alignments = {Qt::AlignLeft, Qt::AlignRight};
@@ -40,7 +36,8 @@ QString inputText(const InputLine& line, const MoneyText& money) {
         break;
     }
     // As the frequency box lists it.
-    return toQString(frequencyCaptionOf(static_cast<std::int32_t>(line.value)));
+    return translated("paysmith::Frequency",
+                      frequencyCaptionOf(static_cast<std::int32_t>(line.value)));
 }
 
 ScheduleDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
@@ -48,7 +45,9 @@ ScheduleDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
                                   const QAbstractItemModel& summary, const YearsChart& chart,
                                   const MoneyText& money) {
     ScheduleDocument document;
-    document.title = documentText("Lender's schedule of Loan %1").arg(loan + 1);
+    document.title =
+        QCoreApplication::translate("paysmith::ScheduleDocument", "Lender's schedule of Loan %1")
+            .arg(loan + 1);
     document.inputs = inputsTable(inputs, money);
     if (schedule.exists()) {
         document.schedule = printedTable(rows, RowCaptions::None);
@@ -56,7 +55,8 @@ ScheduleDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
     } else {
         document.reason = translated("paysmith::Schedule", noScheduleText(schedule.reason));
     }
-    document.summaryTitle = documentText("Both loans compared");
+    document.summaryTitle =
+        QCoreApplication::translate("paysmith::ScheduleDocument", "Both loans compared");
     document.summary = printedTable(summary, RowCaptions::FromVerticalHeader);
     document.chart = chart;
     return document;

@@ -2,6 +2,8 @@
 
 #include "app/settingsfile/settingsfile.h"
 #include "compare/page/comparepage.h"
+#include "app/window/translations.h"
+#include "numfield/locale/localeintl.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
 #include "schedule/page/schedulemodel.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfWriter>
+#include <QMenuBar>
 #include <QPointer>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -151,6 +154,38 @@ class MainWindowTest : public QObject {
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(combo("cbFrequency1")->currentText(), QString("Monthly 12"));
         QCOMPARE(label("lblTerm"), QString("30.00 years."));
+    }
+
+    // Run by the test mainwindow_german under LANG=de_DE.UTF-8: German on
+    // screen, Qt's buttons too, and the English captions in the file, which
+    // therefore reads back the same in either language.
+    void germanIsShownWhileTheFileKeepsTheEnglishCaptions() {
+        if (!QLocale().uiLanguages().contains("de"))
+            QSKIP("speaks German only under LANG=de_DE.UTF-8");
+        QCOMPARE(installTranslations(*qApp), QString("de"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+        QWidget panels;
+        const LoanPanel localPanel(LoanNumber::First, TIntlSupport(systemIntlSettings()), &panels);
+        const auto captions = localPanel.findChildren<QLabel*>();
+        QVERIFY(std::any_of(captions.begin(), captions.end(), [](QLabel* caption) {
+            return caption->text() == "Darlehensbetrag  €";
+        }));
+        openWindow();
+        QCOMPARE(m_window->menuBar()->actions().first()->text(), QString("&Datei"));
+        QCOMPARE(combo("cbFrequency1")->currentText(), QString("Monatlich 12"));
+        for (const auto& [name, typed] : {std::pair{"cbFrequency1", "Halbjährlich 2"},
+                                          std::pair{"cbFrequency2", "Weekly 52"}}) {
+            enterByTab(name);
+            combo(name)->lineEdit()->selectAll();
+            combo(name)->lineEdit()->insert(QString(typed));
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        }
+        QCOMPARE(label("lblTerm"), QString("180.00 Jahre."));
+        QVERIFY(m_window->close());
+        const QString file = QString::fromStdString(readSettingsFile(settingsFilePath()));
+        QVERIFY2(file.contains("Frequency1=Biannually 2\n") &&
+                     file.contains("Frequency2=Weekly 52\n"),
+                 qPrintable(file));
     }
 
     void changingPageLeavesTheEditedFieldFirst() {

@@ -1,6 +1,7 @@
 #include "fakewindow.h"
 
 #include "numfield/model/invaliddatatype.h"
+#include "numfield/model/validationmessage.h"
 
 #include <gtest/gtest.h>
 
@@ -236,6 +237,17 @@ INSTANTIATE_TEST_SUITE_P(WrongType, ValueInterface, testing::Values(
     WrongUse{"integer_read_of_amount", false, [](TNumericFieldModel& m) { static_cast<void>(m.IntegerValue()); }}),
     [](const testing::TestParamInfo<WrongUse>& info) { return info.param.name; });
 // clang-format on
+
+// The range message as reported, taken apart again to be translated part by part.
+TEST(RangeMessageParts, SplitTheSentenceFromItsLimits) {
+    const auto parts =
+        rangeMessageParts(u"Value is not within required range (from −32,768 to 32,767)");
+    ASSERT_TRUE(parts);
+    EXPECT_EQ(parts->sentence, u"Value is not within required range");
+    EXPECT_EQ(parts->from, u"−32,768");
+    EXPECT_EQ(parts->to, u"32,767");
+    EXPECT_FALSE(rangeMessageParts(u"Entry Error"));
+}
 
 } // namespace
 } // namespace paysmith
