@@ -265,6 +265,14 @@
         <source>Paid to principal once, with the payment named beside it</source>
         <translation>Einmal zusätzlich getilgt, mit der daneben genannten Rate</translation>
     </message>
+    <message>
+        <source>%1, Loan 1</source>
+        <translation>%1, Darlehen 1</translation>
+    </message>
+    <message>
+        <source>%1, Loan 2</source>
+        <translation>%1, Darlehen 2</translation>
+    </message>
 </context>
 <context>
     <name>paysmith::DesktopShell</name>

@@ -165,11 +165,20 @@ void ComparePage::build() {
         entries->addWidget(m_lump[k], 2, loan + 4);
         entries->addWidget(m_lumpPeriod[k], 3, loan + 4);
     }
-    caption(tr("Closing f&ees"), 1, 0, m_fees[0]);
-    caption(tr("Poin&ts (%)"), 2, 0, m_points[0]);
-    caption(tr("E&xtra each payment"), 1, 3, m_extra[0]);
-    caption(tr("&Lump sum"), 2, 3, m_lump[0]);
-    caption(tr("with pay&ment no."), 3, 3, m_lumpPeriod[0]);
+    // A row's caption labels Loan 1's field; a screen reader names both
+    // fields with it and their loan.
+    const auto row = [&](const QString& text, int line, int column,
+                         const std::array<TNumericField*, 2>& fields) {
+        caption(text, line, column, fields[0]);
+        const QString plain = QString(text).remove(u'&');
+        fields[0]->setAccessibleName(tr("%1, Loan 1").arg(plain));
+        fields[1]->setAccessibleName(tr("%1, Loan 2").arg(plain));
+    };
+    row(tr("Closing f&ees"), 1, 0, m_fees);
+    row(tr("Poin&ts (%)"), 2, 0, m_points);
+    row(tr("E&xtra each payment"), 1, 3, m_extra);
+    row(tr("&Lump sum"), 2, 3, m_lump);
+    row(tr("with pay&ment no."), 3, 3, m_lumpPeriod);
 
     m_keepYears = addField("edtKeepYears", "###.##",
                            tr("How long you expect to keep either loan before you sell or "
