@@ -1,5 +1,7 @@
 #include "numfield/widget/refusalballoon.h"
 
+#include "base/accessible/announcer.h"
+
 namespace paysmith {
 
 namespace {
@@ -30,6 +32,8 @@ void RefusalBalloon::showBelowField(const QString& text) {
     move(m_field->mapToGlobal(QPoint(0, m_field->height())));
     show();
     m_timeout.start();
+    // Drawn in a window of its own, the note is heard only when told.
+    announce(m_field, text);
 }
 
 void RefusalBalloon::putAway() {
