@@ -151,6 +151,7 @@ void SchedulePage::build() {
     m_model = new ScheduleModel(m_format, this);
     m_table = new QTableView(this);
     m_table->setObjectName("tvSchedule");
+    m_table->setAccessibleName(tr("Lender's schedule"));
     m_table->setFont(small);
     m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
@@ -177,6 +178,7 @@ void SchedulePage::build() {
     auto* lower = m_figures;
     m_summary = new QTableWidget(static_cast<int>(kSummaryLines), 3, this);
     m_summary->setObjectName("twScheduleSummary");
+    m_summary->setAccessibleName(tr("Both loans compared"));
     m_summary->setFont(small);
     m_summary->setHorizontalHeaderLabels({tr("Loan 1"), tr("Loan 2"), tr("Loan 2 − Loan 1")});
     compactRows(m_summary);
@@ -185,14 +187,17 @@ void SchedulePage::build() {
     m_summary->horizontalHeader()->setStretchLastSection(true);
     m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_summary->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_summary->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, where a screen reader reads it cell by cell with the
+    // arrow keys; Tab goes on at once.
+    m_summary->setFocusPolicy(Qt::StrongFocus);
+    m_summary->setTabKeyNavigation(false);
     setHint(m_summary, tr("Both loans under the formula and under the lender's whole cents, "
                           "with the cost per year"));
     m_summary->horizontalHeader()->setFixedHeight(kRowHeight + 2);
     m_summary->setFixedHeight(kRowHeight * static_cast<int>(kSummaryLines + 1) + 2 +
                               2 * m_summary->frameWidth());
     lower->addWidget(m_summary, 1);
-    m_chart = new BalanceChart(this);
+    m_chart = new BalanceChart(m_format, this);
     m_chart->setObjectName("chtBalance");
     m_chart->setFont(small);
     m_chart->setMinimumWidth(220);
