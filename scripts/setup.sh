@@ -14,7 +14,7 @@ packages=(
   xvfb xauth openbox wmctrl xdotool xclip imagemagick x11-utils x11-xkb-utils xkb-data
   weston qt6-wayland
   util-linux mount time bc
-  dbus at-spi2-core python3-pyatspi
+  dbus at-spi2-core python3-pyatspi orca
 )
 for extra in "$@"; do
   case "$extra" in

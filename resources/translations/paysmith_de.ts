@@ -31,6 +31,33 @@
         <source>Loan 2</source>
         <translation>Darlehen 2</translation>
     </message>
+    <message>
+        <source>%1: no schedule</source>
+        <translation>%1: kein Tilgungsplan</translation>
+    </message>
+</context>
+<context>
+    <name>paysmith::ChartDescription</name>
+    <message>
+        <source>%1 from %2 to %3 in %4</source>
+        <translation>%1 von %2 auf %3 in %4</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 Jahren</translation>
+    </message>
+    <message>
+        <source>%1 year</source>
+        <translation>%1 Jahr</translation>
+    </message>
+    <message>
+        <source>%1: nothing to draw</source>
+        <translation>%1: nichts zu zeichnen</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>paysmith::CommandLine</name>
@@ -521,6 +548,10 @@
         <source>Payment Frequency</source>
         <translation>Zahlungsweise</translation>
     </message>
+    <message>
+        <source>%1: payment %2, %3</source>
+        <translation>%1: Rate %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>paysmith::Messages</name>
@@ -545,6 +576,13 @@ at:  %2</source>
 Wenn Sie möchten, erreichen Sie %1    
 
 unter:  %2</translation>
+    </message>
+</context>
+<context>
+    <name>paysmith::Notebook</name>
+    <message>
+        <source>%1 page</source>
+        <translation>Seite %1</translation>
     </message>
 </context>
 <context>
@@ -843,6 +881,14 @@ unter:  %2</translation>
         <source>Extra payments are included, as entered on the Compare page: they go to principal and shorten the term.</source>
         <translation>Sondertilgungen sind enthalten, wie auf der Seite Vergleich eingegeben: sie tilgen zusätzlich und verkürzen die Laufzeit.</translation>
     </message>
+    <message>
+        <source>Lender&apos;s schedule</source>
+        <translation>Tilgungsplan des Kreditgebers</translation>
+    </message>
+    <message>
+        <source>Both loans compared</source>
+        <translation>Beide Darlehen im Vergleich</translation>
+    </message>
 </context>
 <context>
     <name>paysmith::SchedulePrintout</name>
@@ -1041,6 +1087,14 @@ unter:  %2</translation>
     <message>
         <source>MMMM d, yyyy</source>
         <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>%1-Logo</translation>
+    </message>
+    <message>
+        <source>Paysmith icon</source>
+        <translation>Paysmith-Symbol</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,8 @@ AT-SPI bus: by the loan panel's name, the field's label and the text interface.
     screen_reader.py PANEL LABEL EXPECTED
 
 waits until the field labelled LABEL in the panel named PANEL shows EXPECTED;
-fails with what it found instead.
+fails with what it found instead. With --text as PANEL it waits until a
+read-only text in the window titled LABEL holds EXPECTED.
 """
 import sys
 import time
@@ -18,6 +19,9 @@ def find(node, test):
         return None
     if test(node):
         return node
+    # A table's cells, thousands on the Schedule page, are never looked for.
+    if node.getRole() == pyatspi.ROLE_TABLE:
+        return None
     for child in node:
         found = find(child, test)
         if found is not None:
@@ -25,25 +29,36 @@ def find(node, test):
     return None
 
 
-def read(panel_name, label):
+def whole_text(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def read(panel_name, label, expected):
     desktop = pyatspi.Registry.getDesktop(0)
     app = find(desktop, lambda n: n.getRole() == pyatspi.ROLE_APPLICATION
                and n.name == "paysmith")
+    if panel_name == "--text":
+        window = find(app, lambda n: n.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG)
+                      and n.name == label)
+        found = find(window, lambda n: n.getRole() == pyatspi.ROLE_TEXT
+                     and n.getState().contains(pyatspi.STATE_READ_ONLY)
+                     and expected in whole_text(n))
+        return expected if found else None
     panel = find(app, lambda n: n.getRole() == pyatspi.ROLE_PANEL and n.name == panel_name)
     field = find(panel, lambda n: n.getRole() == pyatspi.ROLE_TEXT
                  and n.name.startswith(label))
     if field is None:
         return None
-    text = field.queryText()
-    return text.getText(0, text.characterCount)
+    return whole_text(field)
 
 
 def main():
     panel_name, label, expected = sys.argv[1:4]
     found = None
-    for _ in range(100):
+    for _ in range(200):
         try:
-            found = read(panel_name, label)
+            found = read(panel_name, label, expected)
         except Exception as error:  # the application may not be on the bus yet
             found = repr(error)
         if found == expected:

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Paysmith as a blind user meets it: on a D-Bus session of its own with the
-# AT-SPI bus and registry, read Loan 1's amount through the accessibility bus,
-# type a new amount with the keyboard, Tab out, and read the new payment.
+# AT-SPI bus and registry, and Orca, read Loan 1's amount through the
+# accessibility bus, type a new amount with the keyboard, Tab out, and hear the
+# new payment; hear why a key is refused; read a promotional page and the
+# Disclaimer.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -20,18 +22,67 @@ use_settled_config "$work"
 start_x_session
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+
+# Orca, with settings of the test's own, says every line into its debug log as
+# "SPEECH OUTPUT: '...'"; there is no sound, so no speech server is started. A
+# customization has each line written as it is said, not in blocks.
+orca_log="$work/orca.log"
+mkdir -p "$work/orca"
+printf '%s\n' 'from orca import debug' 'if debug.debugFile:' \
+  '    debug.debugFile.reconfigure(line_buffering=True)' > "$work/orca/orca-customizations.py"
+HOME="$work" SPEECHD_CMD=/bin/false orca --replace -u "$work/orca" --debug-file "$orca_log" \
+  >/dev/null 2>&1 &
+# Orca outlasts the grace after SIGTERM: it is killed, first, out of the jobs.
+ORCA_PID=$!
+disown "$ORCA_PID"
+trap 'kill -KILL "$ORCA_PID" 2>/dev/null || true; stop_x_session' EXIT
+started() { grep -qF "ORCA: Startup complete" "$orca_log" 2>/dev/null; }
+poll started || fail "Orca did not start"
+# Whether Orca has said $1, at least $2 times (once by default). Keys wait
+# for what the key before made it say: while Orca has not answered for a key,
+# Qt holds it back, and those after it, for the control focused when it came.
+spoken() { [ "$(grep -cF "SPEECH OUTPUT: '$1" "$orca_log")" -ge "${2:-1}" ]; }
+wait_until_spoken() { poll spoken "$@" || fail "Orca did not say '$1'"; }
+
 start_paysmith "$program"
 
 read_field() { /usr/bin/python3 "$here/screen_reader.py" "$@" || exit 1; }
 read_field "Loan 1" "Amount Borrowed" "150,000.00"
 read_field "Loan 1" "Payment Amount" "972.90"
+wait_until_spoken "Amount Borrowed  \$ text"
+
 # On to the frequency box and back, so that the amount is entered by the
 # keyboard and its whole value is selected.
-xdotool key Tab shift+Tab
+xdotool key Tab
+wait_until_spoken "Payment Frequency editable combo box"
+xdotool key shift+Tab
+wait_until_spoken "Amount Borrowed  \$ text" 2
 xdotool type --delay 40 250000
 read_field "Loan 1" "Amount Borrowed" "250,000"
 xdotool key Tab
 read_field "Loan 1" "Amount Borrowed" "250,000.00"
 read_field "Loan 1" "Payment Amount" "1,621.50"
+# The new payment is heard although the focus is elsewhere.
+wait_until_spoken "notification Loan 1: payment 1,621.50, 30.00 years"
 read_field "Loan 2" "Amount Borrowed" "150,000.00"
+
+# A point refused by a count is heard with its reason, and the count stays.
+wait_until_spoken "Payment Frequency editable combo box" 2
+xdotool key Tab
+wait_until_spoken "Number of Payments text"
+xdotool type .
+wait_until_spoken "notification Whole numbers only"
+read_field "Loan 1" "Number of Payments" "360"
+
+# A promotional page and the Disclaimer are read as texts; the Disclaimer's is
+# said as the dialog opens.
+xdotool key ctrl+shift+Tab
+wait_until_spoken "Mortgage Qualifier Plus page tab"
+read_field --text "Paysmith, 4.6" "works out the loan a buyer qualifies for"
+xdotool key alt+h
+wait_until_spoken "Contents"
+xdotool key d
+wait_for_window '^Disclaimer$' >/dev/null || fail "Help > Disclaimer opened no dialog"
+read_field --text "Disclaimer" "there is NO WARRANTY"
+wait_until_spoken "Though effort was made"
 echo "1 passed, 0 failed"

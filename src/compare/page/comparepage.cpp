@@ -210,10 +210,11 @@ void ComparePage::build() {
     layout->addLayout(entries);
 
     m_table = figuresTable(this, "twCompare", kRows);
+    m_table->setAccessibleName(tr("Both offers compared"));
     setHint(m_table, tr("What each offer costs, with its fees and points, and what paying early "
                         "saves"));
 
-    m_chart = new BalanceChart(this);
+    m_chart = new BalanceChart(m_format, this);
     m_chart->setObjectName("chtCost");
     m_chart->setFont(small);
     m_chart->setTitle(tr("Cost of borrowing against years"));

@@ -101,6 +101,7 @@ void TfrmAbout::FormCreate() {
     m_logo->setObjectName("imgLogo");
     m_logo->setGeometry(5, 6, 420, 60);
     m_logo->setPicture(QPixmap::fromImage(readLogo()));
+    m_logo->setAccessibleName(tr("%1 logo").arg(toQString(maker::kName)));
     setHint(m_logo, tr("Click to visit our web site ..."), PopUpHint::On);
     connect(m_logo, &ClickablePicture::clicked, this, [this] { GoOnlineAbout(m_logo); });
 
@@ -120,6 +121,7 @@ void TfrmAbout::FormCreate() {
     m_icon->setGeometry(15, 122, 32, 32);
     m_icon->setPicture(pngIcon(QStringLiteral(":/icons/paysmith.png")).pixmap(32, 32));
     m_icon->setAttribute(Qt::WA_TranslucentBackground);
+    m_icon->setAccessibleName(tr("Paysmith icon"));
     connect(m_icon, &ClickablePicture::clicked, this, [this] { GoOnlineAbout(m_icon); });
     m_version = addLabel(this, {}, 56, 132);
     m_version->setObjectName("lblVersion");

@@ -47,6 +47,9 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
     m_text->setTransparent(false);
     m_text->setURLColor(Qt::blue);
     m_text->setMarkupText(disclaimerMarkup());
+    // The text takes the focus, so that a screen reader reads it as the
+    // dialog opens; Return still closes the dialog.
+    m_text->setFocusPolicy(Qt::StrongFocus);
 
     auto* close = new QToolButton(this);
     close->setObjectName("btnClose");

@@ -74,6 +74,8 @@ ClickablePicture* PromoPage::addPicture(const char* name, QPoint at, const QStri
     m_picture->setObjectName(name);
     m_picture->move(at);
     m_picture->setPicture(pictureOf(file, "BMP"));
+    // Read as an image of the product; its hint tells where a click goes.
+    m_picture->setAccessibleName(productName);
     connect(m_picture, &ClickablePicture::clicked, this, &PromoPage::pictureClicked);
     setHint(m_picture, tr("Click to go online and learn more about %1!").arg(productName),
             PopUpHint::On);

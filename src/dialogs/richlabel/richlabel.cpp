@@ -1,5 +1,7 @@
 #include "dialogs/richlabel/richlabel.h"
 
+#include "dialogs/richlabel/richlabelaccessible.h"
+
 #include "base/qt/qtstrings.h"
 #include "dialogs/common/linkmenu.h"
 #include "dialogs/shell/desktopshell.h"
@@ -42,6 +44,7 @@ bool opensOnTheDesktop(const std::u16string& target) {
 } // namespace
 
 TRichLabel::TRichLabel(QWidget* parent) : QWidget(parent) {
+    installRichLabelAccessibility();
     setMouseTracking(true);
 }
 

@@ -25,8 +25,13 @@ class TRichLabel : public QWidget {
     void setTransparent(bool transparent);
 
     const TextLayout& layout() const { return m_layout; }
+    const std::vector<MarkupItem>& items() const { return m_items; }
     // The label's own font with a run's style.
     QFont fontOf(const RunStyle& style) const;
+
+    // Opens a link's target as a click on it does; screen readers press links
+    // through this.
+    void openLink(const std::u16string& target);
 
   signals:
     // A link whose target is neither a web nor an e-mail address was pressed.
@@ -42,7 +47,6 @@ class TRichLabel : public QWidget {
 
   private:
     void relayOut();
-    void openLink(const std::u16string& target);
 
     QString m_markup;
     QColor m_urlColor = Qt::blue;

@@ -1,5 +1,6 @@
 #include "loan/panel/loanpanel.h"
 
+#include "base/accessible/announcer.h"
 #include "base/hint/hint.h"
 #include "base/qt/qtstrings.h"
 
@@ -386,15 +387,29 @@ void LoanPanel::recalculate(RecalcSource source) {
 }
 
 void LoanPanel::recalculateOnItsOwn(RecalcSource source) {
+    const QString heardBefore = resultsSentence();
     if (!m_onError) {
         recalculate(source);
-        return;
+    } else {
+        try {
+            recalculate(source);
+        } catch (const std::exception& error) {
+            m_onError(error);
+            return;
+        }
     }
-    try {
-        recalculate(source);
-    } catch (const std::exception& error) {
-        m_onError(error);
-    }
+    // The read-outs change where the focus is not, so screen readers would
+    // not say them: the new payment and term are told, once.
+    if (const QString sentence = resultsSentence(); sentence != heardBefore)
+        announce(this, sentence);
+}
+
+QString LoanPanel::resultsSentence() const {
+    QString term = m_controls.term->text().trimmed();
+    if (term.endsWith(u'.'))
+        term.chop(1);
+    return tr("%1: payment %2, %3")
+        .arg(m_controls.title->text(), m_controls.payment->text().trimmed(), term);
 }
 
 LoanEntry LoanPanel::entry() const {

@@ -98,7 +98,11 @@ class LoanPanel : public QFrame {
     TNumericField* addNumericField(const LoanPanelRow& row, LoanNumber loan);
     QComboBox* addFrequencyBox(LoanNumber loan);
     void showInputs(const LoanEntry& entry, InputSet which);
+    // A recalculation that the panel's own controls start; what it changes
+    // of the payment and the term is announced to screen readers.
     void recalculateOnItsOwn(RecalcSource source);
+    // "Loan 1: payment 1,621.50, 30.00 years", as the panel shows them.
+    QString resultsSentence() const;
     LoanEntry entry() const;
     void showResults(const LoanResults& results);
     void setTermText(const QString& text);

@@ -22,9 +22,11 @@ LoanPanelAccessible::LoanPanelAccessible(LoanPanel* panel, QLabel* title)
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 LoanPanelAccessible::relations(QAccessible::Relation match) const {
     auto found = QAccessibleWidget::relations(match);
-    if (match & QAccessible::Labelled)
+    // The relation names what the other object is to this one: the title is
+    // the panel's label (labelled-by), not a control the panel labels.
+    if (match & QAccessible::Label)
         if (QAccessibleInterface* title = QAccessible::queryAccessibleInterface(m_title))
-            found.append({title, QAccessible::Labelled});
+            found.append({title, QAccessible::Label});
     return found;
 }
 

@@ -234,11 +234,19 @@ void TNumericFieldModel::character(char16_t c) {
         return;
     }
     const EntryString before = m_entry;
-    if (m_allSelected && c > 31)
+    const bool replacesSelection = m_allSelected && c > 31;
+    if (replacesSelection)
         clearEntry();
     const EntryString offeredTo = m_entry;
     const char16_t meant = typedAsMeant(c, m_intl);
     if (typeCharacter(m_entry, meant, m_text.mask(), m_intl.DecimalMark()) == KeyOutcome::Refused) {
+        // A refused key changes nothing: the selected value it would have
+        // replaced stays, still selected, rather than turning to 0 unseen by
+        // anyone who does not look at the field.
+        if (replacesSelection) {
+            m_entry = before;
+            m_allSelected = true;
+        }
         // Control characters have no meaning a message could name.
         if (c > 31)
             refuse(refusalOfTyped(meant, offeredTo, m_text.mask(), m_intl.DecimalMark()));

@@ -1,12 +1,15 @@
 #include "numfield/widget/numericfieldaccessible.h"
 
+#include "base/accessible/childaccessible.h"
 #include "numfield/widget/numericfield.h"
 
 #include <QVariant>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace paysmith {
 
@@ -46,33 +49,33 @@ void sendTextChange(QObject* field, const QString& before, const QString& after)
         send(QAccessibleTextUpdateEvent(field, position, removed, inserted));
 }
 
-// The piece of `text` around `offset`, as [start, end). The field shows one
-// line; its words are the runs between blanks, as "1,234.56" is one number.
-// At the end of the text a character is empty and a word is the last one.
-std::pair<int, int> pieceAt(const QString& text, int offset, QAccessible::TextBoundaryType type) {
-    const int length = static_cast<int>(text.size());
-    offset = std::clamp(offset, 0, length);
-    switch (type) {
-    case QAccessible::CharBoundary:
-        return {offset, std::min(offset + 1, length)};
-    case QAccessible::WordBoundary: {
-        int start = offset;
-        while (start > 0 && !text[start - 1].isSpace())
-            --start;
-        int end = offset;
-        while (end < length && !text[end].isSpace())
-            ++end;
-        return {start, std::max(end, std::min(offset + 1, length))};
-    }
-    default:
-        return {0, length};
-    }
-}
-
-QString cut(const QString& text, std::pair<int, int> piece, int* startOffset, int* endOffset) {
-    *startOffset = piece.first;
-    *endOffset = piece.second;
-    return text.mid(piece.first, piece.second - piece.first);
+// What a Backspace or Delete took from the text: the characters a user
+// typed that are gone, where they stood, when nothing else typed changed. The
+// group marks that moved around them are left out, so that a reader says the
+// digit deleted rather than the regrouped number: its copy of the text may
+// then keep marks that moved, which readers that ask for the text never see.
+std::optional<std::pair<int, QString>> typedRemoval(const QString& before, const QString& after,
+                                                    QChar groupMark) {
+    QString typedBefore;
+    std::vector<int> at;
+    for (int k = 0; k < before.size(); ++k)
+        if (before[k] != groupMark) {
+            typedBefore += before[k];
+            at.push_back(k);
+        }
+    QString typedAfter = after;
+    typedAfter.remove(groupMark);
+    if (typedAfter.size() >= typedBefore.size())
+        return std::nullopt;
+    qsizetype prefix = 0;
+    while (prefix < typedAfter.size() && typedBefore[prefix] == typedAfter[prefix])
+        ++prefix;
+    const qsizetype removed = typedBefore.size() - typedAfter.size();
+    if (typedBefore.mid(prefix + removed) != typedAfter.mid(prefix))
+        return std::nullopt;
+    const int first = at[static_cast<std::size_t>(prefix)];
+    const int last = at[static_cast<std::size_t>(prefix + removed - 1)];
+    return std::pair(first, before.mid(first, last - first + 1));
 }
 
 } // namespace
@@ -160,32 +163,22 @@ QString NumericFieldAccessible::text(int startOffset, int endOffset) const {
     return shown.mid(startOffset, endOffset - startOffset);
 }
 
-// Qt's own versions of these hang for a word at the very end of the text,
-// where a reader asks with the caret standing there.
 QString NumericFieldAccessible::textBeforeOffset(int offset,
                                                  QAccessible::TextBoundaryType boundaryType,
                                                  int* startOffset, int* endOffset) const {
-    const QString shown = field()->text();
-    const int start = pieceAt(shown, offset, boundaryType).first;
-    if (start == 0)
-        return cut(shown, {0, 0}, startOffset, endOffset);
-    return cut(shown, pieceAt(shown, start - 1, boundaryType), startOffset, endOffset);
+    return paysmith::textBeforeOffset(field()->text(), offset, boundaryType, startOffset,
+                                      endOffset);
 }
 
 QString NumericFieldAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                              int* startOffset, int* endOffset) const {
-    const QString shown = field()->text();
-    return cut(shown, pieceAt(shown, offset, boundaryType), startOffset, endOffset);
+    return paysmith::textAtOffset(field()->text(), offset, boundaryType, startOffset, endOffset);
 }
 
 QString NumericFieldAccessible::textAfterOffset(int offset,
                                                 QAccessible::TextBoundaryType boundaryType,
                                                 int* startOffset, int* endOffset) const {
-    const QString shown = field()->text();
-    const int end = pieceAt(shown, offset, boundaryType).second;
-    if (end >= shown.size())
-        return cut(shown, {end, end}, startOffset, endOffset);
-    return cut(shown, pieceAt(shown, end, boundaryType), startOffset, endOffset);
+    return paysmith::textAfterOffset(field()->text(), offset, boundaryType, startOffset, endOffset);
 }
 
 int NumericFieldAccessible::characterCount() const {
@@ -233,7 +226,11 @@ void FieldTextAnnouncer::announce(TNumericField& field) {
     if (!QAccessible::isActive())
         return;
     if (text != before) {
-        sendTextChange(&field, before, text);
+        const auto removal = typedRemoval(before, text, field.model().intl().GroupMark());
+        if (removal)
+            send(QAccessibleTextRemoveEvent(&field, removal->first, removal->second));
+        else
+            sendTextChange(&field, before, text);
         // Readers repeat a focused field's label and role on every value
         // change; there the text change says it all.
         if (!field.hasFocus())

@@ -1,5 +1,7 @@
 #include "numfield/widget/refusalballoon.h"
 
+#include "base/accessible/announcer.h"
+
 #include <QEvent>
 
 namespace paysmith {
@@ -25,6 +27,8 @@ void RefusalBalloon::showBelowField(const QString& text) {
     // is moved or resized while it is up.
     m_field->window()->installEventFilter(this);
     show();
+    // Drawn in a window of its own, the note is heard only when told.
+    announce(m_field, text);
 }
 
 void RefusalBalloon::putAway() {

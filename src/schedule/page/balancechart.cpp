@@ -1,9 +1,15 @@
 #include "schedule/page/balancechart.h"
 
+#include "base/accessible/chartaccessible.h"
+#include "base/qt/qtstrings.h"
+#include "numfield/text/intlsupport.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -177,19 +183,23 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     painter.restore();
 }
 
-BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
+BalanceChart::BalanceChart(const TIntlSupport& format, QWidget* parent)
+    : QWidget(parent), m_format(format) {
     setMinimumSize(160, 120);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_chart.title = chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Balance against years"));
+    describe();
 }
 
 void BalanceChart::setSeries(int loan, std::vector<QPointF> points) {
     m_chart.series[static_cast<std::size_t>(loan)] = std::move(points);
+    describe();
     update();
 }
 
 void BalanceChart::setTitle(const QString& title) {
     m_chart.title = title;
+    describe();
     update();
 }
 
@@ -203,11 +213,39 @@ void BalanceChart::setLegendCorner(LegendCorner corner) {
     update();
 }
 
+void BalanceChart::describe() {
+    ChartWording wording = translatedChartWording();
+    wording.empty =
+        toU16String(chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1: no schedule")));
+    describeChartWidget(this, m_chart.title, chartLinesOf(m_chart.series), m_format.DecimalMark(),
+                        m_format.GroupMark(), wording);
+}
+
 void BalanceChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawYearsChart(painter, rect(), m_chart,
                    {palette().color(QPalette::Base), palette().color(QPalette::Mid),
                     palette().color(QPalette::Text)});
+    // Reached by Tab for a screen reader, the chart shows that it has the focus.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+std::vector<ChartLine> chartLinesOf(const BalanceSeries& series) {
+    std::vector<ChartLine> lines;
+    const char* const names[2] = {QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 1"),
+                                  QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 2")};
+    for (std::size_t loan = 0; loan < series.size(); ++loan) {
+        ChartLine line{toU16String(chartText(names[loan])), {}};
+        for (const QPointF& p : series[loan])
+            line.points.push_back({p.x(), p.y()});
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 std::vector<QPointF> balanceSeries(const LenderSchedule& schedule) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/text/chartdescription.h"
 #include "schedule/core/schedule.h"
 
 #include <QColor>
@@ -47,13 +48,17 @@ struct ChartInk {
 void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& chart,
                     const ChartInk& ink);
 
+class TIntlSupport;
+
 // A chart on a page, drawn with QPainter: no chart library to load, and a
 // line of at most a few hundred points per loan. Titled for balances unless
-// told otherwise.
+// told otherwise. Screen readers get it as a chart named after its title and
+// described by where each line starts and ends, in the figures of `format`.
 class BalanceChart : public QWidget {
     Q_OBJECT
   public:
-    explicit BalanceChart(QWidget* parent = nullptr);
+    // `format` must outlive the chart.
+    explicit BalanceChart(const TIntlSupport& format, QWidget* parent = nullptr);
 
     void setSeries(int loan, std::vector<QPointF> points);
     const BalanceSeries& series() const { return m_chart.series; }
@@ -68,8 +73,14 @@ class BalanceChart : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void describe();
+
+    const TIntlSupport& m_format;
     YearsChart m_chart;
 };
+
+// Both loans' lines as the legend names them, for describeChart.
+std::vector<ChartLine> chartLinesOf(const BalanceSeries& series);
 
 // Every few balances of a schedule and its last, from the amount at year 0,
 // so that a long schedule draws as fast as a short one.

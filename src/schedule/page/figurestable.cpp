@@ -45,7 +45,10 @@ QTableWidget* figuresTable(QWidget* parent, const char* name, int rows) {
     table->horizontalHeader()->setFixedHeight(kRowHeight + 2);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, where a screen reader reads it cell by cell with the
+    // arrow keys; Tab goes on at once.
+    table->setFocusPolicy(Qt::StrongFocus);
+    table->setTabKeyNavigation(false);
     table->setFixedHeight(kRowHeight * (rows + 1) + 2 + 2 * table->frameWidth());
     return table;
 }

@@ -149,6 +149,7 @@ void SchedulePage::build() {
     m_model = new ScheduleModel(m_format, this);
     m_table = new QTableView(this);
     m_table->setObjectName("tvSchedule");
+    m_table->setAccessibleName(tr("Lender's schedule"));
     m_table->setFont(small);
     m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
@@ -174,10 +175,11 @@ void SchedulePage::build() {
     m_figures = new QBoxLayout(QBoxLayout::LeftToRight);
     auto* lower = m_figures;
     m_summary = figuresTable(this, "twScheduleSummary", static_cast<int>(kSummaryLines));
+    m_summary->setAccessibleName(tr("Both loans compared"));
     setHint(m_summary, tr("Both loans under the formula and under the lender's whole cents, "
                           "with the cost per year"));
     lower->addWidget(m_summary, 1);
-    m_chart = new BalanceChart(this);
+    m_chart = new BalanceChart(m_format, this);
     m_chart->setObjectName("chtBalance");
     m_chart->setFont(small);
     m_chart->setMinimumWidth(220);

@@ -1,8 +1,9 @@
 #include "app/window/mainwindow.h"
 
 #include "app/settingsfile/settingsfile.h"
-#include "compare/page/comparepage.h"
 #include "app/window/translations.h"
+#include "base/accessible/announcer.h"
+#include "compare/page/comparepage.h"
 #include "numfield/locale/localeintl.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
@@ -21,8 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPdfWriter>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -327,6 +328,22 @@ class MainWindowTest : public QObject {
                          qPrintable(from + " -> " + focusedName() + ", not " + expected));
             }
         }
+    }
+
+    // Turned by the page keys, the page is named by the tab bar, which has
+    // the focus; turned from elsewhere, it is announced.
+    void pageTurnedFromElsewhereIsAnnounced() {
+        openWindow();
+        announce(m_window.get(), QStringLiteral("before"));
+        QTRY_COMPARE(lastAnnouncement(), QStringLiteral("before"));
+        enterByTab("edtTerm1");
+        QTest::keySequence(focused(), QKeySequence(Qt::CTRL | Qt::Key_Tab));
+        QCoreApplication::processEvents();
+        QCOMPARE(lastAnnouncement(), QStringLiteral("before"));
+        // Reset from a control of the Schedule page.
+        m_window->findChild<QWidget*>("twScheduleSummary")->setFocus(Qt::TabFocusReason);
+        m_window->btnResetClick();
+        QTRY_COMPARE(lastAnnouncement(), QStringLiteral("Paysmith page"));
     }
 
     void resetFromAnotherPageRestoresBothLoans() {

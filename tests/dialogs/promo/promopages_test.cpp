@@ -35,6 +35,7 @@ class PromoPagesTest : public QObject {
         QVERIFY(targetsOf(page->findChild<TRichLabel*>("RichLabel1")).empty());
         QCOMPARE(page->picture()->geometry(), QRect(383, 46, 250, 183));
         QVERIFY(page->picture()->toolTip().contains("Closing Cost Pro!"));
+        QCOMPARE(page->picture()->accessibleName(), QString("Closing Cost Pro"));
     }
 
     void secondPageHeadingAndTextLeadToTwoAddresses() {

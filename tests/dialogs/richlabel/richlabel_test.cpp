@@ -2,6 +2,7 @@
 
 #include "dialogs/shell/recordingshell.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 namespace paysmith {
@@ -94,6 +95,34 @@ class RichLabelTest : public QObject {
                     run.x + QFontMetricsF(m_label->fontOf(run.style)).horizontalAdvance(text);
                 QVERIFY2(qAbs(line.runs[i].x - end) < 1, qPrintable(text));
             }
+    }
+
+    // A screen reader reads the label as a read-only text and finds each
+    // link as a child named after its words, which it can press.
+    void screenReadersReadTheTextAndPressItsLinks() {
+        m_label->setMarkupText("<p align=center>first <b>bold</b> line<br>"
+                               "<a href=\"topic7\">a <i>two</i> part</a> link</p><p>end</p>");
+        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(m_label);
+        QCOMPARE(label->role(), QAccessible::EditableText);
+        QVERIFY(label->state().readOnly && !label->state().editable);
+        QAccessibleTextInterface* text = label->textInterface();
+        QVERIFY(text);
+        const QString whole = QStringLiteral("first bold line\na two part link\nend");
+        QCOMPARE(text->text(0, text->characterCount()), whole);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAfterOffset(3, QAccessible::LineBoundary, &start, &end),
+                 QStringLiteral("a two part link\n"));
+        QCOMPARE(label->childCount(), 1);
+        QAccessibleInterface* link = label->child(0);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QStringLiteral("a two part"));
+        QCOMPARE(label->indexOfChild(link), 0);
+        QCOMPARE(label->childAt(link->rect().center().x(), link->rect().center().y()), link);
+        QSignalSpy anchors(m_label, &TRichLabel::OnAnchorClick);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(anchors.size(), 1);
+        QCOMPARE(anchors[0][1].toString(), QStringLiteral("topic7"));
     }
 
   private:

@@ -1,5 +1,6 @@
 #include "loan/panel/loanpanel.h"
 
+#include "base/accessible/announcer.h"
 #include "numfield/widget/accessibleeventlog.h"
 #include "numfield/widget/numericfield.h"
 
@@ -100,9 +101,12 @@ class LoanPanelTest : public QObject {
         const QString term = QStringLiteral("The term of this loan is 30.00 years.");
         QCOMPARE(group->text(QAccessible::Description), term);
         QCOMPARE(QAccessible::queryAccessibleInterface(c.term)->text(QAccessible::Name), term);
-        const auto labels = group->relations(QAccessible::Labelled);
+        // The panel is labelled by its title, and labels nothing itself.
+        const auto labels = group->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->object(), c.title);
+        QCOMPARE(labels.first().second, QAccessible::Relation(QAccessible::Label));
+        QVERIFY(group->relations(QAccessible::Labelled).isEmpty());
 
         QAccessibleInterface* payment = QAccessible::queryAccessibleInterface(c.payment);
         QTEST(payment->text(QAccessible::Description), "paymentDescription");
@@ -112,6 +116,26 @@ class LoanPanelTest : public QObject {
         QCOMPARE(amount->text(QAccessible::Description),
                  QStringLiteral("Enter the amount of the loan"));
         QVERIFY(amount->state().editable);
+    }
+
+    // What the panel's own controls change of the payment and the term is
+    // announced once; the program's own working out (start, Reset) is not.
+    void newPaymentIsAnnounced() {
+        QWidget window;
+        const TIntlSupport format;
+        LoanPanel panel(LoanNumber::Second, format, &window);
+        const LoanControls& c = panel.controls();
+        c.rate->setFloatValue(6.75);
+        c.payments->setIntegerValue(12);
+        AccessibleEventLog log;
+        panel.recalculate(RecalcSource::Other);
+        emit c.rate->OnExit();
+        c.amount->setFloatValue(250000.0);
+        emit c.amount->OnExit();
+        const QString told = QStringLiteral("Loan 2: payment 21,602.88, 1.00 year");
+        QTRY_COMPARE(lastAnnouncement(), told);
+        QCOMPARE(log.events(QAccessible::Notification).filter("ObjectShow"),
+                 QStringList{"ObjectShow " + told});
     }
 };
 

@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QList>
+#include <QMetaEnum>
 #include <QString>
+#include <QStringList>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -56,6 +58,14 @@ class AccessibleEventLog {
             count += e.object == object && (!e.removed.isEmpty() || !e.inserted.isEmpty());
         return count;
     }
+    // Every event about objects of `role`, as its type and the object's name.
+    QStringList events(QAccessible::Role role) const {
+        QStringList found;
+        for (const Entry& e : m_entries)
+            if (e.role == role)
+                found << e.event;
+        return found;
+    }
     void clear() { m_entries.clear(); }
 
   private:
@@ -65,6 +75,8 @@ class AccessibleEventLog {
         QString removed;
         QString inserted;
         int caret = -1;
+        QAccessible::Role role = QAccessible::NoRole;
+        QString event;
     };
 
     static void record(QAccessibleEvent* event) {
@@ -94,6 +106,13 @@ class AccessibleEventLog {
             e.caret = static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition();
             break;
         default:
+            if (QAccessibleInterface* object = event->accessibleInterface()) {
+                e.role = object->role();
+                e.event = QStringLiteral("%1 %2").arg(
+                    QMetaEnum::fromType<QAccessible::Event>().valueToKey(event->type()),
+                    object->text(QAccessible::Name));
+                break;
+            }
             return;
         }
         s_log->m_entries << e;

@@ -94,6 +94,7 @@ class NumericFieldTest : public QObject {
     void screenReadersGetNameAndValue();
     void screenReadersFollowTheText_data();
     void screenReadersFollowTheText();
+    void backspaceTellsWhatItDeleted();
     void screenReadersReadByBoundary_data();
     void screenReadersReadByBoundary();
     void autoSizeGivesTheDesignedHeight();
@@ -527,6 +528,23 @@ void NumericFieldTest::screenReadersFollowTheText() {
     }
     field->setFloatValue(42);
     check(QStringLiteral("after a value from code"));
+}
+
+// A reader says the text an event removes: after Backspace that is the digit
+// deleted, not the number regrouped around it.
+void NumericFieldTest::backspaceTellsWhatItDeleted() {
+    TNumericField* field = m_window->amount;
+    focusOn(field);
+    QTest::keyClicks(field, QStringLiteral("3456789"));
+    QCOMPARE(field->text(), QStringLiteral("3,456,789"));
+
+    AccessibleEventLog log;
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QCOMPARE(field->text(), QStringLiteral("345,678"));
+    // One event, which removes the 9 alone; the reader's copy keeps the
+    // marks that moved.
+    QCOMPARE(log.textChanges(field), 1);
+    QCOMPARE(log.followedText(field, QStringLiteral("3,456,789")), QStringLiteral("3,456,78"));
 }
 
 void NumericFieldTest::screenReadersReadByBoundary_data() {
