@@ -43,7 +43,7 @@ run_copy() {
   mkdir "$folder"
   for test in "${tests[@]}"; do
     for run in $(seq "$runs"); do
-      if timeout -k 10 120 "tests/app/$test.sh" "$program" > "$folder/output" 2>&1; then
+      if timeout -k 10 240 "tests/app/$test.sh" "$program" > "$folder/output" 2>&1; then
         echo pass >> "$folder/runs"
       else
         echo fail >> "$folder/runs"

@@ -15,6 +15,10 @@ if [ -z "${PAYSMITH_OWN_BUS:-}" ]; then
 fi
 
 source "$here/../../scripts/xvfb-session.sh"
+# Qt holds each key until Orca has seen it, and Orca, a Python program, falls
+# far behind on a loaded machine: the waits for what it says are bounded
+# more generously than the others.
+export X_WAIT_SECONDS=${X_WAIT_SECONDS:-45}
 fail() { echo "FAIL: $*"; exit 1; }
 
 session_tempdir work
