@@ -7,6 +7,12 @@ AT-SPI bus: by the loan panel's name, the field's label and the text interface.
 waits until the field labelled LABEL in the panel named PANEL shows EXPECTED;
 fails with what it found instead. With --text as PANEL it waits until a
 read-only text in the window titled LABEL holds EXPECTED.
+
+    screen_reader.py --where NAME
+
+waits until the menu entry whose name starts with NAME is on the screen and
+prints its centre, for a click that no key held for the screen reader can
+overtake.
 """
 import sys
 import time
@@ -53,7 +59,34 @@ def read(panel_name, label, expected):
     return whole_text(field)
 
 
+def where(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = find(desktop, lambda n: n.getRole() == pyatspi.ROLE_APPLICATION
+               and n.name == "paysmith")
+    found = find(app, lambda n: n.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM)
+                 and n.name.startswith(name)
+                 and n.getState().contains(pyatspi.STATE_SHOWING))
+    if found is None:
+        return None
+    box = found.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if box.width <= 0 or box.height <= 0:
+        return None
+    return f"{box.x + box.width // 2} {box.y + box.height // 2}"
+
+
 def main():
+    if sys.argv[1] == "--where":
+        for _ in range(200):
+            try:
+                found = where(sys.argv[2])
+            except Exception:  # the menu may be opening
+                found = None
+            if found:
+                print(found)
+                return 0
+            time.sleep(0.1)
+        print(f"FAIL: no menu entry {sys.argv[2]!r} on the screen", file=sys.stderr)
+        return 1
     panel_name, label, expected = sys.argv[1:4]
     found = None
     for _ in range(200):
