@@ -164,7 +164,9 @@ void TfrmMain::createNotebook(QWidget* client) {
     }
 
     // The loan page keeps its designed layout, centred in a grown window.
-    auto* page = new QWidget;
+    // Made inside the window, so that the panels measure their captions in
+    // the window's font, the one they are shown in.
+    auto* page = new QWidget(m_notebook);
     page->setObjectName("Page1");
     auto* loans = new QWidget(page);
     auto* centred = new QHBoxLayout(page);
