@@ -11,6 +11,7 @@
 #include "app/window/notebook.h"
 #include "app/window/panelstatusbar.h"
 #include "app/window/translations.h"
+#include "compare/page/comparepage.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/links/destinations.h"
 #include "dialogs/links/promotions.h"
@@ -18,7 +19,6 @@
 #include "loan/core/frequency.h"
 #include "loan/core/matherror.h"
 #include "numfield/widget/numericfield.h"
-#include "compare/page/comparepage.h"
 #include "schedule/page/schedulepage.h"
 
 #include <QApplication>

@@ -5,11 +5,11 @@
 #include "base/hint/hint.h"
 #include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
+#include "compare/page/comparepage.h"
 #include "dialogs/links/destinations.h"
 #include "dialogs/links/maker.h"
 #include "dialogs/shell/desktopshell.h"
 #include "dialogs/urllabel/urllabel.h"
-#include "compare/page/comparepage.h"
 #include "schedule/page/schedulepage.h"
 
 #include <QAction>
@@ -133,7 +133,8 @@ void TfrmMain::createMenus() {
     scheduleEntry("mnuFilePrintSchedule", tr("&Print Schedule..."), "print",
                   [](SchedulePage& page) { page.printPage(); });
     connect(addEntry(file, "mnuFileExportComparison", tr("Export &Comparison..."), "export"),
-            &QAction::triggered, this, [this] { guarded([this] { m_compare->exportComparison(); }); });
+            &QAction::triggered, this,
+            [this] { guarded([this] { m_compare->exportComparison(); }); });
     file->addSeparator();
     connect(addEntry(file, "mnuFileExit", tr("E&xit"), "exit"), &QAction::triggered, this,
             guardedSlot(&TfrmMain::mnuFileExitClick));

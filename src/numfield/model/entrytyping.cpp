@@ -58,7 +58,7 @@ char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl) {
 }
 
 KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
-                    char16_t decimalMark) {
+                         char16_t decimalMark) {
     if (typed == decimalMark)
         typed = u'.';
     else if (typed == u'.')

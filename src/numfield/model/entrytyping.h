@@ -20,7 +20,7 @@ char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl);
 // picture position must accept the character, and then the entry's own rules
 // for the sign, the point and the digits apply.
 KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
-                    char16_t decimalMark);
+                         char16_t decimalMark);
 
 enum class Paste { Taken, Refused };
 
