@@ -221,7 +221,6 @@ void ComparePage::build() {
     m_chart->setLegendCorner(LegendCorner::TopLeft);
     setHint(m_chart, tr("Fees, points and interest paid so far by each loan"));
     // The table as wide as its figures, the chart the rest.
-    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_chart->setMinimumWidth(200);
     auto* figures = new QHBoxLayout;
     figures->addWidget(m_table, 0, Qt::AlignTop);

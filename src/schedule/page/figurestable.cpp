@@ -50,6 +50,8 @@ QTableWidget* figuresTable(QWidget* parent, const char* name, int rows) {
     table->setFocusPolicy(Qt::StrongFocus);
     table->setTabKeyNavigation(false);
     table->setFixedHeight(kRowHeight * (rows + 1) + 2 + 2 * table->frameWidth());
+    // As wide as its captions and figures; what is left goes to the chart.
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     return table;
 }
 

@@ -155,6 +155,10 @@ void SchedulePage::build() {
     m_table->verticalHeader()->hide();
     compactRows(m_table);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The period numbers need little room, and the payment's heading is the
+    // longest; the other money columns share the rest.
+    for (const int column : {0, 1})
+        m_table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Tab leaves the table at once; the arrow keys move inside it.
     m_table->setTabKeyNavigation(false);
@@ -182,7 +186,7 @@ void SchedulePage::build() {
     m_chart = new BalanceChart(m_format, this);
     m_chart->setObjectName("chtBalance");
     m_chart->setFont(small);
-    m_chart->setMinimumWidth(220);
+    m_chart->setMinimumWidth(180);
     setHint(m_chart, tr("Both loans' balances against the years"));
     lower->addWidget(m_chart);
     m_body->addLayout(lower);
