@@ -317,7 +317,8 @@ void ComparePage::takeEntries() {
 void ComparePage::refresh() {
     m_stale = false;
     const Offer offers[] = {offer(0), offer(1)};
-    const Comparison result = comparison();
+    const Comparison result =
+        compareOffers(offers[0], offers[1], keepYearsOf(m_inputs, offers[0], offers[1]));
     const double longest =
         std::max({kMinKeepYears, termYearsOf(offers[0].loan), termYearsOf(offers[1].loan)});
     m_keepYears->model().setRangeHi(rangeRecordOf(TNumericDataType::nftDouble, longest));
