@@ -34,8 +34,14 @@ orca_log="$work/orca.log"
 mkdir -p "$work/orca"
 printf '%s\n' 'from orca import debug' 'if debug.debugFile:' \
   '    debug.debugFile.reconfigure(line_buffering=True)' > "$work/orca/orca-customizations.py"
-HOME="$work" SPEECHD_CMD=/bin/false orca --replace -u "$work/orca" --debug-file "$orca_log" \
-  >/dev/null 2>&1 &
+# Orca runs once per user: it looks for others with pgrep and, with --replace,
+# kills them, which would end the Orca of a check running beside this one.
+# On buses of its own it is told there is no other.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\nexit 1\n' > "$work/bin/pgrep"
+chmod +x "$work/bin/pgrep"
+PATH="$work/bin:$PATH" HOME="$work" SPEECHD_CMD=/bin/false orca -u "$work/orca" \
+  --debug-file "$orca_log" >/dev/null 2>&1 &
 # Orca outlasts the grace after SIGTERM: it is killed, first, out of the jobs.
 ORCA_PID=$!
 disown "$ORCA_PID"
