@@ -35,8 +35,9 @@ std::string crossingCells(const Crossover& crossover) {
 } // namespace
 
 std::string comparisonCsv(const Offer& loan1, const Offer& loan2, const Comparison& comparison) {
-    const auto& [one, two] = comparison.offers;
-    const auto each = [&](auto cell) { return std::pair{cell(one), cell(two)}; };
+    const auto each = [&comparison](auto cell) {
+        return std::pair{cell(comparison.offers[0]), cell(comparison.offers[1])};
+    };
     std::string out = "Item,Loan 1,Loan 2\n";
     const auto line = [&](std::string_view caption, const std::pair<Cell, Cell>& cells) {
         appendLine(out, caption, cells.first, cells.second);
