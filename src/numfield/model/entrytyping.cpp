@@ -2,6 +2,7 @@
 
 #include "numfield/text/charcheck.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace paysmith {
@@ -16,18 +17,43 @@ bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
+bool isPointLike(char16_t c, const TIntlSupport& intl) {
+    return c == u'.' || c == u',' || c == intl.DecimalMark();
+}
+
+// Which character of a pasted text is its decimal point. With both "." and
+// "," in it, the last of them: "1,234.56" and "1.234,56" say so themselves.
+// With one kind only, the locale's decimal mark is one, its group mark is not;
+// the other convention's point ("4.5" under fr_FR) is one unless it repeats,
+// as "12.345.678" does to group.
+std::optional<char16_t> decimalPointOf(std::u16string_view text, const TIntlSupport& intl) {
+    std::optional<char16_t> last;
+    bool mixed = false;
+    for (char16_t c : text)
+        if (isPointLike(c, intl)) {
+            mixed = mixed || (last && *last != c);
+            last = c;
+        }
+    if (!last || mixed || *last == intl.DecimalMark())
+        return last;
+    if (*last == intl.GroupMark() || std::count(text.begin(), text.end(), *last) > 1)
+        return std::nullopt;
+    return last;
+}
+
 // What a clipboard character stands for, or nullopt when it is skipped before
 // the typing rules see it.
 std::optional<char16_t> pastedCharacter(std::u16string_view text, std::size_t at,
-                                        const PictureMask& mask, char16_t decimalMark, Sign sign) {
+                                        const PictureMask& mask, const TIntlSupport& intl,
+                                        std::optional<char16_t> decimalPoint, Sign sign) {
     char16_t c = text[at];
     if (c == u'(' && mask.hasParentheses() && text.find(u')', at + 1) != std::u16string_view::npos)
         c = u'-';
     if (c == u'-' && sign == Sign::Negative)
         return std::nullopt;
-    if (c == decimalMark)
+    if (c == decimalPoint)
         return u'.';
-    if (c == u'.')
+    if (isPointLike(c, intl))
         return std::nullopt;
     return c;
 }
@@ -67,11 +93,12 @@ KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& 
 }
 
 Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask& mask,
-                char16_t decimalMark) {
+                const TIntlSupport& intl) {
+    const std::optional<char16_t> decimalPoint = decimalPointOf(text, intl);
     EntryString trial = entry;
     for (std::size_t at = 0; at < text.size(); ++at) {
         const std::optional<char16_t> c =
-            pastedCharacter(text, at, mask, decimalMark, trial.sign());
+            pastedCharacter(text, at, mask, intl, decimalPoint, trial.sign());
         if (!c)
             continue;
         if (offerToField(trial, *c, mask) == KeyOutcome::Refused && carriesTheNumber(*c, trial))

@@ -24,10 +24,13 @@ KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& 
 
 enum class Paste { Taken, Refused };
 
-// Clipboard text taken character by character into the entry string: a "-"
-// when the entry is already negative, any "." that is not the decimal mark,
-// and whatever the field refuses (grouping marks, currency, blanks, letters)
-// are skipped. "(" counts as "-" in a mask with "p" when a ")" follows.
+// Clipboard text taken character by character into the entry string: its
+// decimal point is told from its own marks (the last of "." and "," where it
+// has both; the locale's group mark, or another point that repeats, where it
+// has one kind only groups), so that "4.5" pasted under fr_FR stays 4,5. A "-"
+// when the entry is already negative, every other "." or ",", and whatever
+// the field refuses (grouping marks, currency, blanks, letters) are skipped. "(" counts as "-" in a
+// mask with "p" when a ")" follows.
 //
 // A text whose number the field cannot take whole is refused and the entry
 // left as it was: a decimal point the field cannot take, an integer digit
@@ -35,6 +38,6 @@ enum class Paste { Taken, Refused };
 // the number ("12.5" into "iiiiii" would become 125). Decimals beyond the
 // width are dropped as the typing rules drop them.
 Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask& mask,
-                char16_t decimalMark);
+                const TIntlSupport& intl);
 
 } // namespace paysmith

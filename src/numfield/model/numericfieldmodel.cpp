@@ -293,8 +293,7 @@ void TNumericFieldModel::paste() {
     if (m_options.contains(efoReadOnly))
         return;
     EntryString pasted = m_allSelected ? EntryString{} : m_entry;
-    if (pasteText(pasted, m_requests.clipboardText(), m_text.mask(), m_intl.DecimalMark()) ==
-        Paste::Refused) {
+    if (pasteText(pasted, m_requests.clipboardText(), m_text.mask(), m_intl) == Paste::Refused) {
         refuse(Refusal::PasteNotTaken);
         return;
     }

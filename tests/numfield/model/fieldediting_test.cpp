@@ -134,6 +134,39 @@ INSTANTIATE_TEST_SUITE_P(Table, OtherMark, testing::Values(
     OtherMarkCase{"de_CH_comma_in_a_count", &kSwiss, "count", "4", u',', "46", Refusal::WholeNumbersOnly},
     OtherMarkCase{"apostrophe_comma_after_a_mark", &kApostrophe, "rate", "4.5", u',', "4.56", Refusal::PointAlreadyTyped}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Clipboard text as another program wrote it, pasted over a tabbed-into field:
+// its own marks say which is its decimal point.
+struct PastedPointCase {
+    const char* name;
+    const TIntlSupport* intl;
+    const char* field;
+    const char16_t* clipboard;
+    const char* shown; // "." and "," as the locale's marks
+};
+
+class PastedPoint : public testing::TestWithParam<PastedPointCase> {};
+
+TEST_P(PastedPoint, IsToldFromTheTextsOwnMarks) {
+    const PastedPointCase& c = GetParam();
+    FakeWindow window(*c.intl);
+    FakeField& field = window.addNamed(c.field);
+    window.tabInto(field);
+    window.clipboard = c.clipboard;
+    window.press(Key::V, Modifiers::Ctrl);
+    EXPECT_EQ(utf8(field.model.displayString()), utf8(window.withMarks(c.shown)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PastedPoint, testing::Values(
+    PastedPointCase{"fr_FR_point", &kFrench, "rate", u"4.5", "4.5"},
+    PastedPointCase{"fr_FR_english_grouping", &kFrench, "amount", u"1,234.56", "1,234.56"},
+    PastedPointCase{"fr_FR_repeated_point_groups", &kFrench, "amount", u"12.345.678", "12,345,678"},
+    PastedPointCase{"de_DE_own_marks", &kGerman, "amount", u"1.234,56", "1,234.56"},
+    PastedPointCase{"de_DE_lone_point_groups", &kGerman, "rate", u"4.5", "45"},
+    PastedPointCase{"en_US_german_grouping", &kEnglish, "amount", u"1.234,56", "1,234.56"},
+    PastedPointCase{"en_US_lone_comma_groups", &kEnglish, "amount", u"1,234", "1,234"},
+    PastedPointCase{"de_CH_comma", &kSwiss, "rate", u"4,5", "4.5"}),
+    [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
 } // namespace
