@@ -2,6 +2,7 @@
 
 #include "base/qt/qtstrings.h"
 #include "dialogs/shell/desktopshell.h"
+#include "dialogs/urllabel/urllabelaccessible.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -27,6 +28,7 @@ LabelColour toLabelColour(const QColor& colour) {
 } // namespace
 
 TUrlLabel::TUrlLabel(QWidget* parent) : ClickableLabel(parent) {
+    installUrlLabelAccessibility();
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setUnderlineURL(true);

@@ -2,6 +2,7 @@
 
 #include "dialogs/shell/recordingshell.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 namespace paysmith {
@@ -98,6 +99,18 @@ class UrlLabelTest : public QObject {
         QCOMPARE(shell.opened.size(), 1);
         QCOMPARE(shell.beeps, 1);
         QCOMPARE(clicked.size(), 2);
+    }
+
+    void readersSeeALinkTheyCanPress() {
+        RecordingShell shell;
+        const ScopedDesktopShell useShell(shell);
+        m_label->setCaption("HFSoft.example");
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(m_label);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QString("HFSoft.example"));
+        QVERIFY(link->state().linked);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(shell.opened, QStringList{"https://www.hfsoft.example/"});
     }
 
   private:
