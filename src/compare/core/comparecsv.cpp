@@ -88,13 +88,16 @@ std::string comparisonCsv(const Offer& loan1, const Offer& loan2, const Comparis
     out += '\n';
 
     // The cost so far at the end of every year of the longer loan.
-    const std::optional<CostPath> paths[] = {costPathOf(loan1), costPathOf(loan2)};
-    if (!paths[0] && !paths[1])
+    const std::optional<CostPath>& path1 = comparison.offers[0].path;
+    const std::optional<CostPath>& path2 = comparison.offers[1].path;
+    if (!path1 && !path2)
         return out;
     out += "\nYears,Cost of borrowing so far Loan 1,Cost of borrowing so far Loan 2\n";
-    const auto lastYear = static_cast<std::int32_t>(
-        std::ceil(std::max(paths[0] ? paths[0]->yearsAt(paths[0]->payments()) : 0.0,
-                           paths[1] ? paths[1]->yearsAt(paths[1]->payments()) : 0.0)));
+    const auto yearsOf = [](const std::optional<CostPath>& path) {
+        return path ? path->yearsAt(path->payments()) : 0.0;
+    };
+    const auto lastYear =
+        static_cast<std::int32_t>(std::ceil(std::max(yearsOf(path1), yearsOf(path2))));
     const auto costAt = [](const std::optional<CostPath>& path, std::int32_t year) -> Cell {
         if (!path)
             return std::nullopt;
@@ -103,7 +106,7 @@ std::string comparisonCsv(const Offer& loan1, const Offer& loan2, const Comparis
         return centsText(path->cost[static_cast<std::size_t>(k)]);
     };
     for (std::int32_t year = 0; year <= lastYear; ++year)
-        appendLine(out, std::to_string(year), costAt(paths[0], year), costAt(paths[1], year));
+        appendLine(out, std::to_string(year), costAt(path1, year), costAt(path2, year));
     return out;
 }
 

@@ -69,10 +69,11 @@ Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYear
         OfferFigures& figures = comparison.offers[k];
         figures.closingCents = closingCents(*offers[k]);
         figures.rates = annualRatesOf(*offers[k]);
-        figures.kept = costIfKept(*offers[k], keepYears);
+        figures.path = costPathOf(*offers[k]);
+        figures.kept = costIfKept(figures.path, keepYears);
         figures.payoff = payoffOf(offers[k]->loan, offers[k]->extras);
     }
-    comparison.crossover = crossoverOf(loan1, loan2);
+    comparison.crossover = crossoverOf(comparison.offers[0].path, comparison.offers[1].path);
     return comparison;
 }
 

@@ -70,6 +70,8 @@ struct OfferFigures {
     std::optional<AnnualRates> rates;
     std::optional<KeptCost> kept;
     std::optional<PayoffSummary> payoff;
+    // Period by period, for the figures above, the chart and the CSV.
+    std::optional<CostPath> path;
 };
 
 struct Comparison {

@@ -1,11 +1,8 @@
 #include "compare/core/costseries.h"
 
-#include "compare/core/costpath.h"
-
 namespace paysmith {
 
-std::vector<CostPoint> costSoFarSeries(const Offer& offer) {
-    const std::optional<CostPath> path = costPathOf(offer);
+std::vector<CostPoint> costSoFarSeries(const std::optional<CostPath>& path) {
     if (!path)
         return {};
     const auto point = [&](std::int32_t payment) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compare/core/offer.h"
+#include "compare/core/costpath.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +18,7 @@ inline constexpr std::size_t kMaxCostPoints = 600;
 
 // The offer's cost so far against the years for a chart: closing, then every
 // step-th payment, and always the last; at most kMaxCostPoints + 2 points.
-// Empty when the offer has no schedule or its closing costs cannot be counted.
-std::vector<CostPoint> costSoFarSeries(const Offer& offer);
+// Empty when the offer has no cost path.
+std::vector<CostPoint> costSoFarSeries(const std::optional<CostPath>& path);
 
 } // namespace paysmith

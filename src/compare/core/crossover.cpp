@@ -1,7 +1,5 @@
 #include "compare/core/crossover.h"
 
-#include "compare/core/costpath.h"
-
 #include <cstdint>
 
 namespace paysmith {
@@ -44,9 +42,8 @@ WhichLoan Crossover::cheaperAfter() const {
     return cheaperAtStart == WhichLoan::Loan1 ? WhichLoan::Loan2 : WhichLoan::Loan1;
 }
 
-std::optional<Crossover> crossoverOf(const Offer& loan1, const Offer& loan2) {
-    const std::optional<CostPath> path1 = costPathOf(loan1);
-    const std::optional<CostPath> path2 = costPathOf(loan2);
+std::optional<Crossover> crossoverOf(const std::optional<CostPath>& path1,
+                                     const std::optional<CostPath>& path2) {
     if (!path1 || !path2)
         return std::nullopt;
     Walker walker1{*path1};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compare/core/offer.h"
+#include "compare/core/costpath.h"
 
 #include <optional>
 
@@ -24,7 +24,9 @@ struct Crossover {
     WhichLoan cheaperAfter() const;
 };
 
-// Empty when either offer has no schedule or uncountable closing costs.
-std::optional<Crossover> crossoverOf(const Offer& loan1, const Offer& loan2);
+// Empty when either offer has no cost path: no schedule, or closing costs that
+// cannot be counted.
+std::optional<Crossover> crossoverOf(const std::optional<CostPath>& path1,
+                                     const std::optional<CostPath>& path2);
 
 } // namespace paysmith

@@ -1,17 +1,12 @@
 #include "compare/core/kept.h"
 
-#include "compare/core/costpath.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace paysmith {
 
-std::optional<KeptCost> costIfKept(const Offer& offer, double years) {
-    if (std::isnan(years))
-        return std::nullopt;
-    const std::optional<CostPath> path = costPathOf(offer);
-    if (!path)
+std::optional<KeptCost> costIfKept(const std::optional<CostPath>& path, double years) {
+    if (!path || std::isnan(years))
         return std::nullopt;
     // Clamped before the conversion: a huge or infinite span is the whole term.
     const double wanted = std::round(years * path->periodsPerYear);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compare/core/offer.h"
+#include "compare/core/costpath.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,8 +17,9 @@ struct KeptCost {
 };
 
 // The periods kept are round(years × periods a year), held between none and
-// the schedule's last payment. Empty when the offer has no schedule, its
-// closing costs cannot be counted, or `years` is not a number.
-std::optional<KeptCost> costIfKept(const Offer& offer, double years);
+// the schedule's last payment. Empty when the offer has no cost path (no
+// schedule, or closing costs that cannot be counted) or `years` is not a
+// number.
+std::optional<KeptCost> costIfKept(const std::optional<CostPath>& path, double years);
 
 } // namespace paysmith

@@ -380,7 +380,7 @@ void ComparePage::refresh() {
     m_chart->setMarks(std::move(marks));
     for (int loan = 0; loan < 2; ++loan) {
         std::vector<QPointF> points;
-        for (const CostPoint& p : costSoFarSeries(offers[loan]))
+        for (const CostPoint& p : costSoFarSeries(result.offers[loan].path))
             points.emplace_back(p.years, static_cast<double>(p.cents) / 100.0);
         m_chart->setSeries(loan, std::move(points));
     }

@@ -55,7 +55,7 @@ TEST(Comparison, CsvGivesTheFiguresAndTheYearlyCosts) {
     EXPECT_EQ(lines[18], "Years,Cost of borrowing so far Loan 1,Cost of borrowing so far Loan 2");
     for (std::int32_t year = 0; year <= 5; ++year) {
         const auto cost = [&](const Offer& offer) {
-            return centsText(costIfKept(offer, year)->costCents);
+            return centsText(costIfKept(costPathOf(offer), year)->costCents);
         };
         EXPECT_EQ(lines[19 + static_cast<std::size_t>(year)],
                   std::to_string(year) + ',' + cost(monthly) + ',' + cost(quarterly));

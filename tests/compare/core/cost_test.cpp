@@ -44,7 +44,7 @@ class Kept : public testing::TestWithParam<KeptCase> {};
 // part of it that repaid the amount.
 TEST_P(Kept, CostsTheClosingAndThePaymentsBeyondThePrincipalRepaid) {
     const KeptCase& c = GetParam();
-    const std::optional<KeptCost> kept = costIfKept(c.offer, c.years);
+    const std::optional<KeptCost> kept = costIfKept(costPathOf(c.offer), c.years);
     ASSERT_EQ(kept.has_value(), c.periods.has_value());
     if (!kept)
         return;
@@ -88,7 +88,7 @@ class Crossing : public testing::TestWithParam<CrossoverCase> {};
 
 TEST_P(Crossing, FindsWhenTheCheaperStartStopsBeingCheaper) {
     const CrossoverCase& c = GetParam();
-    const std::optional<Crossover> found = crossoverOf(c.loan1, c.loan2);
+    const std::optional<Crossover> found = crossoverOf(costPathOf(c.loan1), costPathOf(c.loan2));
     ASSERT_EQ(found.has_value(), c.expected.has_value());
     if (!found)
         return;
@@ -104,12 +104,12 @@ INSTANTIATE_TEST_SUITE_P(Table, Crossing, testing::ValuesIn(kCrossoverCases),
 // taking the cents left over.
 TEST(CostSoFarSeries, StartsAtClosingEndsAtTheTotalAndStaysSmall) {
     const Offer daily{{200000, 6, 10950, 1}, 3000};
-    const std::vector<CostPoint> series = costSoFarSeries(daily);
+    const std::vector<CostPoint> series = costSoFarSeries(costPathOf(daily));
     ASSERT_EQ(series.size(), 578u);
     EXPECT_EQ(series.front().cents, 300000);
     EXPECT_EQ(series.back().years, 10949.0 / 365);
     EXPECT_EQ(series.back().cents, 300000 + lenderSchedule(daily.loan).totals.interest);
-    EXPECT_TRUE(costSoFarSeries(kNoSchedule).empty());
+    EXPECT_TRUE(costSoFarSeries(costPathOf(kNoSchedule)).empty());
 }
 
 } // namespace
