@@ -11,7 +11,7 @@ namespace paysmith {
 // image plug-in installed for whether it can read the file, loading each;
 // these never do.
 QPixmap pictureOf(const QString& path, const char* format);
-// The PNG picture at `path` as an icon.
+// The PNG picture at `path` as an icon, read when it is first drawn.
 QIcon pngIcon(const QString& path);
 
 } // namespace paysmith
