@@ -17,6 +17,16 @@ start_x_session
 start_paysmith "$program"
 # The first start shows its help topic; put it away like a person would.
 help=$(wait_for_window '^Paysmith Help$') || fail "the first start showed no help"
+# Whole on the screen, title bar included, once the window manager has framed it.
+on_screen() {
+  xwininfo -id "$1" -frame | awk -v W="$(xdpyinfo | awk '/dimensions:/ { print $2 }')" '
+    /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+    /Width/ { w = $2 } /Height/ { h = $2 }
+    END { split(W, s, "x"); exit !(x >= 0 && y >= 0 && x + w <= s[1] && y + h <= s[2]) }'
+}
+framed() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '='; }
+poll framed "$help" || fail "the help window was never framed"
+on_screen "$help" || fail "the first-run help is not whole on the screen"
 wmctrl -i -c "$help"
 wait_until_gone '^Paysmith Help$' || fail "the help did not close"
 activate "$MAIN" || fail "the main window did not get the focus back"
@@ -26,6 +36,24 @@ activate "$MAIN" || fail "the main window did not get the focus back"
 # events in the order they happened.
 xdotool key Tab shift+Tab
 xdotool type --delay 40 250000
+# Both promotional pages, turned to from the keyboard, show their words and
+# their product's picture. A promotional page is in front when its white panel
+# fills most of the page and the page differs from the one before; a blank one
+# is white all over, and the words and picture bring other colours.
+page_picture() { import -window "$MAIN" -crop 640x340+8+88 +repage "$work/page.png"; }
+white_share() { convert "$work/page.png" -fill black +opaque white -format '%[fx:mean]' info:; }
+turned_to_promo() {
+  page_picture
+  local now
+  now=$(md5sum < "$work/page.png")
+  [ "$now" != "${before:-}" ] && (( $(echo "$(white_share) > 0.65" | bc) )) && before=$now
+}
+for _ in 1 2 3; do xdotool key ctrl+Tab; done
+for page in first second; do
+  poll turned_to_promo || fail "the $page promotional page did not come to the front"
+  (( $(echo "$(white_share) < 0.9" | bc) )) || fail "the $page promotional page shows nothing"
+  xdotool key ctrl+Tab
+done
 wmctrl -i -c "$MAIN"
 wait_for_end() {
   wait_for_exit "$APP" || fail "Paysmith did not end cleanly after its window was closed"

@@ -154,6 +154,17 @@ template <typename Window, typename Visit> void forEachWindowValue(Window& windo
     visit(SettingKey{kGeneralSection, kWindowMaximizedKey, kWindowMaximizedKey}, window.maximized);
 }
 
+template <typename Group, typename ForEach>
+void writeOnceChanged(IniDocument& document, const Group& group, const Group& unchanged,
+                      ForEach forEach, char16_t decimalSeparator) {
+    bool inFile = false;
+    forEach(group, [&](SettingKey key, const auto&) {
+        inFile = inFile || document.value(key.section, key.read, "\x01") != "\x01";
+    });
+    if (inFile || group != unchanged)
+        forEach(group, Writer(document, decimalSeparator));
+}
+
 } // namespace
 
 LoanEntry entryOf(const SavedLoanValues& saved) {
@@ -201,17 +212,17 @@ SavedValues readSavedValues(const IniDocument& document, char16_t decimalSeparat
 
 void writeSavedValues(IniDocument& document, const SavedValues& values, char16_t decimalSeparator) {
     forEachValue(values, Writer(document, decimalSeparator));
-    // A window at its designed size leaves the file as earlier versions wrote it.
-    if (values.window != SavedWindow{})
-        forEachWindowValue(values.window, Writer(document, decimalSeparator));
-    // So does a comparison never entered; once in the file, its keys follow
-    // every change, back to 0 too.
-    bool inFile = false;
-    forEachComparisonValue(values.comparison, [&](SettingKey key, const auto&) {
-        inFile = inFile || document.value(key.section, key.read, "\x01") != "\x01";
-    });
-    if (inFile || values.comparison != ComparisonInputs{})
-        forEachComparisonValue(values.comparison, Writer(document, decimalSeparator));
+    // A window never resized and a comparison never entered leave the file as
+    // earlier versions wrote it. Once in the file, their keys follow every
+    // change, back to 0 too: the window's designed size comes back that way.
+    writeOnceChanged(
+        document, values.window, SavedWindow{},
+        [](const SavedWindow& window, auto visit) { forEachWindowValue(window, visit); },
+        decimalSeparator);
+    writeOnceChanged(
+        document, values.comparison, ComparisonInputs{},
+        [](const ComparisonInputs& inputs, auto visit) { forEachComparisonValue(inputs, visit); },
+        decimalSeparator);
 }
 
 } // namespace paysmith

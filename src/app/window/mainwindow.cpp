@@ -35,6 +35,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace paysmith {
 
 namespace {
@@ -115,8 +117,7 @@ void TfrmMain::FormCreate() {
     guarded([this] { Calculate(RecalcSource::Other); });
     guarded([this] { Calculate2(RecalcSource::Other); });
 
-    if (m_firstRunDone == 0)
-        showHelpTopic(kFirstRunHelpContext);
+    m_firstRunHelpPending = m_firstRunDone == 0;
     m_firstRunDone = -1;
 
     setMinimumSize(sizeHint());
@@ -135,6 +136,16 @@ void TfrmMain::placeAtStart() {
         move(available.center() - rect().center());
     if (m_savedWindow.maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The first run's help opens over this window, so it waits until the
+    // window has its place on the screen and shows.
+    if (std::exchange(m_firstRunHelpPending, false))
+        QMetaObject::invokeMethod(
+            this, [this] { guarded([this] { showHelpTopic(kFirstRunHelpContext); }); },
+            Qt::QueuedConnection);
 }
 
 void TfrmMain::createStatusBar(QWidget* client) {

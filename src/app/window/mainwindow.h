@@ -112,6 +112,7 @@ class TfrmMain : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void FormCreate();
@@ -149,6 +150,7 @@ class TfrmMain : public QMainWindow {
     QHash<const QObject*, const Destination*> m_destinations;
     std::int32_t m_firstRunDone = 0; // 0 false, -1 true
     bool m_saved = false;
+    bool m_firstRunHelpPending = false;
     SavedWindow m_savedWindow;
 };
 

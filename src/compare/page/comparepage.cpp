@@ -116,7 +116,7 @@ TNumericField* ComparePage::addField(const char* name, const char* mask, const Q
     field->setDataType(TNumericDataType::nftDouble);
     field->setPictureMask(QLatin1String(mask));
     field->setColor(Qt::white);
-    field->setMinimumWidth(110);
+    field->setMinimumWidth(100);
     setHint(field, hint);
     connect(field, &TNumericField::OnExit, this, [this] { takeEntries(); });
     return field;

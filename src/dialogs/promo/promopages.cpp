@@ -61,6 +61,10 @@ void PromoPage::build() {
     if (!m_build)
         return;
     std::exchange(m_build, {})();
+    // Made on the first show, the page's children join a panel that is already
+    // shown, and a child added to a shown widget stays hidden until told.
+    for (QWidget* child : m_panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->show();
 }
 
 void PromoPage::showEvent(QShowEvent* event) {

@@ -62,6 +62,18 @@ TEST(SavedValuesFile, ComparisonKeysOnceWrittenFollowEveryChange) {
     EXPECT_NE(written(entered, values, u'.').find("Fees2=0\n"), std::string::npos);
 }
 
+// Closing at the designed size after a maximised or resized run must bring the
+// designed size back at the next start.
+TEST(SavedValuesFile, WindowKeysOnceWrittenReturnToTheDesignedSize) {
+    SavedValues values = afterFirstRun();
+    values.window = {900, 700, true};
+    const std::string resized = written(kFirstClose, values, u'.');
+    EXPECT_EQ(readSavedValues(IniDocument(resized), u'.').window, values.window);
+    values.window = {};
+    EXPECT_EQ(readSavedValues(IniDocument(written(resized, values, u'.')), u'.').window,
+              SavedWindow{});
+}
+
 TEST(SavedValuesFile, ForeignLinesAndSectionsSurvive) {
     const std::string before = "; kept comment\r\n"
                                "[Window]\r\n"

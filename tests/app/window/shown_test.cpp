@@ -1,0 +1,226 @@
+// What a user sees of every page and dialog at the designed size: each
+// control that the program did not hide on purpose shows, says something and
+// fits its room.
+#include "app/window/mainwindow.h"
+
+#include "dialogs/about/aboutdialog.h"
+#include "dialogs/disclaimer/disclaimerdialog.h"
+#include "dialogs/richlabel/richlabel.h"
+#include "numfield/widget/numericfield.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace paysmith {
+
+namespace {
+
+QString plain(QString text) {
+    return text.remove(u'&').trimmed();
+}
+
+// Whether a picture of the widget holds more than one colour: a label, a
+// field or a button that draws nothing shows its background alone.
+bool drawsSomething(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return true;
+    return false;
+}
+
+// What is wrong with `widget` as shown, or "" when nothing is.
+QString problemOf(QWidget* widget) {
+    const QString name = widget->objectName().isEmpty()
+                             ? QString::fromLatin1(widget->metaObject()->className())
+                             : widget->objectName();
+    if (!widget->isVisible())
+        return name + QStringLiteral(" is not shown");
+    const QRect inWindow(widget->mapTo(widget->window(), QPoint()), widget->size());
+    if (!widget->window()->rect().contains(inWindow))
+        return name + QStringLiteral(" reaches past its window");
+    if (auto* rich = qobject_cast<TRichLabel*>(widget)) {
+        // A closing line break leaves a blank line that nobody sees cut.
+        int bottom = 0;
+        for (const LaidOutLine& line : rich->layout().lines)
+            for (const PlacedRun& run : line.runs)
+                if (!QString::fromStdU16String(run.text).trimmed().isEmpty())
+                    bottom = line.top + line.height;
+        if (bottom == 0)
+            return name + QStringLiteral(" has no text");
+        if (bottom > rich->height())
+            return name + QStringLiteral(" cuts its last line");
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const bool picture = !label->pixmap().isNull();
+        if (!picture && plain(label->text()).isEmpty())
+            return name + QStringLiteral(" is empty");
+        if (!picture && !label->wordWrap() && label->textFormat() != Qt::RichText &&
+            label->fontMetrics().horizontalAdvance(plain(label->text())) >
+                label->contentsRect().width())
+            return name + QStringLiteral(" cuts its text \"%1\"").arg(plain(label->text()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (plain(button->text()).isEmpty() && button->icon().isNull())
+            return name + QStringLiteral(" is empty");
+        if (button->fontMetrics().horizontalAdvance(plain(button->text())) > button->width())
+            return name + QStringLiteral(" cuts its text \"%1\"").arg(plain(button->text()));
+    } else if (auto* field = qobject_cast<TNumericField*>(widget)) {
+        if (field->text().trimmed().isEmpty())
+            return name + QStringLiteral(" is empty");
+        if (field->fontMetrics().horizontalAdvance(field->text()) > field->width())
+            return name + QStringLiteral(" cuts its number \"%1\"").arg(field->text());
+    }
+    if (!drawsSomething(widget))
+        return name + QStringLiteral(" draws nothing");
+    return {};
+}
+
+// The labels, pictures, buttons and fields below `top` that the program did
+// not hide on purpose, and what is wrong with each.
+QStringList problemsBelow(QWidget* top) {
+    QStringList problems;
+    int controls = 0;
+    for (QWidget* widget : top->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QLabel*>(widget) || qobject_cast<TRichLabel*>(widget) ||
+                             qobject_cast<QAbstractButton*>(widget) ||
+                             qobject_cast<TNumericField*>(widget) ||
+                             qobject_cast<QComboBox*>(widget);
+        // A control hidden by the program (a note, a choice that does not
+        // apply) or below such a one is not the user's to see.
+        bool hiddenOnPurpose = false;
+        for (QWidget* w = widget; w && w != top; w = w->parentWidget())
+            hiddenOnPurpose = hiddenOnPurpose ||
+                              (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide));
+        // The tab bar's scroll buttons and a table's corner belong to them.
+        const bool part = qobject_cast<QTabBar*>(widget->parentWidget()) ||
+                          qobject_cast<QAbstractItemView*>(widget->parentWidget());
+        if (!control || hiddenOnPurpose || part)
+            continue;
+        ++controls;
+        if (QString problem = problemOf(widget); !problem.isEmpty())
+            problems << problem;
+    }
+    if (controls == 0)
+        problems << QStringLiteral("nothing to see");
+    return problems;
+}
+
+} // namespace
+
+class ShownTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+        QDir().mkpath(
+            m_config->filePath(QStringLiteral("Harrowfield Financial Software/Paysmith")));
+        QFile file(m_config->filePath(
+            QStringLiteral("Harrowfield Financial Software/Paysmith/paysmith.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[GeneralValues]\nRun=1\n");
+        file.close();
+        MainWindowServices services;
+        services.showInformation = [](QWidget*, const QString&, const QString&) {};
+        services.showStartupError = [](QWidget*, const QString&) {};
+        services.askForAnotherSettingsFile = [](QWidget*, const QString&) { return QString(); };
+        services.programFolder = m_config->path() + QStringLiteral("/");
+        m_window = std::make_unique<TfrmMain>(std::move(services));
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup() {
+        m_window.reset();
+        m_config.reset();
+    }
+
+    // Each page, reached every way a user can: a click on its tab, the keys
+    // that turn the pages forward and back.
+    void everyPageShowsWhatItHolds_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("key"); // 0: a click on the page's tab
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        const struct {
+            const char* name;
+            int key;
+            Qt::KeyboardModifiers modifiers;
+        } ways[] = {{"click", 0, {}},
+                    {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier},
+                    {"Ctrl+PgDn", Qt::Key_PageDown, Qt::ControlModifier},
+                    {"Ctrl+Shift+Tab", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}};
+        for (int page = 0; page < 5; ++page)
+            for (const auto& way : ways)
+                QTest::addRow("page %d by %s", page, way.name) << page << way.key << way.modifiers;
+    }
+
+    void everyPageShowsWhatItHolds() {
+        QFETCH(int, page);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QTabWidget* notebook = m_window->notebook();
+        if (key == 0) {
+            QTabBar* tabs = notebook->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+        } else {
+            const int pages = notebook->count();
+            const int step = modifiers & Qt::ShiftModifier ? -1 : 1;
+            notebook->setCurrentIndex((page - step + pages) % pages);
+            QTest::keyClick(m_window.get(), Qt::Key(key), modifiers);
+        }
+        QCOMPARE(notebook->currentIndex(), page);
+        QWidget* shown = notebook->currentWidget();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QCoreApplication::processEvents();
+        const QStringList problems = problemsBelow(shown);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    void everyDialogShowsWhatItHolds_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("About") << QStringLiteral("About");
+        QTest::newRow("Disclaimer") << QStringLiteral("Disclaimer");
+    }
+
+    void everyDialogShowsWhatItHolds() {
+        QFETCH(QString, dialog);
+        QStringList problems{QStringLiteral("the dialog did not open")};
+        QTimer::singleShot(0, this, [&] {
+            QDialog* open = dialog == QLatin1String("About")
+                                ? static_cast<QDialog*>(TfrmAbout::instance())
+                                : static_cast<QDialog*>(TfrmDisclaim::instance());
+            if (!open)
+                return;
+            if (!QTest::qWaitForWindowExposed(open))
+                return;
+            problems = problemsBelow(open);
+            open->reject();
+        });
+        if (dialog == QLatin1String("About"))
+            m_window->ShowAbout();
+        else
+            m_window->ShowDisclaimer();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<TfrmMain> m_window;
+};
+
+} // namespace paysmith
+
+QTEST_MAIN(paysmith::ShownTest)
+#include "shown_test.moc"
