@@ -26,17 +26,17 @@ bool isPointLike(char16_t c, const TIntlSupport& intl) {
 // With one kind only, the locale's decimal mark is one, its group mark is not;
 // the other convention's point ("4.5" under fr_FR) is one unless it repeats,
 // as "12.345.678" does to group.
-std::optional<char16_t> decimalPointOf(std::u16string_view text, const TIntlSupport& intl) {
+std::optional<char16_t> decimalPointOf(std::u16string_view number, const TIntlSupport& intl) {
     std::optional<char16_t> last;
     bool mixed = false;
-    for (char16_t c : text)
+    for (char16_t c : number)
         if (isPointLike(c, intl)) {
             mixed = mixed || (last && *last != c);
             last = c;
         }
     if (!last || mixed || *last == intl.DecimalMark())
         return last;
-    if (*last == intl.GroupMark() || std::count(text.begin(), text.end(), *last) > 1)
+    if (*last == intl.GroupMark() || std::count(number.begin(), number.end(), *last) > 1)
         return std::nullopt;
     return last;
 }
@@ -94,11 +94,15 @@ KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& 
 
 Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask& mask,
                 const TIntlSupport& intl) {
-    const std::optional<char16_t> decimalPoint = decimalPointOf(text, intl);
+    // Marks after the last digit have no say: the comma that ends "1.5," in a
+    // sentence or a list separates, it is no point.
+    const std::size_t numberEnd = text.find_last_of(u"0123456789");
+    const std::optional<char16_t> decimalPoint = decimalPointOf(text.substr(0, numberEnd), intl);
     EntryString trial = entry;
     for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::optional<char16_t> point = at < numberEnd ? decimalPoint : std::nullopt;
         const std::optional<char16_t> c =
-            pastedCharacter(text, at, mask, intl, decimalPoint, trial.sign());
+            pastedCharacter(text, at, mask, intl, point, trial.sign());
         if (!c)
             continue;
         if (offerToField(trial, *c, mask) == KeyOutcome::Refused && carriesTheNumber(*c, trial))

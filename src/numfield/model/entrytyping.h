@@ -27,10 +27,11 @@ enum class Paste { Taken, Refused };
 // Clipboard text taken character by character into the entry string: its
 // decimal point is told from its own marks (the last of "." and "," where it
 // has both; the locale's group mark, or another point that repeats, where it
-// has one kind only groups), so that "4.5" pasted under fr_FR stays 4,5. A "-"
-// when the entry is already negative, every other "." or ",", and whatever
-// the field refuses (grouping marks, currency, blanks, letters) are skipped. "(" counts as "-" in a
-// mask with "p" when a ")" follows.
+// has one kind only groups; marks after the last digit have no say), so that
+// "4.5" pasted under fr_FR stays 4,5 and "1.5," stays 1.5. A "-" when the
+// entry is already negative, every other "." or ",", and whatever the field
+// refuses (grouping marks, currency, blanks, letters) are skipped. "(" counts
+// as "-" in a mask with "p" when a ")" follows.
 //
 // A text whose number the field cannot take whole is refused and the entry
 // left as it was: a decimal point the field cannot take, an integer digit

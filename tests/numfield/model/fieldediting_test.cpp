@@ -165,7 +165,15 @@ INSTANTIATE_TEST_SUITE_P(Table, PastedPoint, testing::Values(
     PastedPointCase{"de_DE_lone_point_groups", &kGerman, "rate", u"4.5", "45"},
     PastedPointCase{"en_US_german_grouping", &kEnglish, "amount", u"1.234,56", "1,234.56"},
     PastedPointCase{"en_US_lone_comma_groups", &kEnglish, "amount", u"1,234", "1,234"},
-    PastedPointCase{"de_CH_comma", &kSwiss, "rate", u"4,5", "4.5"}),
+    PastedPointCase{"de_CH_comma", &kSwiss, "rate", u"4,5", "4.5"},
+    // A mark no digit follows ends a sentence or a list item; it is no point.
+    PastedPointCase{"en_US_trailing_comma", &kEnglish, "rate", u"1.5,", "1.5"},
+    PastedPointCase{"en_US_trailing_comma_in_an_amount", &kEnglish, "amount", u"0.5,", "0.5"},
+    PastedPointCase{"en_US_grouped_then_trailing_comma", &kEnglish, "amount", u"1,234.56,", "1,234.56"},
+    PastedPointCase{"de_DE_trailing_point", &kGerman, "rate", u"1,5.", "1.5"},
+    PastedPointCase{"fr_FR_trailing_point", &kFrench, "rate", u"4,5.", "4.5"},
+    PastedPointCase{"fr_FR_point_then_trailing_point", &kFrench, "rate", u"4.5.", "4.5"},
+    PastedPointCase{"de_CH_trailing_comma", &kSwiss, "rate", u"1.5,", "1.5"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
