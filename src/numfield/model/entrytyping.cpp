@@ -78,9 +78,10 @@ KeyOutcome offerToField(EntryString& entry, char16_t c, const PictureMask& mask)
 
 } // namespace
 
-char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl) {
+char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl, const PictureMask& mask) {
     const bool eitherPoint = typed == u'.' || typed == u',';
-    return eitherPoint && typed != intl.GroupMark() ? intl.DecimalMark() : typed;
+    const bool groups = typed == intl.GroupMark() && mask.hasGrouping();
+    return eitherPoint && !groups ? intl.DecimalMark() : typed;
 }
 
 KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,

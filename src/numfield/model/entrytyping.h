@@ -8,12 +8,13 @@
 
 namespace paysmith {
 
-// What a typed "." or "," stands for: the decimal mark wherever it is not
-// the group mark, so that a number typed with the other convention's point
-// (fr_FR's "4.5") keeps its point instead of growing tenfold; where it is the
-// group mark (de_DE's "."), itself, which a field refuses. Any other character
-// stands for itself.
-char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl);
+// What a typed "." or "," stands for: the decimal mark wherever it cannot
+// group, so that a number typed with the other convention's point (fr_FR's
+// "4.5", or de_DE's in a rate, whose mask has no group marks) keeps its point
+// instead of growing tenfold; where it is the group mark of a field that
+// groups (de_DE's "." in an amount), itself, which a field refuses. Any other
+// character stands for itself.
+char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl, const PictureMask& mask);
 
 // One typed character offered to the entry string of a field with this mask:
 // the decimal mark stands for ".", any other "." is refused, the mask's last

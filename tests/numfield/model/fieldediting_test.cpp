@@ -96,8 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 // A "." or "," typed after a digit, then a 6: the decimal mark where the
-// locale does not group with it, refused where it does or where the field
-// takes no decimals or has its mark already.
+// field cannot group with it, refused where it can or where the field takes
+// no decimals or has its mark already.
 struct OtherMarkCase {
     const char* name;
     const TIntlSupport* intl;
@@ -125,11 +125,13 @@ const TIntlSupport kApostrophe{IntlSettings{u".", u"'", u"$", 2, 0}};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, OtherMark, testing::Values(
-    OtherMarkCase{"en_US_comma_groups", &kEnglish, "rate", "4", u',', "46", Refusal::UseDecimalMark},
+    OtherMarkCase{"en_US_comma_in_a_rate", &kEnglish, "rate", "4", u',', "4.6"},
+    OtherMarkCase{"en_US_comma_groups_an_amount", &kEnglish, "amount", "4", u',', "46", Refusal::UseDecimalMark},
     OtherMarkCase{"fr_FR_point", &kFrench, "rate", "4", u'.', "4.6"},
     OtherMarkCase{"fr_FR_point_after_a_mark", &kFrench, "rate", "4.5", u'.', "4.56", Refusal::PointAlreadyTyped},
     OtherMarkCase{"fr_FR_point_in_a_count", &kFrench, "count", "4", u'.', "46", Refusal::WholeNumbersOnly},
-    OtherMarkCase{"de_DE_point_groups", &kGerman, "rate", "4", u'.', "46", Refusal::UseDecimalMark},
+    OtherMarkCase{"de_DE_point_in_a_rate", &kGerman, "rate", "4", u'.', "4.6"},
+    OtherMarkCase{"de_DE_point_groups_an_amount", &kGerman, "amount", "4", u'.', "46", Refusal::UseDecimalMark},
     OtherMarkCase{"de_CH_comma", &kSwiss, "rate", "4", u',', "4.6"},
     OtherMarkCase{"de_CH_comma_in_a_count", &kSwiss, "count", "4", u',', "46", Refusal::WholeNumbersOnly},
     OtherMarkCase{"apostrophe_comma_after_a_mark", &kApostrophe, "rate", "4.5", u',', "4.56", Refusal::PointAlreadyTyped}),

@@ -379,14 +379,14 @@ void NumericFieldTest::refusalIsShownUntilWorkedOutOrEscape_data() {
                                       << "iiiiii"
                                       << "."
                                       << "Whole numbers only";
-    QTest::newRow("comma in a rate under point marks") << "."
-                                                       << "###.####"
-                                                       << ","
-                                                       << "Use \".\" for the decimal point";
-    QTest::newRow("point in a rate under comma marks") << ","
-                                                       << "###.####"
-                                                       << "."
-                                                       << "Use \",\" for the decimal point";
+    QTest::newRow("comma in an amount under point marks") << "."
+                                                          << "###,###.##"
+                                                          << ","
+                                                          << "Use \".\" for the decimal point";
+    QTest::newRow("point in an amount under comma marks") << ","
+                                                          << "###,###.##"
+                                                          << "."
+                                                          << "Use \",\" for the decimal point";
 }
 
 void NumericFieldTest::refusalIsShownUntilWorkedOutOrEscape() {
