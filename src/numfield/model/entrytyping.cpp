@@ -9,8 +9,11 @@ namespace paysmith {
 
 namespace {
 
-EntryLimits limitsOf(const PictureMask& mask) {
-    return {mask.digitWidth(), mask.integerDigits(), mask.hasDecimalPoint()};
+enum class Source { Key, Paste };
+
+EntryLimits limitsOf(const PictureMask& mask, Source source) {
+    return {mask.digitWidth(), mask.integerDigits(), mask.hasDecimalPoint(),
+            source == Source::Key ? std::optional(mask.decimalPlaces()) : std::nullopt};
 }
 
 bool isDigit(char16_t c) {
@@ -64,16 +67,23 @@ bool carriesTheNumber(char16_t c, const EntryString& entry) {
     return c == u'.' || c == u'-' || (isDigit(c) && !entry.hasPoint());
 }
 
+// A pasted digit that would only follow decimals the mask already shows in
+// full, as "34" pasted after a clicked-into "12.00": the number it starts
+// would be rounded away on leaving.
+bool landsUnseen(char16_t c, const EntryString& entry, const PictureMask& mask) {
+    return isDigit(c) && entry.hasPoint() && entry.decimals() >= mask.decimalPlaces();
+}
+
 // A character with the decimal mark already read as ".": the mask's last
 // picture position must accept it, then the entry's rules apply.
-KeyOutcome offerToField(EntryString& entry, char16_t c, const PictureMask& mask) {
+KeyOutcome offerToField(EntryString& entry, char16_t c, const PictureMask& mask, Source source) {
     const std::optional<char16_t> maskCharacter = mask.lastPictureCharacter();
     if (!maskCharacter)
         return KeyOutcome::Refused;
     const std::optional<char16_t> accepted = acceptCharacter(*maskCharacter, c);
     if (!accepted)
         return KeyOutcome::Refused;
-    return entry.offer(*accepted, limitsOf(mask));
+    return entry.offer(*accepted, limitsOf(mask, source));
 }
 
 } // namespace
@@ -90,7 +100,7 @@ KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& 
         typed = u'.';
     else if (typed == u'.')
         return KeyOutcome::Refused;
-    return offerToField(entry, typed, mask);
+    return offerToField(entry, typed, mask, Source::Key);
 }
 
 Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask& mask,
@@ -100,14 +110,19 @@ Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask&
     const std::size_t numberEnd = text.find_last_of(u"0123456789");
     const std::optional<char16_t> decimalPoint = decimalPointOf(text.substr(0, numberEnd), intl);
     EntryString trial = entry;
+    bool digitTaken = false;
     for (std::size_t at = 0; at < text.size(); ++at) {
         const std::optional<char16_t> point = at < numberEnd ? decimalPoint : std::nullopt;
         const std::optional<char16_t> c =
             pastedCharacter(text, at, mask, intl, point, trial.sign());
         if (!c)
             continue;
-        if (offerToField(trial, *c, mask) == KeyOutcome::Refused && carriesTheNumber(*c, trial))
+        if (!digitTaken && landsUnseen(*c, trial, mask))
             return Paste::Refused;
+        const KeyOutcome outcome = offerToField(trial, *c, mask, Source::Paste);
+        if (outcome == KeyOutcome::Refused && carriesTheNumber(*c, trial))
+            return Paste::Refused;
+        digitTaken = digitTaken || (isDigit(*c) && outcome != KeyOutcome::Refused);
     }
     entry = trial;
     return Paste::Taken;

@@ -19,7 +19,8 @@ char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl, const PictureMas
 // One typed character offered to the entry string of a field with this mask:
 // the decimal mark stands for ".", any other "." is refused, the mask's last
 // picture position must accept the character, and then the entry's own rules
-// for the sign, the point and the digits apply.
+// for the sign, the point and the digits apply, with no more decimals than the
+// mask has.
 KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
                          char16_t decimalMark);
 
@@ -36,9 +37,11 @@ enum class Paste { Taken, Refused };
 //
 // A text whose number the field cannot take whole is refused and the entry
 // left as it was: a decimal point the field cannot take, an integer digit
-// beyond its width or a sign it has no place for would otherwise splice or cut
-// the number ("12.5" into "iiiiii" would become 125). Decimals beyond the
-// width are dropped as the typing rules drop them.
+// beyond its width, a sign it has no place for or digits that would only
+// follow decimals already full would otherwise splice, cut or lose the number
+// ("12.5" into "iiiiii" would become 125). Decimals beyond the mask's are
+// taken up to the width, for leaving to round them; those beyond the width
+// are dropped.
 Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask& mask,
                 const TIntlSupport& intl);
 
