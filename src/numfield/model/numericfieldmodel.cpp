@@ -259,7 +259,12 @@ void TNumericFieldModel::character(char16_t c) {
 
 void TNumericFieldModel::click() {
     if (m_hasFocus)
-        m_allSelected = false;
+        m_allSelected = m_options.contains(efoSelectZeroOnClick) && showsZero();
+}
+
+bool TNumericFieldModel::showsZero() const {
+    const Conversion shown = m_text.valueOf(m_display);
+    return shown.code == 0 && shown.value == 0.0L;
 }
 
 void TNumericFieldModel::doubleClick() {

@@ -91,6 +91,8 @@ class NumericFieldTest : public QObject {
     void refusalIsShownUntilWorkedOutOrEscape_data();
     void refusalIsShownUntilWorkedOutOrEscape();
     void focusWithoutALeftClickSelectsTheWholeText();
+    void selectZeroOnClickLetsTheFirstDigitReplaceIt_data();
+    void selectZeroOnClickLetsTheFirstDigitReplaceIt();
     void screenReadersGetNameAndValue();
     void screenReadersFollowTheText_data();
     void screenReadersFollowTheText();
@@ -452,6 +454,28 @@ void NumericFieldTest::focusWithoutALeftClickSelectsTheWholeText() {
     QTest::mouseClick(m_window->amount, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), m_window->amount);
     QVERIFY(!m_window->amount->model().allSelected());
+}
+
+void NumericFieldTest::selectZeroOnClickLetsTheFirstDigitReplaceIt_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("option");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("zero") << 0.0 << true << "1,800";
+    QTest::newRow("a value stays") << 12.5 << true << "12.50";
+    QTest::newRow("zero without the option") << 0.0 << false << "0.00";
+}
+
+void NumericFieldTest::selectZeroOnClickLetsTheFirstDigitReplaceIt() {
+    QFETCH(double, value);
+    QFETCH(bool, option);
+    TNumericField* field = m_window->second;
+    field->setFloatValue(value);
+    if (option)
+        field->setOptions({TEntryFieldOption::efoSelectZeroOnClick});
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+    QTest::keyClicks(field, QStringLiteral("1800"));
+    QTEST(field->text(), "shown");
 }
 
 void NumericFieldTest::refusedKeysBeep() {
