@@ -13,6 +13,11 @@ int EntryString::integerWidth() const {
     return static_cast<int>(digits) + signWidth();
 }
 
+int EntryString::decimals() const {
+    const std::size_t point = m_text.find(u'.');
+    return point == std::u16string::npos ? 0 : static_cast<int>(m_text.size() - point - 1);
+}
+
 KeyOutcome EntryString::offer(char16_t c, const EntryLimits& limits) {
     if (c == u'-')
         return offerSign(limits);
@@ -46,6 +51,8 @@ KeyOutcome EntryString::offerDigitOrPoint(char16_t c, const EntryLimits& limits)
     if (c == u'0' && m_text.empty())
         return KeyOutcome::Swallowed;
     if (c != u'.' && limits.maskHasPoint && !hasPoint() && integerWidth() >= limits.integerDigits)
+        return KeyOutcome::Refused;
+    if (c != u'.' && hasPoint() && limits.decimalPlaces && decimals() >= *limits.decimalPlaces)
         return KeyOutcome::Refused;
     m_text.push_back(c);
     return KeyOutcome::Added;

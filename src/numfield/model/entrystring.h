@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ struct EntryLimits {
     int digitWidth = 0;
     int integerDigits = 0;
     bool maskHasPoint = false;
+    // The decimals a key may bring, the mask's own: a digit beyond them would
+    // be rounded away on leaving without anyone seeing it go. None for a
+    // pasted number, whose excess decimals round it rather than vanish.
+    std::optional<int> decimalPlaces;
 };
 
 enum class KeyOutcome {
@@ -28,6 +33,8 @@ class EntryString {
     Sign sign() const { return m_sign; }
     bool empty() const { return m_text.empty(); }
     bool hasPoint() const { return m_text.find(u'.') != std::u16string::npos; }
+    // Characters after the point; 0 without one.
+    int decimals() const;
 
     void clear();
     // A character the mask has accepted: "-" toggles the sign, a blank is

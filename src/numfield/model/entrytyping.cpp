@@ -9,8 +9,11 @@ namespace paysmith {
 
 namespace {
 
-EntryLimits limitsOf(const PictureMask& mask) {
-    return {mask.digitWidth(), mask.integerDigits(), mask.hasDecimalPoint()};
+enum class Source { Key, Paste };
+
+EntryLimits limitsOf(const PictureMask& mask, Source source) {
+    return {mask.digitWidth(), mask.integerDigits(), mask.hasDecimalPoint(),
+            source == Source::Key ? std::optional(mask.decimalPlaces()) : std::nullopt};
 }
 
 bool isDigit(char16_t c) {
@@ -26,17 +29,17 @@ bool isPointLike(char16_t c, const TIntlSupport& intl) {
 // With one kind only, the locale's decimal mark is one, its group mark is not;
 // the other convention's point ("4.5" under fr_FR) is one unless it repeats,
 // as "12.345.678" does to group.
-std::optional<char16_t> decimalPointOf(std::u16string_view text, const TIntlSupport& intl) {
+std::optional<char16_t> decimalPointOf(std::u16string_view number, const TIntlSupport& intl) {
     std::optional<char16_t> last;
     bool mixed = false;
-    for (char16_t c : text)
+    for (char16_t c : number)
         if (isPointLike(c, intl)) {
             mixed = mixed || (last && *last != c);
             last = c;
         }
     if (!last || mixed || *last == intl.DecimalMark())
         return last;
-    if (*last == intl.GroupMark() || std::count(text.begin(), text.end(), *last) > 1)
+    if (*last == intl.GroupMark() || std::count(number.begin(), number.end(), *last) > 1)
         return std::nullopt;
     return last;
 }
@@ -64,23 +67,31 @@ bool carriesTheNumber(char16_t c, const EntryString& entry) {
     return c == u'.' || c == u'-' || (isDigit(c) && !entry.hasPoint());
 }
 
+// A pasted digit that would only follow decimals the mask already shows in
+// full, as "34" pasted after a clicked-into "12.00": the number it starts
+// would be rounded away on leaving.
+bool landsUnseen(char16_t c, const EntryString& entry, const PictureMask& mask) {
+    return isDigit(c) && entry.hasPoint() && entry.decimals() >= mask.decimalPlaces();
+}
+
 // A character with the decimal mark already read as ".": the mask's last
 // picture position must accept it, then the entry's rules apply.
-KeyOutcome offerToField(EntryString& entry, char16_t c, const PictureMask& mask) {
+KeyOutcome offerToField(EntryString& entry, char16_t c, const PictureMask& mask, Source source) {
     const std::optional<char16_t> maskCharacter = mask.lastPictureCharacter();
     if (!maskCharacter)
         return KeyOutcome::Refused;
     const std::optional<char16_t> accepted = acceptCharacter(*maskCharacter, c);
     if (!accepted)
         return KeyOutcome::Refused;
-    return entry.offer(*accepted, limitsOf(mask));
+    return entry.offer(*accepted, limitsOf(mask, source));
 }
 
 } // namespace
 
-char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl) {
+char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl, const PictureMask& mask) {
     const bool eitherPoint = typed == u'.' || typed == u',';
-    return eitherPoint && typed != intl.GroupMark() ? intl.DecimalMark() : typed;
+    const bool groups = typed == intl.GroupMark() && mask.hasGrouping();
+    return eitherPoint && !groups ? intl.DecimalMark() : typed;
 }
 
 KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
@@ -89,20 +100,29 @@ KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& 
         typed = u'.';
     else if (typed == u'.')
         return KeyOutcome::Refused;
-    return offerToField(entry, typed, mask);
+    return offerToField(entry, typed, mask, Source::Key);
 }
 
 Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask& mask,
                 const TIntlSupport& intl) {
-    const std::optional<char16_t> decimalPoint = decimalPointOf(text, intl);
+    // Marks after the last digit have no say: the comma that ends "1.5," in a
+    // sentence or a list separates, it is no point.
+    const std::size_t numberEnd = text.find_last_of(u"0123456789");
+    const std::optional<char16_t> decimalPoint = decimalPointOf(text.substr(0, numberEnd), intl);
     EntryString trial = entry;
+    bool digitTaken = false;
     for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::optional<char16_t> point = at < numberEnd ? decimalPoint : std::nullopt;
         const std::optional<char16_t> c =
-            pastedCharacter(text, at, mask, intl, decimalPoint, trial.sign());
+            pastedCharacter(text, at, mask, intl, point, trial.sign());
         if (!c)
             continue;
-        if (offerToField(trial, *c, mask) == KeyOutcome::Refused && carriesTheNumber(*c, trial))
+        if (!digitTaken && landsUnseen(*c, trial, mask))
             return Paste::Refused;
+        const KeyOutcome outcome = offerToField(trial, *c, mask, Source::Paste);
+        if (outcome == KeyOutcome::Refused && carriesTheNumber(*c, trial))
+            return Paste::Refused;
+        digitTaken = digitTaken || (isDigit(*c) && outcome != KeyOutcome::Refused);
     }
     entry = trial;
     return Paste::Taken;

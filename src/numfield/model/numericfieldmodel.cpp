@@ -238,7 +238,7 @@ void TNumericFieldModel::character(char16_t c) {
     if (replacesSelection)
         clearEntry();
     const EntryString offeredTo = m_entry;
-    const char16_t meant = typedAsMeant(c, m_intl);
+    const char16_t meant = typedAsMeant(c, m_intl, m_text.mask());
     if (typeCharacter(m_entry, meant, m_text.mask(), m_intl.DecimalMark()) == KeyOutcome::Refused) {
         // A refused key changes nothing: the selected value it would have
         // replaced stays, still selected, rather than turning to 0 unseen by
@@ -259,7 +259,12 @@ void TNumericFieldModel::character(char16_t c) {
 
 void TNumericFieldModel::click() {
     if (m_hasFocus)
-        m_allSelected = false;
+        m_allSelected = m_options.contains(efoSelectZeroOnClick) && showsZero();
+}
+
+bool TNumericFieldModel::showsZero() const {
+    const Conversion shown = m_text.valueOf(m_display);
+    return shown.code == 0 && shown.value == 0.0L;
 }
 
 void TNumericFieldModel::doubleClick() {

@@ -26,6 +26,9 @@ enum class TEntryFieldOption : std::uint8_t {
     efoReadOnly,
     efoRightAlign,
     efoRightJustify,
+    // A left click into the field while it shows 0 selects it, as Tab does,
+    // so that the first digit replaces the 0 rather than follow its decimals.
+    efoSelectZeroOnClick,
     efoSoftValidation,
     efoStripLiterals,
     efoTrimBlanks,
@@ -138,6 +141,7 @@ class TNumericFieldModel {
     // Hands the code to OnUserValidation and keeps what comes back.
     int userValidated(int code);
     bool available() const;
+    bool showsZero() const;
     void leave();
     void reject(int code);
     void reportError();

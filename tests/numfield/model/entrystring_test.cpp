@@ -7,11 +7,14 @@
 namespace paysmith {
 namespace {
 
-// The limits of the program's three masks.
-constexpr EntryLimits kAmount{12, 9, true}; // "###,###,###.##"
-constexpr EntryLimits kRate{8, 3, true};    // "###.####"
-constexpr EntryLimits kCount{6, 6, false};  // "iiiiii"
-constexpr EntryLimits kOneDigit{1, 1, false};
+// The limits of the program's three masks, as a paste meets them; keys may
+// bring no more decimals than the mask has.
+constexpr EntryLimits kAmount{12, 9, true, std::nullopt}; // "###,###,###.##"
+constexpr EntryLimits kRate{8, 3, true, std::nullopt};    // "###.####"
+constexpr EntryLimits kAmountKeys{12, 9, true, 2};
+constexpr EntryLimits kRateKeys{8, 3, true, 4};
+constexpr EntryLimits kCount{6, 6, false, std::nullopt}; // "iiiiii"
+constexpr EntryLimits kOneDigit{1, 1, false, std::nullopt};
 
 struct TypingCase {
     const char* name;
@@ -43,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(Keystrokes, Typing, testing::Values(
     TypingCase{"decimals_beyond_mask_until_width", kAmount, u"1.2345678901", u"1.2345678901", Sign::Positive, 0},
     TypingCase{"width_ends_the_decimals", kAmount, u"1.23456789012", u"1.2345678901", Sign::Positive, 1},
     TypingCase{"sign_counts_towards_width", kAmount, u"-1.23456789012", u"1.234567890", Sign::Negative, 2},
+    TypingCase{"keys_stop_at_the_masks_decimals", kAmountKeys, u"0.001800", u".00", Sign::Positive, 4},
+    TypingCase{"keys_stop_at_the_rates_decimals", kRateKeys, u"-.123456", u".1234", Sign::Negative, 2},
     TypingCase{"minus_anywhere_in_the_entry", kAmount, u"12-3", u"123", Sign::Negative, 0},
     TypingCase{"blank_refused", kAmount, u"1 2", u"12", Sign::Positive, 1},
     TypingCase{"rate_fourth_integer_digit_refused", kRate, u"1234", u"123", Sign::Positive, 1},

@@ -47,7 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
     Keystrokes, Editing,
     testing::Combine(testing::Values(
         EditCase{"tab_in_and_type_replaces", "amount", "150000", "tab", {"type 25"}, "25", "25.00", 0},
-        EditCase{"mouse_in_appends_to_zero", "amount", "0", "click", {"type 5"}, "0.005", "0.01", 0},
+        // Decimals the mask has no room for would be rounded away unseen.
+        EditCase{"mouse_in_refuses_digits_beyond_decimals", "amount", "0", "click", {"type 1800"}, "0.00", "0.00", 4},
+        EditCase{"mouse_in_appends_after_backspace", "amount", "0", "click", {"key Backspace", "type 5"}, "0.05", "0.05", 0},
         EditCase{"typing_shows_point_then_decimals", "amount", "0", "tab", {"type 1234.5"}, "1,234.5", "1,234.50", 0},
         EditCase{"backspace_once", "amount", "1234.56", "click", {"key Backspace"}, "1,234.5", "1,234.50", 0},
         EditCase{"backspace_twice", "amount", "1234.56", "click", {"key Backspace", "key Backspace"}, "1,234.", "1,234.00", 0},
@@ -65,39 +67,40 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"second_point_beeps", "amount", "0", "tab", {"type 1.2.3"}, "1.23", "1.23", 1},
         EditCase{"tenth_integer_digit_beeps", "amount", "0", "tab", {"type 1234567890"}, "123,456,789", "123,456,789.00", 1},
         EditCase{"ninth_digit_after_minus_beeps", "amount", "0", "tab", {"type -123456789"}, "-12,345,678", "-12,345,678.00", 1},
-        EditCase{"rate_shows_every_typed_decimal", "rate", "6.75", "tab", {"type 6.12345"}, "6.12345", "6.1235", 0},
-        EditCase{"arrows_and_home_end_move_nothing", "amount", "12.5", "click", {"key Left", "key Right", "key Home", "key End", "key Up", "key Down", "type 3"}, "12.503", "12.50", 0},
-        EditCase{"arrow_drops_the_selection", "amount", "12.5", "tab", {"key Left", "type 3"}, "12.503", "12.50", 0},
+        EditCase{"rate_refuses_a_fifth_typed_decimal", "rate", "6.75", "tab", {"type 6.12345"}, "6.1234", "6.1234", 1},
+        EditCase{"arrows_and_home_end_move_nothing", "amount", "12.5", "click", {"key Backspace", "key Left", "key Right", "key Home", "key End", "key Up", "key Down", "type 3"}, "12.53", "12.53", 0},
+        EditCase{"arrow_drops_the_selection", "amount", "12.5", "tab", {"key Left", "type 3"}, "12.50", "12.50", 1},
         EditCase{"shift_arrow_selects_all", "amount", "12.5", "click", {"key Shift+Left", "type 7"}, "7", "7.00", 0},
         EditCase{"ctrl_shift_arrow_selects_all", "amount", "12.5", "click", {"key Ctrl+Shift+Right", "type 7"}, "7", "7.00", 0},
-        EditCase{"shift_up_drops_the_selection", "amount", "12", "tab", {"key Shift+Up", "type 3"}, "12.003", "12.00", 0},
+        EditCase{"shift_up_drops_the_selection", "amount", "12", "tab", {"key Shift+Up", "type 3"}, "12.00", "12.00", 1},
         EditCase{"alt_with_a_character_is_the_windows", "amount", "12", "click", {"key Alt+5 5"}, "12.00", "12.00", 0},
         EditCase{"ctrl_with_a_printable_types_nothing", "amount", "12", "click", {"key Ctrl+Other -"}, "12.00", "12.00", 0},
         EditCase{"ctrl_letter_control_code_beeps_keeps_selection", "amount", "12", "tab", {"key Ctrl+A \x01"}, "12.00", "12.00", 1},
-        EditCase{"ctrl_digit_is_a_marker_and_drops_selection", "amount", "12", "tab", {"key Ctrl+1 1", "type 4"}, "12.004", "12.00", 0},
+        EditCase{"ctrl_digit_is_a_marker_and_drops_selection", "amount", "12", "tab", {"key Ctrl+1 1", "type 4"}, "12.00", "12.00", 1},
         EditCase{"paste_parentheses_without_p_in_the_mask", "amount", "0", "tab", {"paste (12)"}, "12", "12.00", 0},
-        EditCase{"paste_appends_without_selection", "amount", "12", "click", {"paste 34"}, "12.0034", "12.00", 0},
+        EditCase{"paste_appends_without_selection", "amount", "12", "click", {"key Backspace", "key Backspace", "paste 34"}, "12.34", "12.34", 0},
+        EditCase{"paste_after_full_decimals_refused", "amount", "12", "click", {"paste 34"}, "12.00", "12.00", 1},
         // A point the field cannot take would splice the digits around it.
         EditCase{"paste_with_point_into_count_refused", "count", "360", "tab", {"paste 12.5"}, "360", "360", 1},
         EditCase{"paste_with_second_point_refused", "amount", "3.4", "click", {"paste 12.5"}, "3.40", "3.40", 1},
         EditCase{"paste_with_too_many_digits_refused", "amount", "150000", "tab", {"paste 1234567890"}, "150,000.00", "150,000.00", 1},
         EditCase{"paste_negative_without_room_refused", "count", "5", "tab", {"paste -123456"}, "5", "5", 1},
-        EditCase{"paste_minus_into_negative_keeps_sign", "amount", "-5", "click", {"paste -3"}, "-5.003", "-5.00", 0},
+        EditCase{"paste_minus_into_negative_keeps_sign", "amount", "-5", "click", {"key Backspace", "key Backspace", "key Backspace", "paste -3"}, "-53", "-53.00", 0},
         EditCase{"paste_drops_decimals_beyond_width", "rate", "0", "tab", {"paste 3.14159265"}, "3.141592", "3.1416", 0},
         EditCase{"paste_into_count_whole_number", "count", "360", "tab", {"paste 1 2 0"}, "120", "120", 0},
         // "-0.123456" needs nine places in an eight-place display; the 0 goes,
         // never the sign.
-        EditCase{"rate_minus_before_six_decimals", "rate", "0", "tab", {"type -.123456"}, "-.123456", "-0.1235", 0},
-        EditCase{"rate_minus_after_six_decimals", "rate", "0", "tab", {"type .123456-"}, "-.123456", "-0.1235", 0},
-        EditCase{"rate_positive_seven_decimals", "rate", "0", "tab", {"type .1234567"}, ".1234567", "0.1235", 0},
-        EditCase{"rate_minus_five_decimals_keeps_zero", "rate", "0", "tab", {"type -.12345"}, "-0.12345", "-0.1235", 0}),
+        EditCase{"rate_minus_before_six_decimals", "rate", "0", "tab", {"paste -.123456"}, "-.123456", "-0.1235", 0},
+        EditCase{"rate_minus_after_six_decimals", "rate", "0", "tab", {"paste .123456-"}, "-.123456", "-0.1235", 0},
+        EditCase{"rate_positive_seven_decimals", "rate", "0", "tab", {"paste .1234567"}, ".1234567", "0.1235", 0},
+        EditCase{"rate_minus_five_decimals_keeps_zero", "rate", "0", "tab", {"paste -.12345"}, "-0.12345", "-0.1235", 0}),
     testing::ValuesIn(kMarks)),
     [](const auto& info) { return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name; });
 // clang-format on
 
 // A "." or "," typed after a digit, then a 6: the decimal mark where the
-// locale does not group with it, refused where it does or where the field
-// takes no decimals or has its mark already.
+// field cannot group with it, refused where it can or where the field takes
+// no decimals or has its mark already.
 struct OtherMarkCase {
     const char* name;
     const TIntlSupport* intl;
@@ -125,11 +128,13 @@ const TIntlSupport kApostrophe{IntlSettings{u".", u"'", u"$", 2, 0}};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, OtherMark, testing::Values(
-    OtherMarkCase{"en_US_comma_groups", &kEnglish, "rate", "4", u',', "46", Refusal::UseDecimalMark},
+    OtherMarkCase{"en_US_comma_in_a_rate", &kEnglish, "rate", "4", u',', "4.6"},
+    OtherMarkCase{"en_US_comma_groups_an_amount", &kEnglish, "amount", "4", u',', "46", Refusal::UseDecimalMark},
     OtherMarkCase{"fr_FR_point", &kFrench, "rate", "4", u'.', "4.6"},
     OtherMarkCase{"fr_FR_point_after_a_mark", &kFrench, "rate", "4.5", u'.', "4.56", Refusal::PointAlreadyTyped},
     OtherMarkCase{"fr_FR_point_in_a_count", &kFrench, "count", "4", u'.', "46", Refusal::WholeNumbersOnly},
-    OtherMarkCase{"de_DE_point_groups", &kGerman, "rate", "4", u'.', "46", Refusal::UseDecimalMark},
+    OtherMarkCase{"de_DE_point_in_a_rate", &kGerman, "rate", "4", u'.', "4.6"},
+    OtherMarkCase{"de_DE_point_groups_an_amount", &kGerman, "amount", "4", u'.', "46", Refusal::UseDecimalMark},
     OtherMarkCase{"de_CH_comma", &kSwiss, "rate", "4", u',', "4.6"},
     OtherMarkCase{"de_CH_comma_in_a_count", &kSwiss, "count", "4", u',', "46", Refusal::WholeNumbersOnly},
     OtherMarkCase{"apostrophe_comma_after_a_mark", &kApostrophe, "rate", "4.5", u',', "4.56", Refusal::PointAlreadyTyped}),
@@ -165,7 +170,15 @@ INSTANTIATE_TEST_SUITE_P(Table, PastedPoint, testing::Values(
     PastedPointCase{"de_DE_lone_point_groups", &kGerman, "rate", u"4.5", "45"},
     PastedPointCase{"en_US_german_grouping", &kEnglish, "amount", u"1.234,56", "1,234.56"},
     PastedPointCase{"en_US_lone_comma_groups", &kEnglish, "amount", u"1,234", "1,234"},
-    PastedPointCase{"de_CH_comma", &kSwiss, "rate", u"4,5", "4.5"}),
+    PastedPointCase{"de_CH_comma", &kSwiss, "rate", u"4,5", "4.5"},
+    // A mark no digit follows ends a sentence or a list item; it is no point.
+    PastedPointCase{"en_US_trailing_comma", &kEnglish, "rate", u"1.5,", "1.5"},
+    PastedPointCase{"en_US_trailing_comma_in_an_amount", &kEnglish, "amount", u"0.5,", "0.5"},
+    PastedPointCase{"en_US_grouped_then_trailing_comma", &kEnglish, "amount", u"1,234.56,", "1,234.56"},
+    PastedPointCase{"de_DE_trailing_point", &kGerman, "rate", u"1,5.", "1.5"},
+    PastedPointCase{"fr_FR_trailing_point", &kFrench, "rate", u"4,5.", "4.5"},
+    PastedPointCase{"fr_FR_point_then_trailing_point", &kFrench, "rate", u"4.5.", "4.5"},
+    PastedPointCase{"de_CH_trailing_comma", &kSwiss, "rate", u"1.5,", "1.5"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

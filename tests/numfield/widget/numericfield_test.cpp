@@ -91,6 +91,8 @@ class NumericFieldTest : public QObject {
     void refusalIsShownUntilWorkedOutOrEscape_data();
     void refusalIsShownUntilWorkedOutOrEscape();
     void focusWithoutALeftClickSelectsTheWholeText();
+    void selectZeroOnClickLetsTheFirstDigitReplaceIt_data();
+    void selectZeroOnClickLetsTheFirstDigitReplaceIt();
     void screenReadersGetNameAndValue();
     void screenReadersFollowTheText_data();
     void screenReadersFollowTheText();
@@ -298,21 +300,21 @@ void NumericFieldTest::keysReachTheirCommands_data() {
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("backspace") << Qt::Key_Backspace << Qt::KeyboardModifiers() << "1,234.56";
-    QTest::newRow("delete") << Qt::Key_Delete << Qt::KeyboardModifiers() << "1,234.56";
+    QTest::newRow("backspace") << Qt::Key_Backspace << Qt::KeyboardModifiers() << "1,234.";
+    QTest::newRow("delete") << Qt::Key_Delete << Qt::KeyboardModifiers() << "1,234.";
     QTest::newRow("shift insert pastes")
-        << Qt::Key_Insert << Qt::KeyboardModifiers(Qt::ShiftModifier) << "1,234.5679";
+        << Qt::Key_Insert << Qt::KeyboardModifiers(Qt::ShiftModifier) << "1,234.59";
     QTest::newRow("ctrl z restores")
         << Qt::Key_Z << Qt::KeyboardModifiers(Qt::ControlModifier) << "1,234.56";
     QTest::newRow("alt backspace restores")
         << Qt::Key_Backspace << Qt::KeyboardModifiers(Qt::AltModifier) << "1,234.56";
-    QTest::newRow("home moves nothing") << Qt::Key_Home << Qt::KeyboardModifiers() << "1,234.567";
+    QTest::newRow("home moves nothing") << Qt::Key_Home << Qt::KeyboardModifiers() << "1,234.5";
     QTest::newRow("keypad digit types")
-        << Qt::Key_5 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.5675";
+        << Qt::Key_5 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.55";
     QTest::newRow("keypad enter works the entry out")
-        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.57";
+        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "1,234.50";
     QTest::newRow("ctrl enter leaves the entry as it is")
-        << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier) << "1,234.567";
+        << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier) << "1,234.5";
 }
 
 void NumericFieldTest::keysReachTheirCommands() {
@@ -326,7 +328,7 @@ void NumericFieldTest::keysReachTheirCommands() {
     QGuiApplication::clipboard()->setText(QStringLiteral("9"));
     QTest::mouseClick(field, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), field);
-    QTest::keyClicks(field, QStringLiteral("7"));
+    QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClick(field, key, modifiers);
     QCOMPARE(field->text(), shown);
 }
@@ -379,14 +381,14 @@ void NumericFieldTest::refusalIsShownUntilWorkedOutOrEscape_data() {
                                       << "iiiiii"
                                       << "."
                                       << "Whole numbers only";
-    QTest::newRow("comma in a rate under point marks") << "."
-                                                       << "###.####"
-                                                       << ","
-                                                       << "Use \".\" for the decimal point";
-    QTest::newRow("point in a rate under comma marks") << ","
-                                                       << "###.####"
-                                                       << "."
-                                                       << "Use \",\" for the decimal point";
+    QTest::newRow("comma in an amount under point marks") << "."
+                                                          << "###,###.##"
+                                                          << ","
+                                                          << "Use \".\" for the decimal point";
+    QTest::newRow("point in an amount under comma marks") << ","
+                                                          << "###,###.##"
+                                                          << "."
+                                                          << "Use \",\" for the decimal point";
 }
 
 void NumericFieldTest::refusalIsShownUntilWorkedOutOrEscape() {
@@ -432,8 +434,9 @@ void NumericFieldTest::mouseEntryAppendsAndDoubleClickSelects() {
     TNumericField* field = m_window->amount;
     QTest::mouseClick(field, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, QStringLiteral("5"));
-    QCOMPARE(field->text(), QStringLiteral("0.005"));
+    QCOMPARE(field->text(), QStringLiteral("0.05"));
     QTest::mouseDClick(field, Qt::LeftButton);
     // QTest's double click ends with the button still down as far as the
     // application knows; let it go so later focus changes are not clicks.
@@ -451,6 +454,28 @@ void NumericFieldTest::focusWithoutALeftClickSelectsTheWholeText() {
     QTest::mouseClick(m_window->amount, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), m_window->amount);
     QVERIFY(!m_window->amount->model().allSelected());
+}
+
+void NumericFieldTest::selectZeroOnClickLetsTheFirstDigitReplaceIt_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("option");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("zero") << 0.0 << true << "1,800";
+    QTest::newRow("a value stays") << 12.5 << true << "12.50";
+    QTest::newRow("zero without the option") << 0.0 << false << "0.00";
+}
+
+void NumericFieldTest::selectZeroOnClickLetsTheFirstDigitReplaceIt() {
+    QFETCH(double, value);
+    QFETCH(bool, option);
+    TNumericField* field = m_window->second;
+    field->setFloatValue(value);
+    if (option)
+        field->setOptions({TEntryFieldOption::efoSelectZeroOnClick});
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+    QTest::keyClicks(field, QStringLiteral("1800"));
+    QTEST(field->text(), "shown");
 }
 
 void NumericFieldTest::refusedKeysBeep() {
