@@ -649,38 +649,6 @@ unter:  %2</translation>
 <context>
     <name>paysmith::Schedule</name>
     <message>
-        <source>No schedule: the loan has no payments.</source>
-        <translation>Kein Tilgungsplan: Das Darlehen hat keine Zahlungen.</translation>
-    </message>
-    <message>
-        <source>No schedule: the number of payments is negative.</source>
-        <translation>Kein Tilgungsplan: Die Anzahl der Zahlungen ist negativ.</translation>
-    </message>
-    <message>
-        <source>No schedule: a schedule has at most 32,767 payments.</source>
-        <translation>Kein Tilgungsplan: Ein Tilgungsplan hat höchstens 32.767 Zahlungen.</translation>
-    </message>
-    <message>
-        <source>No schedule: nothing is borrowed.</source>
-        <translation>Kein Tilgungsplan: Es wird nichts geliehen.</translation>
-    </message>
-    <message>
-        <source>No schedule: a rate of -100 % or less per period takes the whole balance.</source>
-        <translation>Kein Tilgungsplan: Ein Zinssatz von -100 % oder weniger pro Periode nimmt die ganze Restschuld.</translation>
-    </message>
-    <message>
-        <source>No schedule: the payment does not exceed the interest, so it never repays the balance.</source>
-        <translation>Kein Tilgungsplan: Die Zahlung übersteigt die Zinsen nicht und tilgt die Restschuld daher nie.</translation>
-    </message>
-    <message>
-        <source>No schedule: the amounts or the rate are too large to count in cents.</source>
-        <translation>Kein Tilgungsplan: Die Beträge oder der Zinssatz sind zu groß, um in Cent zu rechnen.</translation>
-    </message>
-    <message>
-        <source>No schedule: the payment cannot be computed for these inputs.</source>
-        <translation>Kein Tilgungsplan: Die Zahlung lässt sich für diese Eingaben nicht berechnen.</translation>
-    </message>
-    <message>
         <source>An extra payment cannot be negative.</source>
         <translation>Eine Sondertilgung kann nicht negativ sein.</translation>
     </message>
@@ -695,6 +663,46 @@ unter:  %2</translation>
     <message>
         <source>The lump sum&apos;s period must fall within the schedule, from the first payment to the last.</source>
         <translation>Die Einmalzahlung muss in den Tilgungsplan fallen, von der ersten bis zur letzten Rate.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: it has no payments.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Es hat keine Zahlungen.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: its number of payments is negative.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Seine Anzahl der Zahlungen ist negativ.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: it has more payments than the 32,767 a schedule holds.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Es hat mehr Zahlungen als die 32.767, die ein Tilgungsplan fasst.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: nothing is borrowed.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Es wird nichts geliehen.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: its rate of -100 % or less per period takes the whole balance.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Sein Zinssatz von -100 % oder weniger pro Periode nimmt die ganze Restschuld.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: its amounts or its rate are too large to count in cents.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Seine Beträge oder sein Zinssatz sind zu groß, um in Cent zu rechnen.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: its payment cannot be computed from these inputs.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Seine Zahlung lässt sich aus diesen Eingaben nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: its payment rounds to %2, which never repays the balance.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Seine Zahlung rundet auf %2 und tilgt die Restschuld daher nie.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: its payment, %2, does not cover the interest of the first period, %3.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Seine Zahlung, %2, deckt die Zinsen der ersten Periode, %3, nicht.</translation>
+    </message>
+    <message>
+        <source>Loan %1 has no schedule: its payment, %2, only pays the interest of the first period, %3, so it never repays the balance.</source>
+        <translation>Darlehen %1 hat keinen Tilgungsplan: Seine Zahlung, %2, zahlt nur die Zinsen der ersten Periode, %3, und tilgt die Restschuld daher nie.</translation>
     </message>
 </context>
 <context>
@@ -888,6 +896,22 @@ unter:  %2</translation>
     <message>
         <source>Both loans compared</source>
         <translation>Beide Darlehen im Vergleich</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s figures above are without the extra payments, so that they differ from the formula&apos;s only by whole cents; the schedule&apos;s totals include them.</source>
+        <translation>Die Zahlen des Kreditgebers oben sind ohne die Sondertilgungen, damit sie sich von denen der Formel nur um ganze Cent unterscheiden; die Summen des Tilgungsplans enthalten sie.</translation>
+    </message>
+    <message>
+        <source>The extra payments pay the loan off early, in period %1 of %2: the last payment, %3, is what was left.</source>
+        <translation>Die Sondertilgungen zahlen das Darlehen vorzeitig zurück, in Periode %1 von %2: Die letzte Zahlung, %3, ist der Rest.</translation>
+    </message>
+    <message>
+        <source>The lump sum pays the loan off early, in period %1 of %2: the last payment, %3, is what was left.</source>
+        <translation>Die Einmalzahlung zahlt das Darlehen vorzeitig zurück, in Periode %1 von %2: Die letzte Zahlung, %3, ist der Rest.</translation>
+    </message>
+    <message>
+        <source>The extra payments and the lump sum pay the loan off early, in period %1 of %2: the last payment, %3, is what was left.</source>
+        <translation>Die Sondertilgungen und die Einmalzahlung zahlen das Darlehen vorzeitig zurück, in Periode %1 von %2: Die letzte Zahlung, %3, ist der Rest.</translation>
     </message>
 </context>
 <context>

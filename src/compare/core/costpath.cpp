@@ -12,7 +12,7 @@ std::optional<CostPath> costPathOf(const Offer& offer) {
     path.cost.reserve(schedule.rows.size() + 1);
     path.balance.reserve(schedule.rows.size() + 1);
     path.cost.push_back(*closing);
-    path.balance.push_back(schedule.totals.principal);
+    path.balance.push_back(schedule.totals.repaid());
     for (const ScheduleRow<std::int64_t>& row : schedule.rows) {
         path.cost.push_back(path.cost.back() + row.interest);
         path.balance.push_back(row.balance);

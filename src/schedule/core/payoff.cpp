@@ -7,8 +7,9 @@ std::optional<PayoffSummary> payoffOf(const ScheduleInputs& inputs, const ExtraP
     if (!without.exists())
         return std::nullopt;
     const LenderSchedule with = extras.any() ? lenderSchedule(inputs, extras) : without;
+    const ScheduleRow<std::int64_t>& last = with.rows.back();
     return PayoffSummary{static_cast<std::int32_t>(with.rows.size()), with.periodsPerYear,
-                         with.rows.back().payment, with.totals.interest,
+                         last.payment + last.extra, with.totals.interest,
                          without.totals.interest - with.totals.interest};
 }
 

@@ -13,7 +13,7 @@ namespace paysmith {
 struct PayoffSummary {
     std::int32_t periods = 0;
     std::int32_t periodsPerYear = 0;
-    std::int64_t lastPaymentCents = 0; // principal and interest
+    std::int64_t lastPaymentCents = 0; // principal and interest, with its extra
     std::int64_t totalInterestCents = 0;
     // The schedule's interest without the extras less that with them.
     std::int64_t interestSavedCents = 0;

@@ -90,39 +90,110 @@ template <typename Money> Schedule<Money> noSchedule(NoScheduleReason reason) {
     return schedule;
 }
 
+// What the lender's contract bills, in cents: the periodic rate is
+// rateMillionths / denominator (percent to fraction is 1/100, ten-thousandths
+// of a percent another 1/10,000), so every period is exact integer arithmetic.
+struct Contract {
+    NoScheduleReason reason = NoScheduleReason::None;
+    std::int64_t amount = 0;
+    std::int64_t payment = 0;
+    std::int64_t rateMillionths = 0;
+    std::int64_t denominator = 1;
+
+    std::int64_t interestOn(std::int64_t balance) const {
+        return roundedQuotient(balance * rateMillionths, denominator);
+    }
+};
+
+Contract contractOf(const ScheduleInputs& in) {
+    Contract contract;
+    contract.reason = checkInputs(in);
+    if (contract.reason != NoScheduleReason::None)
+        return contract;
+    contract.rateMillionths = std::llround(in.annualRatePercent * 10'000.0L);
+    contract.denominator = 1'000'000LL * rateDivisor(in.frequencyIndex);
+    contract.amount = roundCents(in.amount);
+    if (contract.rateMillionths == 0) {
+        contract.payment = roundedQuotient(contract.amount, in.payments);
+    } else {
+        try {
+            contract.payment = roundCents(
+                CalcPayment(in.payments, in.frequencyIndex, in.annualRatePercent, in.amount));
+        } catch (const EMathError&) {
+            contract.reason = NoScheduleReason::ArithmeticFault;
+            return contract;
+        }
+    }
+    if (in.payments > 1 && contract.payment <= contract.interestOn(contract.amount))
+        contract.reason = NoScheduleReason::NeverRepays;
+    return contract;
+}
+
 } // namespace
 
-std::string_view noScheduleText(NoScheduleReason reason) {
+NoScheduleWords noScheduleWords(std::int32_t loanNumber, const ScheduleInputs& in,
+                                NoScheduleReason reason) {
+    NoScheduleWords words;
+    words.loanNumber = loanNumber;
     switch (reason) {
     case NoScheduleReason::None:
-        return "";
+        return words;
     case NoScheduleReason::NoPayments:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule", "No schedule: the loan has no payments.");
+        words.pattern =
+            QT_TRANSLATE_NOOP("paysmith::Schedule", "Loan %1 has no schedule: it has no payments.");
+        return words;
     case NoScheduleReason::NegativePayments:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule",
-                                 "No schedule: the number of payments is negative.");
+        words.pattern = QT_TRANSLATE_NOOP(
+            "paysmith::Schedule", "Loan %1 has no schedule: its number of payments is negative.");
+        return words;
     case NoScheduleReason::TooManyPayments:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule",
-                                 "No schedule: a schedule has at most 32,767 payments.");
+        words.pattern = QT_TRANSLATE_NOOP(
+            "paysmith::Schedule",
+            "Loan %1 has no schedule: it has more payments than the 32,767 a schedule holds.");
+        return words;
     case NoScheduleReason::NothingBorrowed:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule", "No schedule: nothing is borrowed.");
+        words.pattern = QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                          "Loan %1 has no schedule: nothing is borrowed.");
+        return words;
     case NoScheduleReason::RateTooLow:
-        return QT_TRANSLATE_NOOP(
-            "paysmith::Schedule",
-            "No schedule: a rate of -100 % or less per period takes the whole balance.");
-    case NoScheduleReason::NeverRepays:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule",
-                                 "No schedule: the payment does not exceed the interest, so it "
-                                 "never repays the balance.");
+        words.pattern = QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                          "Loan %1 has no schedule: its rate of -100 % or less per "
+                                          "period takes the whole balance.");
+        return words;
     case NoScheduleReason::OutOfRange:
-        return QT_TRANSLATE_NOOP(
+        words.pattern = QT_TRANSLATE_NOOP(
             "paysmith::Schedule",
-            "No schedule: the amounts or the rate are too large to count in cents.");
+            "Loan %1 has no schedule: its amounts or its rate are too large to count in cents.");
+        return words;
     case NoScheduleReason::ArithmeticFault:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule",
-                                 "No schedule: the payment cannot be computed for these inputs.");
+        words.pattern = QT_TRANSLATE_NOOP(
+            "paysmith::Schedule",
+            "Loan %1 has no schedule: its payment cannot be computed from these inputs.");
+        return words;
+    case NoScheduleReason::NeverRepays:
+        break;
     }
-    return "";
+    const Contract contract = contractOf(in);
+    const std::int64_t interest = contract.interestOn(contract.amount);
+    words.cents = {contract.payment, interest};
+    words.figures = 2;
+    if (contract.payment <= 0) {
+        // Too little borrowed to share out in whole cents.
+        words.pattern = QT_TRANSLATE_NOOP(
+            "paysmith::Schedule",
+            "Loan %1 has no schedule: its payment rounds to %2, which never repays the balance.");
+        words.figures = 1;
+    } else if (contract.payment < interest) {
+        words.pattern = QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                          "Loan %1 has no schedule: its payment, %2, does not "
+                                          "cover the interest of the first period, %3.");
+    } else {
+        words.pattern = QT_TRANSLATE_NOOP(
+            "paysmith::Schedule",
+            "Loan %1 has no schedule: its payment, %2, only pays the interest of the first "
+            "period, %3, so it never repays the balance.");
+    }
+    return words;
 }
 
 bool lastPaymentStandsOut(const LenderSchedule& schedule) {
@@ -135,53 +206,29 @@ LenderSchedule lenderSchedule(const ScheduleInputs& in) {
 }
 
 LenderSchedule lenderSchedule(const ScheduleInputs& in, const ExtraPayments& extras) {
-    if (const NoScheduleReason reason = checkInputs(in); reason != NoScheduleReason::None)
-        return noSchedule<std::int64_t>(reason);
+    const Contract contract = contractOf(in);
+    if (contract.reason != NoScheduleReason::None)
+        return noSchedule<std::int64_t>(contract.reason);
 
     LenderSchedule schedule;
     schedule.periodsPerYear = periodsPerYearOf(in.frequencyIndex);
     schedule.taxes = roundedQuotient(roundCents(in.annualTaxes), schedule.periodsPerYear);
     schedule.insurance = roundedQuotient(roundCents(in.annualInsurance), schedule.periodsPerYear);
-
-    // The periodic rate is rateMillionths / denominator: percent to fraction
-    // is 1/100, ten-thousandths of a percent another 1/10,000.
-    const std::int64_t rateMillionths = std::llround(in.annualRatePercent * 10'000.0L);
-    const std::int64_t denominator = 1'000'000LL * rateDivisor(in.frequencyIndex);
-    const auto interestOn = [&](std::int64_t balance) {
-        return roundedQuotient(balance * rateMillionths, denominator);
-    };
-
-    const std::int64_t amount = roundCents(in.amount);
-    if (rateMillionths == 0) {
-        schedule.payment = roundedQuotient(amount, in.payments);
-    } else {
-        try {
-            schedule.payment = roundCents(
-                CalcPayment(in.payments, in.frequencyIndex, in.annualRatePercent, in.amount));
-        } catch (const EMathError&) {
-            return noSchedule<std::int64_t>(NoScheduleReason::ArithmeticFault);
-        }
-    }
-    if (in.payments > 1 && schedule.payment <= interestOn(amount))
-        return noSchedule<std::int64_t>(NoScheduleReason::NeverRepays);
+    schedule.payment = contract.payment;
 
     schedule.rows.reserve(static_cast<std::size_t>(in.payments));
-    std::int64_t balance = amount;
+    std::int64_t balance = contract.amount;
     for (std::int32_t period = 1; period <= in.payments; ++period) {
-        const std::int64_t interest = interestOn(balance);
-        const std::int64_t extraDue = extraDueIn(extras, period);
-        const std::int64_t due = schedule.payment + extraDue;
-        const bool last = period == in.payments || due >= balance + interest;
-        const std::int64_t payment = last ? balance + interest : due;
-        // What the contract alone bills at this balance; the rest is extra.
-        // Its last payment takes all that is left, extras or not.
-        const std::int64_t billed =
-            period == in.payments ? payment : std::min(schedule.payment, balance + interest);
-        const std::int64_t extra = payment - billed;
-        balance -= payment - interest;
-        addToTotals(schedule, {payment, payment - interest, interest, schedule.taxes,
+        const std::int64_t interest = contract.interestOn(balance);
+        const std::int64_t owed = balance + interest;
+        // The contract's last payment takes all that is left, extras or not;
+        // before it the bill is the regular payment, or what is owed if less.
+        const std::int64_t billed = period == in.payments ? owed : std::min(schedule.payment, owed);
+        const std::int64_t extra = std::min(extraDueIn(extras, period), owed - billed);
+        balance = owed - billed - extra;
+        addToTotals(schedule, {billed, billed - interest, interest, schedule.taxes,
                                schedule.insurance, balance, extra});
-        if (last)
+        if (balance == 0)
             break;
     }
     return schedule;

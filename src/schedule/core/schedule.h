@@ -3,6 +3,7 @@
 #include "loan/core/loanvalues.h"
 #include "schedule/core/extrapayments.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -36,13 +37,26 @@ enum class NoScheduleReason {
     ArithmeticFault,
 };
 
-// The English text of a reason; the widgets translate it.
-std::string_view noScheduleText(NoScheduleReason reason);
+// Why a loan has no schedule, in words: `pattern` is English, for the widgets
+// to translate, with %1 the loan's number and %2, %3 the first `figures` of
+// `cents` as sums of money. An empty pattern: the loan has a schedule.
+struct NoScheduleWords {
+    std::string_view pattern;
+    std::int32_t loanNumber = 0;
+    std::array<std::int64_t, 2> cents{};
+    int figures = 0;
+};
+
+// The one wording of a missing schedule, for the page, its chart, the
+// printout and the export alike. `reason` is the lender's schedule's.
+NoScheduleWords noScheduleWords(std::int32_t loanNumber, const ScheduleInputs& inputs,
+                                NoScheduleReason reason);
 
 // Money is whole cents (std::int64_t) for the lender's convention and
 // currency units (double) for the formula's. `payment` is principal plus
-// interest; taxes and insurance are paid beside it. `extra` is the part of
-// `payment` beyond the regular payment that extra payments made.
+// interest as the contract bills it; taxes and insurance are paid beside it,
+// and so is `extra`, what extra payments add, all of it to principal. The
+// balance falls by `principal` and `extra` together.
 template <typename Money> struct ScheduleRow {
     Money payment{};
     Money principal{};
@@ -61,7 +75,9 @@ template <typename Money> struct ScheduleTotals {
     Money insurance{};
     Money extra{};
 
-    Money paid() const { return payment + taxes + insurance; }
+    Money paid() const { return payment + extra + taxes + insurance; }
+    // The amount borrowed, repaid by the payments and the extras.
+    Money repaid() const { return principal + extra; }
 };
 
 template <typename Money> struct Schedule {
@@ -95,11 +111,11 @@ bool lastPaymentStandsOut(const LenderSchedule& schedule);
 // smaller last payment: rows may be fewer than the payments asked for.
 LenderSchedule lenderSchedule(const ScheduleInputs& inputs);
 
-// The same schedule with extra payments: each period's payment is the regular
-// one plus the extras due in it, and one that would pass the balance is cut to
-// the balance plus its interest and ends the schedule. `payment` stays the
-// regular payment. A loan that has no schedule without extras has none with
-// them either.
+// The same schedule with extra payments: each period the regular payment is
+// billed and the extras due in it are paid beside it; what would pass the
+// balance is cut to the balance plus its interest, the bill first, and ends
+// the schedule. `payment` stays the regular payment. A loan that has no schedule without extras has
+// none with them either.
 LenderSchedule lenderSchedule(const ScheduleInputs& inputs, const ExtraPayments& extras);
 
 // The payment as the loan panel computes it, unrounded, paid every period; its

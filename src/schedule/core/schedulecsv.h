@@ -15,8 +15,8 @@ std::string roundedText(double value, int places);
 // The loan's inputs a line each and a blank line, then the header line, one
 // line per period and a line of totals of the lender's schedule, whatever the
 // locale, so that every spreadsheet reads it. Empty for no schedule.
-// With extra payments, a column of the extra in each payment follows the
-// payment's.
+// With extra payments, a column of the extra paid beside each payment follows
+// the payment's; payment and principal are then without it.
 std::string scheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras = {});
 
 } // namespace paysmith

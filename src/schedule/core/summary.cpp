@@ -42,15 +42,40 @@ SummaryLine line(const char* caption, Figure loan1, Figure loan2) {
 } // namespace
 
 LoanSchedules loanSchedules(const ScheduleInputs& inputs, const ExtraPayments& extras) {
-    return {lenderSchedule(inputs, extras), formulaSchedule(inputs)};
+    LenderSchedule contract = lenderSchedule(inputs);
+    LenderSchedule lender = extras.any() ? lenderSchedule(inputs, extras) : contract;
+    return {extras, std::move(lender), std::move(contract), formulaSchedule(inputs)};
+}
+
+LastPaymentNote lastPaymentNote(const LoanSchedules& loan) {
+    const LenderSchedule& lender = loan.lender;
+    if (!lender.exists() || lender.rows.empty())
+        return {};
+    const ScheduleRow<std::int64_t>& last = lender.rows.back();
+    LastPaymentNote note{LastPaymentCause::None, last.payment + last.extra, lender.payment,
+                         static_cast<std::int32_t>(lender.rows.size()),
+                         static_cast<std::int32_t>(loan.contract.rows.size())};
+    if (note.periods < note.contractPeriods) {
+        // The lump sum counts when it fell within the schedule; the extras
+        // ended it, so rounding never reached the contract's last period.
+        const bool perPeriod = loan.extras.perPeriodCents > 0;
+        const bool lump = loan.extras.lumpSumCents > 0 && loan.extras.lumpPeriod >= 1 &&
+                          loan.extras.lumpPeriod <= note.periods;
+        note.cause = perPeriod && lump ? LastPaymentCause::ExtraPaymentsAndLumpSum
+                     : lump            ? LastPaymentCause::LumpSum
+                                       : LastPaymentCause::ExtraPayments;
+    } else if (lastPaymentStandsOut(lender)) {
+        note.cause = LastPaymentCause::Rounding;
+    }
+    return note;
 }
 
 std::array<SummaryLine, kSummaryLines> summaryLines(const LoanSchedules& loan1,
                                                     const LoanSchedules& loan2) {
     const Figures f1 = figuresOf(loan1.formula);
     const Figures f2 = figuresOf(loan2.formula);
-    const Figures l1 = figuresOf(loan1.lender);
-    const Figures l2 = figuresOf(loan2.lender);
+    const Figures l1 = figuresOf(loan1.contract);
+    const Figures l2 = figuresOf(loan2.contract);
     const auto triple = [&](const char* formula, const char* lender, const char* excess,
                             Figure Figures::*figure) {
         return std::array<SummaryLine, 3>{

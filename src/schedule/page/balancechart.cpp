@@ -101,12 +101,29 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
             maxYears = std::max(maxYears, p.x());
             maxBalance = std::max(maxBalance, p.y());
         }
+    QStringList missing;
+    for (std::size_t loan = 0; loan < series.size(); ++loan)
+        if (series[loan].empty() && !chart.missing[loan].isEmpty())
+            missing << chart.missing[loan];
     if (series[0].empty() && series[1].empty()) {
-        painter.drawText(area, Qt::AlignCenter,
-                         chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "No schedule")));
+        if (missing.isEmpty())
+            missing << chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "No schedule"));
+        painter.drawText(area.adjusted(pad, line + pad, -pad, -pad),
+                         Qt::AlignCenter | Qt::TextWordWrap, missing.join(QLatin1Char('\n')));
         painter.restore();
         return;
     }
+    // A loan without a line says why under the title, and the plot makes room.
+    const QRectF missingBox(area.left() + pad, area.top() + line + pad, area.width() - 2 * pad,
+                            area.height());
+    const double missingHeight =
+        missing.isEmpty()
+            ? 0.0
+            : metrics.boundingRect(missingBox, Qt::TextWordWrap, missing.join(QLatin1Char('\n')))
+                  .height();
+    if (missingHeight > 0)
+        painter.drawText(missingBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                         missing.join(QLatin1Char('\n')));
 
     const Axis balances = axisTo(maxBalance);
     const Axis years = axisTo(maxYears);
@@ -114,8 +131,9 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     // keeps its right half inside the area.
     const double rightMargin =
         std::max(2 * pad, metrics.horizontalAdvance(years.labels.back()) / 2 + stroke);
-    const QRectF plot = area.adjusted(widest(metrics, balances.labels) + 3 * pad, line + 2 * pad,
-                                      -rightMargin, -line - 2 * pad);
+    const QRectF plot =
+        area.adjusted(widest(metrics, balances.labels) + 3 * pad, line + 2 * pad + missingHeight,
+                      -rightMargin, -line - 2 * pad);
     auto at = [&](QPointF p) {
         return QPointF(plot.left() + p.x() / years.end * plot.width(),
                        plot.bottom() - p.y() / balances.end * plot.height());
@@ -213,12 +231,27 @@ void BalanceChart::setLegendCorner(LegendCorner corner) {
     update();
 }
 
+void BalanceChart::setMissing(int loan, const QString& why) {
+    m_chart.missing[static_cast<std::size_t>(loan)] = why;
+    describe();
+    update();
+}
+
 void BalanceChart::describe() {
     ChartWording wording = translatedChartWording();
-    wording.empty =
-        toU16String(chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1: no schedule")));
-    describeChartWidget(this, m_chart.title, chartLinesOf(m_chart.series), m_format.DecimalMark(),
-                        m_format.GroupMark(), wording);
+    std::vector<ChartLine> lines = chartLinesOf(m_chart.series);
+    // A loan without a line is heard with the reason the chart shows, which
+    // names the loan itself.
+    wording.empty = u"%1";
+    for (std::size_t loan = 0; loan < lines.size(); ++loan)
+        if (lines[loan].points.empty())
+            lines[loan].name = toU16String(
+                m_chart.missing[loan].isEmpty()
+                    ? chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1: no schedule"))
+                          .arg(toQString(lines[loan].name))
+                    : m_chart.missing[loan]);
+    describeChartWidget(this, m_chart.title, lines, m_format.DecimalMark(), m_format.GroupMark(),
+                        wording);
 }
 
 void BalanceChart::paintEvent(QPaintEvent*) {
@@ -256,7 +289,7 @@ std::vector<QPointF> balanceSeries(const LenderSchedule& schedule) {
         return QPointF(static_cast<double>(period) / schedule.periodsPerYear,
                        static_cast<double>(cents) / 100.0);
     };
-    std::vector<QPointF> points{point(0, schedule.totals.principal)};
+    std::vector<QPointF> points{point(0, schedule.totals.repaid())};
     const std::size_t step = rows.size() / BalanceChart::kMaxPoints + 1;
     for (std::size_t k = step - 1; k < rows.size(); k += step)
         points.push_back(point(k + 1, rows[k].balance));

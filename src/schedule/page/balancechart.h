@@ -34,6 +34,9 @@ struct YearsChart {
     BalanceSeries series;
     std::vector<ChartMark> marks;
     LegendCorner legend = LegendCorner::TopRight;
+    // Why a loan's series is empty, said where its line would be; without
+    // one, the chart only says that there is no schedule.
+    std::array<QString, 2> missing;
 };
 
 struct ChartInk {
@@ -65,6 +68,8 @@ class BalanceChart : public QWidget {
     void setTitle(const QString& title);
     void setMarks(std::vector<ChartMark> marks);
     void setLegendCorner(LegendCorner corner);
+    // Why loan 0 or 1 has no line; empty when it has one.
+    void setMissing(int loan, const QString& why);
     const YearsChart& chart() const { return m_chart; }
 
     static constexpr int kMaxPoints = 600;

@@ -39,4 +39,16 @@ QString MoneyText::ofNumber(double value, std::u16string_view mask) const {
     return shown(fieldText(m_format, mask), value);
 }
 
+QString noScheduleMessage(const NoScheduleWords& words, const TIntlSupport& format) {
+    if (words.pattern.empty())
+        return {};
+    // Room for any figure: the interest of a large loan at a high rate
+    // passes the amount field's mask.
+    const MoneyText money(format, MoneyText::kTotalMask);
+    QString text = translated("paysmith::Schedule", words.pattern).arg(words.loanNumber);
+    for (int k = 0; k < words.figures; ++k)
+        text = text.arg(money.ofCents(words.cents[static_cast<std::size_t>(k)]));
+    return text;
+}
+
 } // namespace paysmith

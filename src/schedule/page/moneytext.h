@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numfield/text/numerictext.h"
+#include "schedule/core/schedule.h"
 
 #include <QString>
 
@@ -32,5 +33,8 @@ class MoneyText {
     NumericText m_money;
     NumericText m_rate;
 };
+
+// Why a loan has no schedule, translated, with its figures in `format`.
+QString noScheduleMessage(const NoScheduleWords& words, const TIntlSupport& format);
 
 } // namespace paysmith

@@ -43,17 +43,18 @@ QString inputText(const InputLine& line, const MoneyText& money) {
 ScheduleDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
                                   const LenderSchedule& schedule, const ScheduleModel& rows,
                                   const QAbstractItemModel& summary, const YearsChart& chart,
-                                  const MoneyText& money) {
+                                  const TIntlSupport& format) {
     ScheduleDocument document;
     document.title =
         QCoreApplication::translate("paysmith::ScheduleDocument", "Lender's schedule of Loan %1")
             .arg(loan + 1);
-    document.inputs = inputsTable(inputs, money);
+    document.inputs = inputsTable(inputs, MoneyText(format));
     if (schedule.exists()) {
         document.schedule = printedTable(rows, RowCaptions::None);
         document.schedule.total = rows.totalTexts();
     } else {
-        document.reason = translated("paysmith::Schedule", noScheduleText(schedule.reason));
+        document.reason =
+            noScheduleMessage(noScheduleWords(loan + 1, inputs, schedule.reason), format);
     }
     document.summaryTitle =
         QCoreApplication::translate("paysmith::ScheduleDocument", "Both loans compared");

@@ -13,6 +13,7 @@ namespace paysmith {
 
 class MoneyText;
 class ScheduleModel;
+class TIntlSupport;
 
 // What a printout says, page breaks aside: the title and inputs, a loan's
 // schedule, the comparison of both loans and the chart.
@@ -22,6 +23,7 @@ struct ScheduleDocument {
     // Without rows when the loan has no schedule; `reason` says why. Neither,
     // and the document has no schedule.
     PrintedTable schedule;
+    QString scheduleNote; // below the schedule, when any
     QString reason;
     // None without rows.
     QString summaryTitle;
@@ -38,6 +40,6 @@ QString inputText(const InputLine& line, const MoneyText& money);
 ScheduleDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
                                   const LenderSchedule& schedule, const ScheduleModel& rows,
                                   const QAbstractItemModel& summary, const YearsChart& chart,
-                                  const MoneyText& money);
+                                  const TIntlSupport& format);
 
 } // namespace paysmith

@@ -32,6 +32,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace paysmith {
 
 namespace {
@@ -182,7 +184,17 @@ void SchedulePage::build() {
     m_summary->setAccessibleName(tr("Both loans compared"));
     setHint(m_summary, tr("Both loans under the formula and under the lender's whole cents, "
                           "with the cost per year"));
-    lower->addWidget(m_summary, 1);
+    m_summaryNote = new QLabel(
+        tr("The lender's figures above are without the extra payments, so that they differ "
+           "from the formula's only by whole cents; the schedule's totals include them."),
+        this);
+    m_summaryNote->setObjectName("lblSummaryWithoutExtras");
+    m_summaryNote->setWordWrap(true);
+    m_summaryNote->hide();
+    auto* summaryColumn = new QVBoxLayout;
+    summaryColumn->addWidget(m_summary, 1);
+    summaryColumn->addWidget(m_summaryNote);
+    lower->addLayout(summaryColumn, 1);
     m_chart = new BalanceChart(m_format, this);
     m_chart->setObjectName("chtBalance");
     m_chart->setFont(small);
@@ -218,7 +230,7 @@ void SchedulePage::arrangeForWidth() {
     const bool sideBySide = width() >= kSideBySideWidth;
     m_body->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
     m_figures->setDirection(sideBySide ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
-    m_figures->setStretchFactor(m_summary, sideBySide ? 0 : 1);
+    m_figures->setStretch(0, sideBySide ? 0 : 1); // the comparison and its note
     m_figures->setStretchFactor(m_chart, sideBySide ? 1 : 0);
 }
 
@@ -228,8 +240,11 @@ void SchedulePage::refresh() {
         auto schedules = std::make_shared<const LoanSchedules>(loanSchedules(
             m_inputs[static_cast<std::size_t>(loan)], m_extras[static_cast<std::size_t>(loan)]));
         m_chart->setSeries(loan, balanceSeries(schedules->lender));
+        m_chart->setMissing(loan, noScheduleMessageOf(loan, schedules->lender.reason));
         m_schedules[static_cast<std::size_t>(loan)] = std::move(schedules);
     }
+    m_summaryNote->setVisible(std::any_of(m_schedules.begin(), m_schedules.end(),
+                                          [](auto& s) { return s->lender.totals.extra != 0; }));
 
     const MoneyText money(m_format, MoneyText::kTotalMask);
     const auto text = [&](const std::optional<double>& value) {
@@ -255,23 +270,50 @@ void SchedulePage::showChosenLoan() {
     m_model->setSchedule(std::shared_ptr<const LenderSchedule>(schedules, &schedules->lender));
     const bool exists = schedules->lender.exists();
     m_extrasNote->setVisible(m_model->hasExtras());
-    m_reason->setText(
-        exists ? QString()
-               : translated("paysmith::Schedule", noScheduleText(schedules->lender.reason)));
+    m_reason->setText(noScheduleMessageOf(m_loan, schedules->lender.reason));
     m_reason->setVisible(!exists);
 
-    const LenderSchedule& lender = schedules->lender;
-    const bool standsOut = lastPaymentStandsOut(lender);
-    if (standsOut) {
-        const MoneyText money(m_format);
+    const LastPaymentNote note = lastPaymentNote(*schedules);
+    const MoneyText money(m_format);
+    const QString last = money.ofCents(note.lastCents);
+    const QString period = QLocale().toString(note.periods);
+    const QString periods = QLocale().toString(note.contractPeriods);
+    switch (note.cause) {
+    case LastPaymentCause::None:
+        m_lastPaymentNote->clear();
+        break;
+    case LastPaymentCause::Rounding:
         m_lastPaymentNote->setText(
             tr("The last payment is %1, not %2: each payment is rounded to the cent, and over "
                "%3 payments the cents left over, with their interest, add up to what the last "
                "payment settles.")
-                .arg(money.ofCents(lender.rows.back().payment), money.ofCents(lender.payment),
-                     QLocale().toString(static_cast<qlonglong>(lender.rows.size()))));
+                .arg(last, money.ofCents(note.regularCents), periods));
+        break;
+    case LastPaymentCause::ExtraPayments:
+        m_lastPaymentNote->setText(
+            tr("The extra payments pay the loan off early, in period %1 of %2: the last "
+               "payment, %3, is what was left.")
+                .arg(period, periods, last));
+        break;
+    case LastPaymentCause::LumpSum:
+        m_lastPaymentNote->setText(
+            tr("The lump sum pays the loan off early, in period %1 of %2: the last payment, %3, "
+               "is what was left.")
+                .arg(period, periods, last));
+        break;
+    case LastPaymentCause::ExtraPaymentsAndLumpSum:
+        m_lastPaymentNote->setText(
+            tr("The extra payments and the lump sum pay the loan off early, in period %1 of %2: "
+               "the last payment, %3, is what was left.")
+                .arg(period, periods, last));
+        break;
     }
-    m_lastPaymentNote->setVisible(standsOut);
+    m_lastPaymentNote->setVisible(note.cause != LastPaymentCause::None);
+}
+
+QString SchedulePage::noScheduleMessageOf(int loan, NoScheduleReason reason) const {
+    return noScheduleMessage(
+        noScheduleWords(loan + 1, m_inputs[static_cast<std::size_t>(loan)], reason), m_format);
 }
 
 namespace {
@@ -290,8 +332,7 @@ void SchedulePage::exportSchedule() {
     const LenderSchedule schedule = lenderSchedule(inputs);
     const QString caption = tr("Export Schedule");
     if (!schedule.exists()) {
-        QMessageBox::information(this, caption,
-                                 translated("paysmith::Schedule", noScheduleText(schedule.reason)));
+        QMessageBox::information(this, caption, noScheduleMessageOf(m_loan, schedule.reason));
         return;
     }
     saveCsv(this, caption, defaultFileName(m_loan, "csv"),
@@ -301,8 +342,15 @@ void SchedulePage::exportSchedule() {
 ScheduleDocument SchedulePage::document() {
     makeCurrent();
     const auto loan = static_cast<std::size_t>(m_loan);
-    return scheduleDocument(m_loan, m_inputs[loan], m_schedules[loan]->lender, *m_model,
-                            *m_summary->model(), m_chart->chart(), MoneyText(m_format));
+    ScheduleDocument document =
+        scheduleDocument(m_loan, m_inputs[loan], m_schedules[loan]->lender, *m_model,
+                         *m_summary->model(), m_chart->chart(), m_format);
+    // The notes as the page shows them.
+    if (m_lastPaymentNote->isVisibleTo(this))
+        document.scheduleNote = m_lastPaymentNote->text();
+    if (m_summaryNote->isVisibleTo(this))
+        document.summaryNote = m_summaryNote->text();
+    return document;
 }
 
 void SchedulePage::printPage() {

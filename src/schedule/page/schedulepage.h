@@ -61,6 +61,7 @@ class SchedulePage : public QWidget {
     void arrangeForWidth();
     void refresh();
     void showChosenLoan();
+    QString noScheduleMessageOf(int loan, NoScheduleReason reason) const;
 
     const TIntlSupport& m_format;
     std::array<ScheduleInputs, 2> m_inputs{};
@@ -74,6 +75,7 @@ class SchedulePage : public QWidget {
     QLabel* m_reason = nullptr;
     QLabel* m_extrasNote = nullptr;
     QLabel* m_lastPaymentNote = nullptr;
+    QLabel* m_summaryNote = nullptr;
     QBoxLayout* m_body = nullptr;
     QBoxLayout* m_figures = nullptr;
     QTableView* m_table = nullptr;

@@ -129,9 +129,11 @@ void SchedulePrintout::layOut() {
     putText(Style::Title, m_document.title);
     putTable(m_document.inputs, inputs);
     gap();
-    if (!m_document.schedule.rows.empty())
+    if (!m_document.schedule.rows.empty()) {
         putTable(m_document.schedule, schedule);
-    else if (!m_document.reason.isEmpty())
+        if (!m_document.scheduleNote.isEmpty())
+            putText(Style::Note, m_document.scheduleNote);
+    } else if (!m_document.reason.isEmpty())
         putText(Style::Note, m_document.reason);
 
     // The comparison and the chart each keep to one page.

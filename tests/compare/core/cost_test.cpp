@@ -53,10 +53,10 @@ TEST_P(Kept, CostsTheClosingAndThePaymentsBeyondThePrincipalRepaid) {
     std::int64_t paid = 0;
     std::int64_t repaid = 0;
     for (std::size_t k = 0; k < static_cast<std::size_t>(*c.periods); ++k) {
-        paid += s.rows[k].payment;
-        repaid += s.rows[k].principal;
+        paid += s.rows[k].payment + s.rows[k].extra;
+        repaid += s.rows[k].principal + s.rows[k].extra;
     }
-    EXPECT_EQ(kept->balanceCents, s.totals.principal - repaid);
+    EXPECT_EQ(kept->balanceCents, s.totals.repaid() - repaid);
     EXPECT_EQ(kept->costCents, *closingCents(c.offer) + paid - repaid);
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -138,6 +139,8 @@ struct NoScheduleCase {
     ScheduleInputs inputs;
     NoScheduleReason lender;
     NoScheduleReason formula;
+    int figures = 0; // the payment, the first period's interest
+    std::array<std::int64_t, 2> cents{};
 };
 
 class NoSchedule : public testing::TestWithParam<NoScheduleCase> {};
@@ -150,7 +153,14 @@ TEST_P(NoSchedule, GivesTheReasonInsteadOfRows) {
     EXPECT_EQ(formula.reason, c.formula);
     EXPECT_TRUE(lender.exists() || lender.rows.empty());
     EXPECT_TRUE(formula.exists() || formula.rows.empty());
-    EXPECT_EQ(noScheduleText(c.lender).empty(), lender.exists());
+    // Every reason names the loan; a payment that never repays shows itself
+    // against the first period's interest.
+    const NoScheduleWords words = noScheduleWords(2, c.inputs, lender.reason);
+    EXPECT_EQ(words.pattern.empty(), lender.exists());
+    EXPECT_TRUE(lender.exists() || words.pattern.starts_with("Loan %1 has no schedule: "));
+    EXPECT_EQ(words.loanNumber, 2);
+    EXPECT_EQ(words.figures, c.figures);
+    EXPECT_EQ(words.cents, c.cents);
 }
 
 using R = NoScheduleReason;
@@ -179,11 +189,19 @@ INSTANTIATE_TEST_SUITE_P(
             "RateTakesTheWholeBalance", {1000, -100, 12, 0, 0, 0}, R::RateTooLow, R::RateTooLow},
         NoScheduleCase{"ZeroRate", {1000, 0, 12, kMonthly, 0, 0}, R::None, R::None},
         // Five cents shared by twelve is no whole cent a period.
-        NoScheduleCase{
-            "CentsTooFewToShare", {0.05, 0, 12, kMonthly, 0, 0}, R::NeverRepays, R::None},
+        NoScheduleCase{"CentsTooFewToShare",
+                       {0.05, 0, 12, kMonthly, 0, 0},
+                       R::NeverRepays,
+                       R::None,
+                       1,
+                       {0, 0}},
         // So many periods that the payment in cents is the interest alone.
-        NoScheduleCase{
-            "InterestOnly", {150000, 6.75, 32767, kMonthly, 0, 0}, R::NeverRepays, R::NeverRepays},
+        NoScheduleCase{"InterestOnly",
+                       {150000, 6.75, 32767, kMonthly, 0, 0},
+                       R::NeverRepays,
+                       R::NeverRepays,
+                       2,
+                       {84375, 84375}},
         NoScheduleCase{
             "AmountNotFinite", {INFINITY, 6.75, 12, kMonthly, 0, 0}, R::OutOfRange, R::OutOfRange},
         NoScheduleCase{

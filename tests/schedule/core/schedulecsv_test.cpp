@@ -26,15 +26,16 @@ TEST(ScheduleCsv, WritesTheInputsThenPointDecimalsWithoutGroupingAndATotalsLine)
 }
 
 TEST(ScheduleCsv, ExtraPaymentsGetAColumnAfterThePayment) {
-    // The same loan with 10.00 more each month, by hand: the third payment
+    // The same loan with 10.00 more each month, by hand: the payment and its
+    // principal are the contract's, the extra beside them; the third payment
     // is the contract's last, which takes what is left, with no extra in it.
     const std::string csv = scheduleCsv({100.0, 12.0, 3, 6, 0, 0}, {1000, 0, 0});
     EXPECT_EQ(csv.substr(csv.find("\n\n") + 2),
               "Period,Payment,Extra,Principal,Interest,Taxes,Insurance,Balance\n"
-              "1,44.00,10.00,43.00,1.00,0.00,0.00,57.00\n"
-              "2,44.00,10.00,43.43,0.57,0.00,0.00,13.57\n"
+              "1,34.00,10.00,33.00,1.00,0.00,0.00,57.00\n"
+              "2,34.00,10.00,33.43,0.57,0.00,0.00,13.57\n"
               "3,13.71,0.00,13.57,0.14,0.00,0.00,0.00\n"
-              "Total,101.71,20.00,100.00,1.71,0.00,0.00,\n");
+              "Total,81.71,20.00,80.00,1.71,0.00,0.00,\n");
 }
 
 TEST(ScheduleCsv, InputsKeepTheFieldsDecimalsAndSign) {

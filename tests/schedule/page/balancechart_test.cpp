@@ -81,7 +81,7 @@ class BalanceChartTest : public QObject {
         QTest::newRow("a month") << 1 / 12.0 << 150000.0 << QStringList{"0.05", "0.1"} << 0.0;
         QTest::newRow("a schedule longer than its widest label")
             << 32767.0 << 150000.0 << QStringList{"10K", "30K", "40K"} << 0.0;
-        QTest::newRow("no loan has a schedule") << 0.0 << 0.0 << QStringList{"No schedule"} << 0.0;
+        QTest::newRow("no loan has a schedule") << 0.0 << 0.0 << QStringList{"Loan 1 why"} << 0.0;
         QTest::newRow("a mark on the last year")
             << 30.0 << 150000.0 << QStringList{"mark", "30"} << 30.0;
         QTest::newRow("a mark past the loans") << 10.0 << 150000.0 << QStringList{"40"} << 40.0;
@@ -92,7 +92,9 @@ class BalanceChartTest : public QObject {
         QFETCH(double, amount);
         QFETCH(QStringList, labels);
         QFETCH(double, markYears);
+        // Loan 1 never has a line: why is said above the plot, or alone.
         YearsChart chart;
+        chart.missing[0] = QStringLiteral("Loan 1 why");
         if (years > 0)
             chart.series[1] = {{0, amount}, {years, 0}};
         if (markYears > 0)
@@ -111,7 +113,7 @@ class BalanceChartTest : public QObject {
             drawn << text.text;
             QVERIFY2(area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(text.box), qPrintable(text.text));
         }
-        for (const QString& label : labels)
+        for (const QString& label : labels + QStringList{"Loan 1 why"})
             QVERIFY2(drawn.contains(label), qPrintable(drawn.join(QLatin1Char(' '))));
     }
 };

@@ -60,7 +60,11 @@ class SchedulePageTest : public QObject {
         QCOMPARE(model.rowCount(), 0);
         const auto* reason = page.findChild<QLabel*>("lblNoSchedule");
         QVERIFY(reason && reason->isVisible());
-        QVERIFY(reason->text().contains(QStringLiteral("no payments")));
+        // The page, its chart and its printout say it in the same words.
+        const QString why = QStringLiteral("Loan 2 has no schedule: it has no payments.");
+        QCOMPARE(reason->text(), why);
+        QCOMPARE(page.findChild<BalanceChart*>("chtBalance")->chart().missing[1], why);
+        QCOMPARE(page.document().reason, why);
 
         // Hidden, the page only notes the change and catches up when shown.
         page.hide();
@@ -69,6 +73,25 @@ class SchedulePageTest : public QObject {
         page.show();
         QCOMPARE(model.rowCount(), 12);
         QVERIFY(!reason->isVisible());
+    }
+
+    // Extras stand in a column of their own and pay the loan off early,
+    // which the note under the table says, on paper too.
+    void extrasAreToldApartFromTheCents() {
+        const TIntlSupport format;
+        SchedulePage page(format);
+        page.setLoan(0, loan(6.75, 360));
+        page.setExtras(0, {20000, 0, 0});
+        page.show();
+        QVERIFY(page.model()->rowsAsText({0}).startsWith("1\t972.90\t200.00\t129.15\t843.75\t"));
+        const auto* note = page.findChild<QLabel*>("lblLastPayment");
+        QVERIFY(note->isVisible());
+        QVERIFY2(note->text().startsWith("The extra payments pay the loan off early, in period "),
+                 qPrintable(note->text()));
+        QVERIFY(page.findChild<QLabel*>("lblSummaryWithoutExtras")->isVisible());
+        const ScheduleDocument document = page.document();
+        QCOMPARE(document.scheduleNote, note->text());
+        QVERIFY(!document.summaryNote.isEmpty());
     }
 
     // The table numbers the periods from 1 and shows each once; the chart
