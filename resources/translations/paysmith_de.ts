@@ -229,20 +229,8 @@
         <translation>Haltedauer</translation>
     </message>
     <message>
-        <source>costs cross</source>
-        <translation>Kosten kreuzen sich</translation>
-    </message>
-    <message>
         <source>The costs over time cannot be compared: a loan has no schedule.</source>
         <translation>Die Kosten über die Zeit lassen sich nicht vergleichen: ein Darlehen hat keinen Tilgungsplan.</translation>
-    </message>
-    <message>
-        <source>Loan %1 costs less at every payment date: the costs never cross.</source>
-        <translation>Darlehen %1 kostet zu jedem Zahlungstermin weniger: die Kosten kreuzen sich nie.</translation>
-    </message>
-    <message>
-        <source>Loan %1 costs less at first; from %2 years on, Loan %3 costs less.</source>
-        <translation>Darlehen %1 kostet zuerst weniger; ab %2 Jahren kostet Darlehen %3 weniger.</translation>
     </message>
     <message>
         <source>Export Comparison</source>
@@ -299,6 +287,30 @@
     <message>
         <source>%1, Loan 2</source>
         <translation>%1, Darlehen 2</translation>
+    </message>
+    <message>
+        <source>Loan %1 cheaper</source>
+        <translation>Darlehen %1 günstiger</translation>
+    </message>
+    <message>
+        <source>Kept %1 years, Loan %2 costs less.</source>
+        <translation>Nach %1 Jahren Haltedauer kostet Darlehen %2 weniger.</translation>
+    </message>
+    <message>
+        <source>Kept %1 years, both offers cost the same.</source>
+        <translation>Nach %1 Jahren Haltedauer kosten beide Angebote gleich viel.</translation>
+    </message>
+    <message>
+        <source>Kept longer, it stays the cheaper one.</source>
+        <translation>Länger behalten, bleibt es das günstigere.</translation>
+    </message>
+    <message>
+        <source>Loan %1 from %2 years on</source>
+        <translation>Darlehen %1 ab %2 Jahren</translation>
+    </message>
+    <message>
+        <source>Kept longer, the cheaper one changes: %1.</source>
+        <translation>Länger behalten, wechselt das günstigere: %1.</translation>
     </message>
 </context>
 <context>

@@ -164,14 +164,35 @@ void addOfferJson(JsonObject& json, const Offer& offer, const OfferFigures& figu
              }));
 }
 
+std::string loanName(WhichLoan loan) {
+    return quoted(loan == WhichLoan::Loan1 ? "Loan 1" : "Loan 2");
+}
+
+// The first lasting crossing, as reports before every crossing was listed
+// gave it.
 std::string crossoverJson(const std::optional<Crossover>& crossover) {
-    if (!crossover || !crossover->years)
+    if (!crossover || crossover->crossings.empty())
         return "null";
+    const Crossing& first = crossover->crossings.front();
     return JsonObject()
-        .add("years", fixed(crossover->years.value_or(0.0), 2))
-        .add("cheaperAfter",
-             quoted(crossover->cheaperAfter() == WhichLoan::Loan1 ? "Loan 1" : "Loan 2"))
+        .add("years", fixed(first.years, 2))
+        .add("cheaperAfter", loanName(first.cheaper))
         .text();
+}
+
+std::string crossingsJson(const std::optional<Crossover>& crossover) {
+    if (!crossover)
+        return "[]";
+    std::string json = "[";
+    for (const Crossing& crossing : crossover->crossings) {
+        if (json.size() > 1)
+            json += ", ";
+        json += JsonObject()
+                    .add("years", fixed(crossing.years, 2))
+                    .add("cheaper", loanName(crossing.cheaper))
+                    .text();
+    }
+    return json + "]";
 }
 
 } // namespace
@@ -191,7 +212,8 @@ std::string loanReportJson(const SavedValues& saved, char16_t decimalMark) {
         if (loans[k].values)
             addOfferJson(loans[k].json, offers[k], comparison.offers[k], comparison.keepYears);
     return "{\"loans\": [" + loans[0].json.text() + ", " + loans[1].json.text() +
-           "], \"crossover\": " + crossoverJson(comparison.crossover) + "}\n";
+           "], \"crossover\": " + crossoverJson(comparison.crossover) +
+           ", \"crossings\": " + crossingsJson(comparison.crossover) + "}\n";
 }
 
 } // namespace paysmith

@@ -1,5 +1,6 @@
 #include "compare/core/comparecsv.h"
 
+#include "base/text/csvfield.h"
 #include "compare/core/costpath.h"
 #include "schedule/core/schedulecsv.h"
 
@@ -13,11 +14,11 @@ namespace {
 using Cell = std::optional<std::string>;
 
 void appendLine(std::string& out, std::string_view caption, const Cell& loan1, const Cell& loan2) {
-    out += caption;
+    appendCsvField(out, caption);
     for (const Cell* cell : {&loan1, &loan2}) {
         out += ',';
         if (*cell)
-            out += **cell;
+            appendCsvField(out, **cell);
     }
     out += '\n';
 }
@@ -26,9 +27,10 @@ template <typename Value, typename Text> Cell cellOf(const std::optional<Value>&
     return value ? Cell(text(*value)) : std::nullopt;
 }
 
-std::string crossingCells(const Crossover& crossover) {
-    return roundedText(crossover.years.value_or(0.0), 2) + ',' +
-           (crossover.cheaperAfter() == WhichLoan::Loan1 ? "Loan 1" : "Loan 2") +
+constexpr std::string_view kCrossingCaption = "Costs cross after (years)";
+
+std::string crossingText(const Crossing& crossing) {
+    return std::string(crossing.cheaper == WhichLoan::Loan1 ? "Loan 1" : "Loan 2") +
            " costs less from then on";
 }
 
@@ -38,7 +40,8 @@ std::string comparisonCsv(const Offer& loan1, const Offer& loan2, const Comparis
     const auto each = [&comparison](auto cell) {
         return std::pair{cell(comparison.offers[0]), cell(comparison.offers[1])};
     };
-    std::string out = "Item,Loan 1,Loan 2\n";
+    std::string out;
+    appendLine(out, "Item", "Loan 1", "Loan 2");
     const auto line = [&](std::string_view caption, const std::pair<Cell, Cell>& cells) {
         appendLine(out, caption, cells.first, cells.second);
     };
@@ -82,17 +85,22 @@ std::string comparisonCsv(const Offer& loan1, const Offer& loan2, const Comparis
              return cellOf(f.payoff,
                            [](const PayoffSummary& p) { return centsText(p.interestSavedCents); });
          }));
-    out += "Costs cross after (years),";
-    if (comparison.crossover && comparison.crossover->years)
-        out += crossingCells(*comparison.crossover);
-    out += '\n';
+    // A line for every lasting crossing, one empty line for none.
+    const std::vector<Crossing> none;
+    const std::vector<Crossing>& crossings =
+        comparison.crossover ? comparison.crossover->crossings : none;
+    if (crossings.empty())
+        appendLine(out, kCrossingCaption, std::nullopt, std::nullopt);
+    for (const Crossing& crossing : crossings)
+        appendLine(out, kCrossingCaption, roundedText(crossing.years, 2), crossingText(crossing));
 
     // The cost so far at the end of every year of the longer loan.
     const std::optional<CostPath>& path1 = comparison.offers[0].path;
     const std::optional<CostPath>& path2 = comparison.offers[1].path;
     if (!path1 && !path2)
         return out;
-    out += "\nYears,Cost of borrowing so far Loan 1,Cost of borrowing so far Loan 2\n";
+    out += '\n';
+    appendLine(out, "Years", "Cost of borrowing so far Loan 1", "Cost of borrowing so far Loan 2");
     const auto yearsOf = [](const std::optional<CostPath>& path) {
         return path ? path->yearsAt(path->payments()) : 0.0;
     };

@@ -77,4 +77,27 @@ Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYear
     return comparison;
 }
 
+std::optional<KeptLead> keptLeadOf(const Comparison& comparison) {
+    if (!comparison.crossover)
+        return std::nullopt;
+    const Crossover& crossover = *comparison.crossover;
+    const std::optional<KeptCost>& kept1 = comparison.offers[0].kept;
+    const std::optional<KeptCost>& kept2 = comparison.offers[1].kept;
+    KeptLead lead;
+    if (!kept1 || !kept2)
+        lead.cheaper = crossover.cheaperAt(comparison.keepYears);
+    else if (kept1->costCents != kept2->costCents)
+        lead.cheaper = kept1->costCents < kept2->costCents ? WhichLoan::Loan1 : WhichLoan::Loan2;
+    // Kept within a stretch of short flips, the figures may name the offer
+    // that takes the lasting lead only later: that crossing changes nothing.
+    std::optional<WhichLoan> named = lead.cheaper;
+    for (const Crossing& crossing : crossover.crossings) {
+        if (crossing.years <= comparison.keepYears || crossing.cheaper == named)
+            continue;
+        lead.later.push_back(crossing);
+        named = crossing.cheaper;
+    }
+    return lead;
+}
+
 } // namespace paysmith

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace paysmith {
 
@@ -82,5 +83,19 @@ struct Comparison {
 };
 
 Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYears);
+
+// Which offer costs less kept for the comparison's years, and how that
+// changes if kept longer.
+struct KeptLead {
+    // By the costs if kept, as the figures show them; empty when they are
+    // equal.
+    std::optional<WhichLoan> cheaper;
+    // The lasting crossings after the years kept, each to the other offer
+    // than the one named before it.
+    std::vector<Crossing> later;
+};
+
+// Empty when either loan has no schedule.
+std::optional<KeptLead> keptLeadOf(const Comparison& comparison);
 
 } // namespace paysmith

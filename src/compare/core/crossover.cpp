@@ -12,7 +12,6 @@ struct Walker {
 
     bool done() const { return paid == path.payments(); }
     std::int64_t cost() const { return path.cost[static_cast<std::size_t>(paid)]; }
-    double now() const { return path.yearsAt(paid); }
 };
 
 // Due dates compared as the fractions k/p they are, so that twelve monthly
@@ -34,12 +33,32 @@ std::optional<WhichLoan> lowerOf(const Walker& loan1, const Walker& loan2) {
     return std::nullopt;
 }
 
+// A payment date of either loan, kept as the exact fraction `paid/perYear`,
+// and the offer lower in cost so far once it is paid.
+struct Moment {
+    std::int64_t paid;
+    std::int64_t perYear;
+    std::optional<WhichLoan> lower;
+
+    double years() const { return static_cast<double>(paid) / static_cast<double>(perYear); }
+};
+
+bool atLeastAYearApart(const Moment& from, const Moment& to) {
+    return to.paid * from.perYear - from.paid * to.perYear >= from.perYear * to.perYear;
+}
+
 } // namespace
 
-WhichLoan Crossover::cheaperAfter() const {
-    if (!years)
-        return cheaperAtStart;
-    return cheaperAtStart == WhichLoan::Loan1 ? WhichLoan::Loan2 : WhichLoan::Loan1;
+WhichLoan otherLoan(WhichLoan loan) {
+    return loan == WhichLoan::Loan1 ? WhichLoan::Loan2 : WhichLoan::Loan1;
+}
+
+WhichLoan Crossover::cheaperAt(double years) const {
+    WhichLoan cheaper = cheaperAtStart;
+    for (const Crossing& crossing : crossings)
+        if (crossing.years <= years)
+            cheaper = crossing.cheaper;
+    return cheaper;
 }
 
 std::optional<Crossover> crossoverOf(const std::optional<CostPath>& path1,
@@ -49,18 +68,40 @@ std::optional<Crossover> crossoverOf(const std::optional<CostPath>& path1,
     Walker walker1{*path1};
     Walker walker2{*path2};
     std::optional<WhichLoan> leader = lowerOf(walker1, walker2);
+    std::vector<Moment> moments;
+    moments.reserve(static_cast<std::size_t>(path1->payments() + path2->payments()));
     while (!walker1.done() || !walker2.done()) {
         const bool pays1 = dueNoLater(walker1, walker2);
         const bool pays2 = dueNoLater(walker2, walker1);
         walker1.paid += pays1 ? 1 : 0;
         walker2.paid += pays2 ? 1 : 0;
-        const std::optional<WhichLoan> lower = lowerOf(walker1, walker2);
+        const Walker& payer = pays1 ? walker1 : walker2;
+        moments.push_back({payer.paid, payer.path.periodsPerYear, lowerOf(walker1, walker2)});
         if (!leader)
-            leader = lower;
-        else if (lower && *lower != *leader)
-            return Crossover{*leader, pays1 ? walker1.now() : walker2.now()};
+            leader = moments.back().lower;
     }
-    return Crossover{leader.value_or(WhichLoan::Loan1), std::nullopt};
+
+    Crossover crossover{leader.value_or(WhichLoan::Loan1), {}};
+    WhichLoan lead = crossover.cheaperAtStart;
+    // From each date the other offer gets lower, on to the next date the one
+    // in the lead is lower again: the other's lead lasts if that is a year
+    // on or never comes.
+    std::size_t k = 0;
+    while (k < moments.size()) {
+        if (moments[k].lower != otherLoan(lead)) {
+            ++k;
+            continue;
+        }
+        std::size_t back = k + 1;
+        while (back < moments.size() && moments[back].lower != lead)
+            ++back;
+        if (back == moments.size() || atLeastAYearApart(moments[k], moments[back])) {
+            lead = otherLoan(lead);
+            crossover.crossings.push_back({moments[k].years(), lead});
+        }
+        k = back;
+    }
+    return crossover;
 }
 
 } // namespace paysmith

@@ -58,6 +58,10 @@ struct RowFigures {
     }
 };
 
+int loanNumber(WhichLoan loan) {
+    return loan == WhichLoan::Loan1 ? 1 : 2;
+}
+
 std::optional<double> units(const std::optional<std::int64_t>& cents) {
     if (!cents)
         return std::nullopt;
@@ -375,8 +379,10 @@ void ComparePage::refresh() {
     m_crossover->setText(crossoverText(result));
 
     std::vector<ChartMark> marks{{result.keepYears, tr("kept")}};
-    if (result.crossover && result.crossover->years)
-        marks.push_back({*result.crossover->years, tr("costs cross")});
+    if (result.crossover)
+        for (const Crossing& crossing : result.crossover->crossings)
+            marks.push_back(
+                {crossing.years, tr("Loan %1 cheaper").arg(loanNumber(crossing.cheaper))});
     m_chart->setMarks(std::move(marks));
     for (int loan = 0; loan < 2; ++loan) {
         std::vector<QPointF> points;
@@ -387,16 +393,23 @@ void ComparePage::refresh() {
 }
 
 QString ComparePage::crossoverText(const Comparison& comparison) const {
-    if (!comparison.crossover)
+    const std::optional<KeptLead> lead = keptLeadOf(comparison);
+    if (!lead)
         return tr("The costs over time cannot be compared: a loan has no schedule.");
-    const Crossover& crossover = *comparison.crossover;
-    const int first = crossover.cheaperAtStart == WhichLoan::Loan1 ? 1 : 2;
-    if (!crossover.years)
-        return tr("Loan %1 costs less at every payment date: the costs never cross.").arg(first);
-    return tr("Loan %1 costs less at first; from %2 years on, Loan %3 costs less.")
-        .arg(first)
-        .arg(MoneyText(m_format).ofNumber(*crossover.years, kYearsMask))
-        .arg(3 - first);
+    const MoneyText money(m_format);
+    const QString kept = money.ofNumber(comparison.keepYears, kYearsMask);
+    QString text =
+        lead->cheaper
+            ? tr("Kept %1 years, Loan %2 costs less.").arg(kept).arg(loanNumber(*lead->cheaper))
+            : tr("Kept %1 years, both offers cost the same.").arg(kept);
+    if (lead->later.empty())
+        return lead->cheaper ? text + u' ' + tr("Kept longer, it stays the cheaper one.") : text;
+    QStringList changes;
+    for (const Crossing& crossing : lead->later)
+        changes << tr("Loan %1 from %2 years on")
+                       .arg(loanNumber(crossing.cheaper))
+                       .arg(money.ofNumber(crossing.years, kYearsMask));
+    return text + u' ' + tr("Kept longer, the cheaper one changes: %1.").arg(changes.join(", "));
 }
 
 void ComparePage::exportComparison() {

@@ -20,8 +20,9 @@ struct ScheduleDocument;
 
 // The Compare page: both loans as offers, with their fees and points, the
 // rate that counts them (APR or APRC), what each costs if kept for some years
-// and when the offer cheaper at first stops being cheaper. Like the Schedule
-// page it stays empty until first shown, and follows the loans it is given.
+// and which costs less then and whenever that changes for good. Like the
+// Schedule page it stays empty until first shown, and follows the loans it is
+// given.
 class ComparePage : public QWidget {
     Q_OBJECT
   public:

@@ -1,5 +1,6 @@
 #include "schedule/core/schedulecsv.h"
 
+#include "base/text/csvfield.h"
 #include "loan/core/frequency.h"
 #include "schedule/core/inputlines.h"
 
@@ -47,7 +48,7 @@ void appendRounded(std::string& out, double value, int places) {
 }
 
 void appendInput(std::string& out, const InputLine& line) {
-    out += line.caption;
+    appendCsvField(out, line.caption);
     out += ',';
     switch (line.kind) {
     case InputKind::Money:
@@ -59,11 +60,14 @@ void appendInput(std::string& out, const InputLine& line) {
     case InputKind::Count:
         out += std::to_string(static_cast<std::int64_t>(line.value));
         break;
-    case InputKind::Frequency:
+    case InputKind::Frequency: {
         // The table's captions are ASCII.
+        std::string caption;
         for (char16_t c : frequencyCaptionOf(static_cast<std::int32_t>(line.value)))
-            out += static_cast<char>(c);
+            caption += static_cast<char>(c);
+        appendCsvField(out, caption);
         break;
+    }
     }
     out += '\n';
 }

@@ -158,21 +158,35 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     }
 
     painter.setPen(QPen(ink.frame, stroke, Qt::DashLine));
-    double labelBottom = plot.bottom() - pad;
+    // Labels go on rows of text up from the bottom of the frame, each on the
+    // lowest row where it overlaps no label before it, so that marks close
+    // together stay readable; with more than the frame holds, the bottom row
+    // takes the rest.
+    const auto rowCount =
+        static_cast<std::size_t>(std::max(1.0, std::floor((plot.height() - pad) / line)));
+    std::vector<std::vector<QRectF>> rows(rowCount);
     for (const ChartMark& mark : chart.marks) {
         const QPointF foot = at({mark.years, 0});
         painter.drawLine(foot, QPointF(foot.x(), plot.top()));
-        // Beside its line, inside the frame; each a line above the one
-        // before, so that marks close together stay readable.
+        // Beside its line, inside the frame.
         const double width = metrics.horizontalAdvance(mark.label);
         const bool leftOfLine = foot.x() + pad + width > plot.right();
+        const double left = leftOfLine ? foot.x() - pad - width : foot.x() + pad;
+        std::size_t row = 0;
+        while (row < rowCount &&
+               std::any_of(rows[row].begin(), rows[row].end(), [&](const QRectF& taken) {
+                   return taken.left() < left + width + pad && left < taken.right() + pad;
+               }))
+            ++row;
+        if (row == rowCount)
+            row = 0;
+        const QRectF box(left, plot.bottom() - pad - line * static_cast<double>(row + 1), width,
+                         line);
+        rows[row].push_back(box);
         painter.save();
         painter.setPen(ink.text);
-        painter.drawText(QRectF(leftOfLine ? foot.x() - pad - width : foot.x() + pad,
-                                labelBottom - line, width, line),
-                         Qt::AlignLeft | Qt::AlignVCenter, mark.label);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, mark.label);
         painter.restore();
-        labelBottom -= line;
     }
 
     const double keyLength = metrics.horizontalAdvance(QStringLiteral("MM"));

@@ -19,7 +19,7 @@ namespace paysmith {
 using BalanceSeries = std::array<std::vector<QPointF>, 2>;
 
 // A line across the chart at some years, named, such as the span a loan is
-// kept for.
+// kept for or where two offers' costs cross.
 struct ChartMark {
     double years = 0.0;
     QString label;

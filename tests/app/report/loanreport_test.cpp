@@ -81,11 +81,23 @@ INSTANTIATE_TEST_SUITE_P(
                   {R"("points": 1.000,)",
                    R"("extra": {"perPeriod": 100.00, "lumpSum": 5000.00, "lumpPeriod": 12, )",
                    R"("kept": {"years": 5.00, "periods": 60, "cost": )",
-                   R"(], "crossover": {"years": )", R"("cheaperAfter": "Loan 2"}})"}},
-        OfferCase{
-            "NoSchedule",
-            [](SavedValues& s) { s.loan2.term = 0; },
-            {R"("aprUS": null, "aprEU": null, "extra": null, "kept": null}], "crossover": null})"}}),
+                   R"(], "crossover": {"years": )",
+                   R"("cheaperAfter": "Loan 2"}, "crossings": [{"years": )"}},
+        // The shorter loan leads, then the cheaper rate, then the shorter
+        // loan again for good.
+        OfferCase{"CrossTwice",
+                  [](SavedValues& s) {
+                      s.loan1 = {200000, 7, 180, 0, u"Monthly 12", 0, 0};
+                      s.loan2 = {200000, 6, 360, 0, u"Monthly 12", 0, 0};
+                      s.comparison.offers[1].pointsPercent = 1.2;
+                  },
+                  {R"("crossover": {"years": 1.42, "cheaperAfter": "Loan 2"}, )"
+                   R"("crossings": [{"years": 1.42, "cheaper": "Loan 2"}, )"
+                   R"({"years": 7.33, "cheaper": "Loan 1"}]})"}},
+        OfferCase{"NoSchedule",
+                  [](SavedValues& s) { s.loan2.term = 0; },
+                  {R"("aprUS": null, "aprEU": null, "extra": null, "kept": null}], )"
+                   R"("crossover": null, "crossings": []})"}}),
     [](const testing::TestParamInfo<OfferCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

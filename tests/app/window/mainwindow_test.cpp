@@ -417,7 +417,7 @@ class MainWindowTest : public QObject {
         enterByTab("edtPoints1");
         const auto* table = m_window->findChild<QTableWidget*>("twCompare");
         QCOMPARE(table->item(0, 1)->text(), QString("4,000.00"));
-        QVERIFY2(label("lblCrossover").startsWith("Loan 1 costs less at first; from "),
+        QVERIFY2(label("lblCrossover").startsWith("Kept 30.00 years, Loan "),
                  qPrintable(label("lblCrossover")));
         field("edtInterest1")->setFloatValue(7);
         m_window->Calculate(RecalcSource::Other);

@@ -72,29 +72,47 @@ struct CrossoverCase {
 
 using W = WhichLoan;
 
-// The years were worked out apart, with the lender's cents in exact integers.
+// The years were found apart, walking both loans' cents date by date: where
+// the other offer first gets lower, and the last date the one before is.
 const CrossoverCase kCrossoverCases[] = {
-    {"PointsForALowerRate", kLowerRateWithPoints, kHigherRate, {{W::Loan2, 4.0}}},
-    {"Biweekly", kLowerRateWithPoints, offer(6.5, 780, 0, kBiweekly), {{W::Loan2, 93.0 / 26}}},
-    {"ShorterTerm", offer(6, 180, 3000), offer(6, 360), {{W::Loan2, 49.0 / 12}}},
-    {"CheaperEveryWay", offer(5, 360), offer(6, 360, 1000), {{W::Loan1}}},
-    {"EqualFeesLowerRateLeads", offer(6, 360, 9), offer(5, 360, 9), {{W::Loan2}}},
-    {"EqualOffers", kHigherRate, kHigherRate, {{W::Loan1}}},
-    {"ExtrasOnAnEqualOffer", kHigherRate, {kHigherRate.loan, 0, 0, {10000}}, {{W::Loan2}}},
+    {"PointsForALowerRate", kLowerRateWithPoints, kHigherRate, {{W::Loan2, {{4.0, W::Loan1}}}}},
+    {"ShorterTerm", offer(6, 180, 3000), offer(6, 360), {{W::Loan2, {{49.0 / 12, W::Loan1}}}}},
+    {"FifteenYearsAgainstThirty",
+     offer(7, 180),
+     {{200000, 6, 360, kMonthly}, 0, 1.2},
+     {{W::Loan1, {{17.0 / 12, W::Loan2}, {88.0 / 12, W::Loan1}}}}},
+    // Biweekly steps pass monthly ones for weeks at a time before their lead
+    // lasts: here 13 times, the first at 93/26 years.
+    {"BiweeklyFlipsBeforeItsLead",
+     kLowerRateWithPoints,
+     offer(6.5, 780, 0, kBiweekly),
+     {{W::Loan2, {{105.0 / 26, W::Loan1}}}}},
+    {"BiweeklyWithFees",
+     offer(6, 360),
+     offer(5.95, 780, 1000, kBiweekly),
+     {{W::Loan1, {{193.0 / 12, W::Loan2}}}}},
+    {"BiweeklyFlipsThatNeverLast", offer(6, 360), offer(6.05, 780, 0, kBiweekly), {{W::Loan1, {}}}},
+    {"LastsToTheEndButNotAYear",
+     offer(6, 360),
+     offer(6, 780, 200, kBiweekly),
+     {{W::Loan1, {{358.0 / 12, W::Loan2}}}}},
+    {"CheaperEveryWay", offer(5, 360), offer(6, 360, 1000), {{W::Loan1, {}}}},
+    {"EqualFeesLowerRateLeads", offer(6, 360, 9), offer(5, 360, 9), {{W::Loan2, {}}}},
+    {"EqualOffers", kHigherRate, kHigherRate, {{W::Loan1, {}}}},
+    {"ExtrasOnAnEqualOffer", kHigherRate, {kHigherRate.loan, 0, 0, {10000}}, {{W::Loan2, {}}}},
     {"NoSchedule", kHigherRate, kNoSchedule, std::nullopt},
 };
 
 class Crossing : public testing::TestWithParam<CrossoverCase> {};
 
-TEST_P(Crossing, FindsWhenTheCheaperStartStopsBeingCheaper) {
+TEST_P(Crossing, FindsEveryLastingChangeOfLead) {
     const CrossoverCase& c = GetParam();
     const std::optional<Crossover> found = crossoverOf(costPathOf(c.loan1), costPathOf(c.loan2));
     ASSERT_EQ(found.has_value(), c.expected.has_value());
     if (!found)
         return;
     EXPECT_EQ(found->cheaperAtStart, c.expected->cheaperAtStart);
-    EXPECT_EQ(found->years, c.expected->years);
-    EXPECT_EQ(found->cheaperAfter() != found->cheaperAtStart, found->years.has_value());
+    EXPECT_EQ(found->crossings, c.expected->crossings);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Crossing, testing::ValuesIn(kCrossoverCases),

@@ -1,5 +1,7 @@
 #include "schedule/core/schedulecsv.h"
 
+#include "base/text/csvreader.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -46,6 +48,20 @@ TEST(ScheduleCsv, InputsKeepTheFieldsDecimalsAndSign) {
                                                "Annual interest rate %,-1.2346\n"
                                                "Annual taxes,0.00\n"
                                                "Annual insurance,999999999.99");
+}
+
+// A spreadsheet sees a caption and its value on every input line, then the
+// header's columns on every line of the table.
+TEST(ScheduleCsv, ReadsBackToItsColumns) {
+    for (const ExtraPayments& extras : {ExtraPayments{}, ExtraPayments{100}}) {
+        const std::string csv = scheduleCsv({100.0, 12.0, 3, 6, 120.0, 1234.56}, extras);
+        const std::optional<test::CsvRows> rows = test::readCsv(csv);
+        ASSERT_TRUE(rows) << csv;
+        ASSERT_EQ(rows->size(), 6u + 1 + 1 + 3 + 1) << csv;
+        for (std::size_t k = 0; k < rows->size(); ++k)
+            EXPECT_EQ(rows->at(k).size(), k < 6 ? 2 : k == 6 ? 1 : rows->at(7).size()) << csv;
+        EXPECT_EQ(rows->at(1), (std::vector<std::string>{"Payment frequency", "Monthly 12"}));
+    }
 }
 
 TEST(ScheduleCsv, NoScheduleWritesNothing) {

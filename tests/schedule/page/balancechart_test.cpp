@@ -73,32 +73,40 @@ class BalanceChartTest : public QObject {
         QTest::addColumn<double>("years");
         QTest::addColumn<double>("amount");
         QTest::addColumn<QStringList>("labels");
-        QTest::addColumn<double>("markYears"); // 0: no mark
+        QTest::addColumn<QList<double>>("marks");
         QTest::newRow("thirty years")
-            << 30.0 << 150000.0 << QStringList{"0", "50K", "100K", "150K", "10", "30"} << 0.0;
+            << 30.0 << 150000.0 << QStringList{"0", "50K", "100K", "150K", "10", "30"}
+            << QList<double>{};
         QTest::newRow("a billion borrowed")
-            << 30.0 << 999999999.99 << QStringList{"500M", "1B", "30"} << 0.0;
-        QTest::newRow("a month") << 1 / 12.0 << 150000.0 << QStringList{"0.05", "0.1"} << 0.0;
+            << 30.0 << 999999999.99 << QStringList{"500M", "1B", "30"} << QList<double>{};
+        QTest::newRow("a month") << 1 / 12.0 << 150000.0 << QStringList{"0.05", "0.1"}
+                                 << QList<double>{};
         QTest::newRow("a schedule longer than its widest label")
-            << 32767.0 << 150000.0 << QStringList{"10K", "30K", "40K"} << 0.0;
-        QTest::newRow("no loan has a schedule") << 0.0 << 0.0 << QStringList{"Loan 1 why"} << 0.0;
+            << 32767.0 << 150000.0 << QStringList{"10K", "30K", "40K"} << QList<double>{};
+        QTest::newRow("no loan has a schedule")
+            << 0.0 << 0.0 << QStringList{"Loan 1 why"} << QList<double>{};
         QTest::newRow("a mark on the last year")
-            << 30.0 << 150000.0 << QStringList{"mark", "30"} << 30.0;
-        QTest::newRow("a mark past the loans") << 10.0 << 150000.0 << QStringList{"40"} << 40.0;
+            << 30.0 << 150000.0 << QStringList{"mark", "30"} << QList<double>{30.0};
+        // Offers whose costs cross often, each crossing marked.
+        QTest::newRow("a mark every year")
+            << 30.0 << 150000.0 << QStringList{"mark"}
+            << QList<double>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+        QTest::newRow("a mark past the loans")
+            << 10.0 << 150000.0 << QStringList{"40"} << QList<double>{40.0};
     }
 
     void axesReadInUnitsAndStayInsideTheChart() {
         QFETCH(double, years);
         QFETCH(double, amount);
         QFETCH(QStringList, labels);
-        QFETCH(double, markYears);
+        QFETCH(QList<double>, marks);
         // Loan 1 never has a line: why is said above the plot, or alone.
         YearsChart chart;
         chart.missing[0] = QStringLiteral("Loan 1 why");
         if (years > 0)
             chart.series[1] = {{0, amount}, {years, 0}};
-        if (markYears > 0)
-            chart.marks = {{markYears, QStringLiteral("mark")}};
+        for (const double markYears : marks)
+            chart.marks.push_back({markYears, QStringLiteral("mark")});
         const QRectF area(0, 0, 220, 150);
         TextRecorder device(area.size().toSize());
         {
