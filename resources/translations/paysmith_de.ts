@@ -81,6 +81,50 @@
         <source>cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
+    <message>
+        <source>amount borrowed</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>number of payments</source>
+        <translation>Anzahl der Zahlungen</translation>
+    </message>
+    <message>
+        <source>annual interest rate</source>
+        <translation>Jahreszinssatz</translation>
+    </message>
+    <message>
+        <source>annual taxes</source>
+        <translation>Steuern/Jahr</translation>
+    </message>
+    <message>
+        <source>annual insurance</source>
+        <translation>Versicherung/Jahr</translation>
+    </message>
+    <message>
+        <source>payment</source>
+        <translation>Zahlungsbetrag</translation>
+    </message>
+    <message>
+        <source>Loan %1: the %2 %3 does not fit its field; it counts as 0, as in the window.</source>
+        <translation>Darlehen %1: Der Wert %3 für %2 passt nicht in sein Feld und zählt wie im Fenster als 0.</translation>
+    </message>
+    <message>
+        <source>Loan %1: the lump sum %2 is left out. %3</source>
+        <translation>Darlehen %1: Die Einmalzahlung %2 bleibt unberücksichtigt. %3</translation>
+    </message>
+    <message>
+        <source>Loan %1: the extra payment %2 is left out. %3</source>
+        <translation>Darlehen %1: Die Sondertilgung %2 bleibt unberücksichtigt. %3</translation>
+    </message>
+    <message>
+        <source>The years kept, %1, are fewer than %2; the longer term is used instead.</source>
+        <translation>Die Haltedauer von %1 Jahren ist kürzer als %2; stattdessen gilt die längere Laufzeit.</translation>
+    </message>
+    <message>
+        <source>%1 holds no Paysmith settings</source>
+        <translation>%1 enthält keine Paysmith-Einstellungen</translation>
+    </message>
 </context>
 <context>
     <name>paysmith::ComparePage</name>

@@ -3,8 +3,11 @@
 #include "app/report/loanreport.h"
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/translations.h"
+#include "base/qt/qtstrings.h"
 #include "base/version.h"
+#include "compare/core/comparison.h"
 #include "numfield/locale/localeintl.h"
+#include "schedule/core/extrarefusal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,6 +22,48 @@ namespace {
 
 void printError(const QString& text) {
     std::fprintf(stderr, "paysmith: %s\n", qPrintable(text));
+}
+
+QString inputName(LoanInput input) {
+    static constexpr const char* kNames[] = {
+        QT_TRANSLATE_NOOP("paysmith::CommandLine", "amount borrowed"),
+        QT_TRANSLATE_NOOP("paysmith::CommandLine", "number of payments"),
+        QT_TRANSLATE_NOOP("paysmith::CommandLine", "annual interest rate"),
+        QT_TRANSLATE_NOOP("paysmith::CommandLine", "annual taxes"),
+        QT_TRANSLATE_NOOP("paysmith::CommandLine", "annual insurance"),
+        QT_TRANSLATE_NOOP("paysmith::CommandLine", "payment"),
+    };
+    return QCoreApplication::translate("paysmith::CommandLine",
+                                       kNames[static_cast<std::size_t>(input)]);
+}
+
+QString noteText(const ReportNote& note) {
+    const QString value = QString::number(note.value, 'g', 15);
+    switch (note.kind) {
+    case ReportNote::Kind::InputNotHeld:
+        return QCoreApplication::translate("paysmith::CommandLine",
+                                           "Loan %1: the %2 %3 does not fit its field; it "
+                                           "counts as 0, as in the window.")
+            .arg(note.loan)
+            .arg(inputName(note.input), value);
+    case ReportNote::Kind::ExtraRefused: {
+        const bool lumpSum = note.refusal == ExtraRefusal::NegativeLumpSum ||
+                             note.refusal == ExtraRefusal::LumpPeriodOutsideSchedule;
+        return (lumpSum
+                    ? QCoreApplication::translate("paysmith::CommandLine",
+                                                  "Loan %1: the lump sum %2 is left out. %3")
+                    : QCoreApplication::translate("paysmith::CommandLine",
+                                                  "Loan %1: the extra payment %2 is left out. %3"))
+            .arg(note.loan)
+            .arg(value, translated("paysmith::Schedule", extraRefusalText(note.refusal)));
+    }
+    case ReportNote::Kind::KeepYearsShort:
+        return QCoreApplication::translate("paysmith::CommandLine",
+                                           "The years kept, %1, are fewer than %2; the "
+                                           "longer term is used instead.")
+            .arg(value, QString::number(kMinKeepYears));
+    }
+    return {};
 }
 
 } // namespace
@@ -66,22 +111,31 @@ int runCommandLine(int argc, char* argv[]) {
         return 2;
     }
     // The saved settings are read as the window reads them: a file not yet
-    // written reads as the example loans. A file named on purpose must be there.
-    const QString path = parser.isSet(settings) ? parser.value(settings) : settingsFilePath();
+    // written reads as the example loans. A file named on purpose must be
+    // there and be a settings file.
+    const bool named = parser.isSet(settings);
+    const QString path = named ? parser.value(settings) : settingsFilePath();
     QFile file(path);
     QByteArray content;
     if (file.open(QIODevice::ReadOnly)) {
         content = file.readAll();
-    } else if (parser.isSet(settings) || file.exists()) {
+    } else if (named || file.exists()) {
         printError(QCoreApplication::translate("paysmith::CommandLine", "cannot read %1: %2")
                        .arg(path, file.errorString()));
         return 2;
     }
+    const IniDocument document(content.toStdString());
+    if (named && !holdsSavedValues(document)) {
+        printError(
+            QCoreApplication::translate("paysmith::CommandLine", "%1 holds no Paysmith settings")
+                .arg(path));
+        return 2;
+    }
     const TIntlSupport format(systemIntlSettings());
-    const std::string json =
-        loanReportJson(readSavedValues(IniDocument(content.toStdString()), format.DecimalMark()),
-                       format.DecimalMark());
-    std::fwrite(json.data(), 1, json.size(), stdout);
+    const LoanReport loans = loanReport(document, format.DecimalMark());
+    for (const ReportNote& note : loans.notes)
+        printError(noteText(note));
+    std::fwrite(loans.json.data(), 1, loans.json.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 2;
 }
 

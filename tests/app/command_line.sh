@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line without a display: --report prints the loans of the file
 # it is given, --help and --version answer, and a file that cannot be read is
-# named on standard error with exit status 2.
+# named on standard error with exit status 2, as is one that holds no settings
+# of the program; values the window refuses are said on standard error.
 set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
@@ -18,7 +19,17 @@ report=$("$program" --report --settings "$work/loans.ini") || fail "--report did
 "$program" --report | grep -q '"totalPaid": 252750.06' || fail "no example loans without a file"
 [ ! -e "$XDG_CONFIG_HOME" ] || fail "the report wrote settings"
 
-for target in "$work/missing.ini" "$work"; do
+# The numbers of the report are English whatever the user's locale.
+printf '[LastValues]\nLoan1=250000,5\nExtra2=-5\n' > "$work/german.ini"
+report=$(LC_ALL=de_DE.UTF-8 "$program" --report --settings "$work/german.ini" 2> "$work/err") ||
+  fail "German file did not exit 0"
+[[ $report == *'"amount": 250000.50,'*'"term": "30.00 years", "years": 30,'* ]] || fail "German: $report"
+[ "$(wc -l < "$work/err")" -eq 1 ] && grep -q -- ' -5 ' "$work/err" || fail "refusal: $(cat "$work/err")"
+
+printf 'just some notes\nLoan1=5\n' > "$work/garbage.txt"
+head -c 4096 "$program" > "$work/binary"
+: > "$work/empty.ini"
+for target in "$work/missing.ini" "$work" "$work/garbage.txt" "$work/binary" "$work/empty.ini"; do
   status=0
   "$program" --report --settings "$target" > "$work/out" 2> "$work/err" || status=$?
   [ "$status" -eq 2 ] || fail "unreadable $target: exit $status"

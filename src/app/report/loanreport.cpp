@@ -4,6 +4,7 @@
 #include "base/text/utf8.h"
 #include "compare/core/comparison.h"
 #include "loan/core/matherror.h"
+#include "loan/core/termtext.h"
 #include "schedule/core/schedule.h"
 
 #include <array>
@@ -35,6 +36,16 @@ std::string cents(std::int64_t value) {
     text += std::to_string(magnitude / 100) + '.';
     text += static_cast<char>('0' + magnitude % 100 / 10);
     text += static_cast<char>('0' + magnitude % 10);
+    return text;
+}
+
+// Hundredths as the shortest JSON number: 30, 2.5, 6.92.
+std::string hundredthsNumber(std::int64_t hundredths) {
+    std::string text = cents(hundredths);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
     return text;
 }
 
@@ -99,10 +110,17 @@ struct ReportedLoan {
     std::optional<LoanValues> values;
 };
 
-ReportedLoan reportedLoan(const char* name, const SavedLoanValues& saved, char16_t decimalMark) {
-    const LoanEntry entry = entryOf(saved);
+ReportedLoan reportedLoan(int number, const SavedLoanValues& saved,
+                          std::vector<ReportNote>& notes) {
+    std::vector<RefusedInput> refused;
+    const LoanEntry entry = entryAsFieldsHoldIt(entryOf(saved), refused);
+    for (const RefusedInput& input : refused)
+        notes.push_back({.kind = ReportNote::Kind::InputNotHeld,
+                         .loan = number,
+                         .input = input.input,
+                         .value = input.value});
     ReportedLoan loan;
-    loan.json.add("name", quoted(name))
+    loan.json.add("name", quoted(number == 1 ? "Loan 1" : "Loan 2"))
         .add("amount", money(entry.amount))
         .add("frequency", quoted(utf8FromUtf16(entry.frequency)))
         .add("payments", std::to_string(entry.payments))
@@ -111,22 +129,46 @@ ReportedLoan reportedLoan(const char* name, const SavedLoanValues& saved, char16
         .add("insurance", money(entry.annualInsurance));
 
     LoanState state = startingState(entry);
-    LoanValues values = startWorkingOut(state, entry, decimalMark);
+    // JSON is English whatever the user's language: the page's term, with a
+    // point and without the sentence's full stop.
+    LoanValues values = startWorkingOut(state, entry, u'.');
     try {
         finishWorkingOut(state, values);
     } catch (const EMathError& error) {
         loan.json.add("error", quoted(error.what()));
         return loan;
     }
+    std::string term = utf8FromUtf16(values.term);
+    if (term.ends_with('.'))
+        term.pop_back();
     loan.json.add("payment", money(values.results.payment))
         .add("totalInterest", money(values.results.totalInterest))
         .add("totalTaxes", money(values.results.totalTaxes))
         .add("totalInsurance", money(values.results.totalInsurance))
         .add("totalPaid", money(values.results.totalPaid))
-        .add("term", quoted(utf8FromUtf16(values.term)))
+        .add("term", quoted(term))
+        .add("years", hundredthsNumber(termHundredths(entry.payments, values.periodsPerYear)))
         .add("lender", lenderJson(values));
     loan.values = values;
     return loan;
+}
+
+// The extras as the Compare page's fields take them: a refused one is left
+// out, as the page leaves out a refused entry, until none is refused.
+void leaveOutRefusedExtras(int number, Offer& offer, std::vector<ReportNote>& notes) {
+    ExtraPayments& extras = offer.extras;
+    while (const auto refusal = refusalOfExtras(offer.loan, extras)) {
+        const bool perPeriod =
+            *refusal == ExtraRefusal::NegativePerPeriod || *refusal == ExtraRefusal::RepaysAtOnce;
+        std::int64_t& cents = perPeriod ? extras.perPeriodCents : extras.lumpSumCents;
+        notes.push_back({.kind = ReportNote::Kind::ExtraRefused,
+                         .loan = number,
+                         .refusal = *refusal,
+                         .value = static_cast<double>(cents) / 100.0});
+        cents = 0;
+        if (!perPeriod)
+            extras.lumpPeriod = 0;
+    }
 }
 
 template <typename Value, typename Text>
@@ -197,14 +239,15 @@ std::string crossingsJson(const std::optional<Crossover>& crossover) {
 
 } // namespace
 
-std::string loanReportJson(const SavedValues& saved, char16_t decimalMark) {
-    ReportedLoan loans[] = {reportedLoan("Loan 1", saved.loan1, decimalMark),
-                            reportedLoan("Loan 2", saved.loan2, decimalMark)};
+std::string loanReportJson(const SavedValues& saved, std::vector<ReportNote>& notes) {
+    ReportedLoan loans[] = {reportedLoan(1, saved.loan1, notes),
+                            reportedLoan(2, saved.loan2, notes)};
     // A loan whose arithmetic faults is an offer without a schedule.
     std::array<Offer, 2> offers{};
     for (std::size_t k = 0; k < 2; ++k) {
         offers[k] = offerOf(loans[k].values ? scheduleInputsOf(*loans[k].values) : ScheduleInputs{},
                             saved.comparison.offers[k]);
+        leaveOutRefusedExtras(static_cast<int>(k) + 1, offers[k], notes);
     }
     const Comparison comparison =
         compareOffers(offers[0], offers[1], keepYearsOf(saved.comparison, offers[0], offers[1]));
@@ -214,6 +257,14 @@ std::string loanReportJson(const SavedValues& saved, char16_t decimalMark) {
     return "{\"loans\": [" + loans[0].json.text() + ", " + loans[1].json.text() +
            "], \"crossover\": " + crossoverJson(comparison.crossover) +
            ", \"crossings\": " + crossingsJson(comparison.crossover) + "}\n";
+}
+
+LoanReport loanReport(const IniDocument& document, char16_t decimalSeparator) {
+    LoanReport report;
+    if (const auto years = refusedKeepYears(document, decimalSeparator))
+        report.notes.push_back({.kind = ReportNote::Kind::KeepYearsShort, .value = *years});
+    report.json = loanReportJson(readSavedValues(document, decimalSeparator), report.notes);
+    return report;
 }
 
 } // namespace paysmith

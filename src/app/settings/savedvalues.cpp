@@ -5,7 +5,9 @@
 #include "base/text/utf8.h"
 #include "loan/core/frequency.h"
 
+#include <limits>
 #include <string_view>
+#include <type_traits>
 
 namespace paysmith {
 
@@ -75,8 +77,13 @@ class Reader {
         value = readSettingFlag(text(key, u""), value);
     }
     void operator()(SettingKey key, std::optional<double>& years) const {
-        const double read = readSettingFloatEitherMark(text(key, u""), m_decimalSeparator, 0.0);
+        const double read = keepYears(key);
         years = read >= kMinKeepYears ? std::optional(read) : std::nullopt;
+    }
+    // Not a number for a span not written or not converting.
+    double keepYears(SettingKey key) const {
+        return readSettingFloatEitherMark(text(key, u""), m_decimalSeparator,
+                                          std::numeric_limits<double>::quiet_NaN());
     }
     void operator()(SettingKey key, std::optional<AprMethod>& method) const {
         method = aprMethodOfKey(utf8FromUtf16(text(key, u"")));
@@ -208,6 +215,32 @@ SavedValues readSavedValues(const IniDocument& document, char16_t decimalSeparat
     forEachWindowValue(values.window, Reader(document, decimalSeparator));
     forEachComparisonValue(values.comparison, Reader(document, decimalSeparator));
     return values;
+}
+
+bool holdsSavedValues(const IniDocument& document) {
+    bool holds = false;
+    const auto inFile = [&](SettingKey key, const auto&) {
+        holds = holds || document.value(key.section, key.written, "\x01") != "\x01";
+    };
+    SavedValues values;
+    forEachValue(values, inFile);
+    forEachWindowValue(values.window, inFile);
+    forEachComparisonValue(values.comparison, inFile);
+    return holds;
+}
+
+std::optional<double> refusedKeepYears(const IniDocument& document, char16_t decimalSeparator) {
+    std::optional<double> refused;
+    const Reader reader(document, decimalSeparator);
+    ComparisonInputs comparison;
+    forEachComparisonValue(comparison, [&](SettingKey key, const auto& value) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::optional<double>>) {
+            const double read = reader.keepYears(key);
+            if (read < kMinKeepYears)
+                refused = read;
+        }
+    });
+    return refused;
 }
 
 void writeSavedValues(IniDocument& document, const SavedValues& values, char16_t decimalSeparator) {

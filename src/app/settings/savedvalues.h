@@ -5,6 +5,7 @@
 #include "loan/core/loanvalues.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace paysmith {
@@ -57,6 +58,14 @@ SavedValues RestoreDefaults();
 
 // Every key missing from `document`, or not converting, reads as its default.
 SavedValues readSavedValues(const IniDocument& document, char16_t decimalSeparator);
+
+// Whether `document` holds any key the program writes, in the section it
+// writes it there; a document without one is no settings file of the program.
+bool holdsSavedValues(const IniDocument& document);
+
+// The span kept as `document` holds it when it is one that reading refuses
+// (below kMinKeepYears), so that the comparison follows the loans instead.
+std::optional<double> refusedKeepYears(const IniDocument& document, char16_t decimalSeparator);
 
 // Sets every key of the program, in the file's documented order, leaving all
 // other lines of `document` as they were.

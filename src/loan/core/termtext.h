@@ -14,6 +14,10 @@ namespace paysmith {
 std::u16string termText(std::int32_t payments, std::int32_t periodsPerYear,
                         char16_t decimalSeparator);
 
+// The number that text shows, in hundredths of a year, negative for a
+// negative number of payments.
+std::int64_t termHundredths(std::int32_t payments, std::int32_t periodsPerYear);
+
 // The words after the number, which a widget shows translated.
 inline constexpr std::u16string_view kTermYears =
     u"" QT_TRANSLATE_NOOP("paysmith::Term", " years.");

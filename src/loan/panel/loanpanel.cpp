@@ -5,6 +5,7 @@
 #include "base/qt/qtstrings.h"
 
 #include "loan/core/frequency.h"
+#include "loan/core/inputfields.h"
 #include "loan/core/termtext.h"
 #include "loan/panel/loanpanelaccessible.h"
 #include "numfield/widget/numericfield.h"
@@ -141,16 +142,16 @@ constexpr Row kTotalPaid{
     {QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total amount (PITI) paid over term of loan"),
      QT_TRANSLATE_NOOP("paysmith::LoanPanel", "Total amount paid over term of loan")}};
 
-const char* maskOf(Kind kind) {
+const LoanFieldFormat& formatOf(Kind kind) {
     switch (kind) {
-    case Kind::Amount:
-        return "###,###,###.##";
     case Kind::Rate:
-        return "###.####";
+        return kRateField;
     case Kind::Count:
-        return "iiiiii";
+        return kCountField;
+    case Kind::Amount:
+        break;
     }
-    return "";
+    return kMoneyField;
 }
 
 QString nameFor(const char* pattern, LoanNumber loan) {
@@ -279,9 +280,8 @@ void LoanPanel::createControls(LoanNumber loan) {
 TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber loan) {
     auto* field = new TNumericField(m_format, this);
     field->setObjectName(nameFor(row.name, loan));
-    field->setDataType(row.kind == Kind::Count ? TNumericDataType::nftInteger
-                                               : TNumericDataType::nftDouble);
-    field->setPictureMask(QString::fromLatin1(maskOf(row.kind)));
+    field->setDataType(formatOf(row.kind).type);
+    field->setPictureMask(toQString(formatOf(row.kind).mask));
     field->setColor(row.role == Role::Input ? Qt::white : Qt::yellow);
     if (row.role == Role::ReadOut) {
         field->setFocusPolicy(Qt::ClickFocus);

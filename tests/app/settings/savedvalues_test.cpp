@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <utility>
 
 namespace paysmith {
 namespace {
@@ -143,6 +144,23 @@ INSTANTIATE_TEST_SUITE_P(Table, SavedValuesReading, testing::Values(
     ReadCase{"keys_in_wrong_sections", "[GeneralValues]\nLoan1=5\n[LastValues]\nRun=1\n", u'.', [](SavedValues&) {}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 // clang-format on
+
+// A file without one of the program's keys in its section is another file.
+TEST(SavedValuesFile, HoldsValuesOnlyWithAKeyOfTheProgramInItsSection) {
+    const std::pair<std::string, bool> files[] = {
+        {"", false},
+        {std::string("\x7f"
+                     "ELF\x02\x01\0\0[x]=\xff\n",
+                     14),
+         false},
+        {"[Other]\nLoan1=5\n[GeneralValues]\nLoan2=5\n[LastValues]\nRun=1\n", false},
+        {"[lastvalues]\nTERM2=\n", true},
+        {"[GeneralValues]\nWindowWidth=5\n", true},
+        {"[LastValues]\nLumpPeriod2=x\n", true},
+    };
+    for (const auto& [file, holds] : files)
+        EXPECT_EQ(holdsSavedValues(IniDocument(file)), holds) << file;
+}
 
 SavedValues unusualValues() {
     return SavedValues{
