@@ -42,6 +42,7 @@ struct ExtrasCase {
     ScheduleInputs in;
     ExtraPayments extras;
     std::optional<ExtraRefusal> refusal = std::nullopt;
+    bool noted = false; // beside the fields, though counted as they stand
 };
 
 constexpr ScheduleInputs kHome{150000, 6.75, 360, 6};
@@ -57,6 +58,9 @@ const ExtrasCase kCases[] = {
     {"NegativeLump", kHome, {0, -1, 1}, ExtraRefusal::NegativeLumpSum},
     {"ExtraRepaysAtOnce", kHome, {15000000, 0, 0}, ExtraRefusal::RepaysAtOnce},
     {"LumpPastTheEnd", kHome, {200000, 100, 100}, ExtraRefusal::LumpPeriodOutsideSchedule},
+    {"LumpBeforeTheStart", kHome, {0, 100, -1}, ExtraRefusal::LumpPeriodOutsideSchedule},
+    // A lump sum whose payment is yet to be given pays nothing meanwhile.
+    {"LumpWithoutItsPeriod", kHome, {20000, 2000000, 0}, std::nullopt, true},
 };
 
 class Extras : public testing::TestWithParam<ExtrasCase> {};
@@ -64,7 +68,23 @@ class Extras : public testing::TestWithParam<ExtrasCase> {};
 TEST_P(Extras, FollowABorrowersLedgerAndSaveTheDifferenceInInterest) {
     const ExtrasCase& c = GetParam();
     ASSERT_EQ(refusalOfExtras(c.in, c.extras), c.refusal);
-    EXPECT_TRUE(!c.refusal || !extraRefusalText(*c.refusal).empty());
+    EXPECT_EQ(extrasNote(c.in, c.extras).empty(), !c.refusal && !c.noted);
+    if (c.refusal) {
+        // A range named is the one taken: its ends accepted, one past refused.
+        const ExtrasWords words = refusalWords(*c.refusal, c.in, c.extras);
+        EXPECT_FALSE(words.empty());
+        EXPECT_EQ(words, extrasNote(c.in, c.extras));
+        if (!words.numbers.empty()) {
+            ASSERT_EQ(words.numbers.size(), 2U);
+            ExtraPayments moved = c.extras;
+            for (const auto& [period, refused] : {std::pair{words.numbers[0], false},
+                                                  {words.numbers[1], false},
+                                                  {words.numbers[1] + 1, true}}) {
+                moved.lumpPeriod = period;
+                EXPECT_EQ(refusalOfExtras(c.in, moved).has_value(), refused) << period;
+            }
+        }
+    }
     const LenderSchedule plain = lenderSchedule(c.in);
     const std::optional<PayoffSummary> payoff = payoffOf(c.in, c.extras);
     ASSERT_EQ(payoff.has_value(), plain.exists());
