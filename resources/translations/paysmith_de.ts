@@ -105,10 +105,6 @@
         <translation>Mit jeder Rate für %1 zusätzlich getilgt</translation>
     </message>
     <message>
-        <source>The payment of %1 that the lump sum goes with</source>
-        <translation>Die Rate für %1, mit der die Einmalzahlung geleistet wird</translation>
-    </message>
-    <message>
         <source>Closing f&amp;ees</source>
         <translation>Abschluss&amp;gebühren</translation>
     </message>
@@ -299,6 +295,14 @@
     <message>
         <source>%1, Loan 2</source>
         <translation>%1, Darlehen 2</translation>
+    </message>
+    <message>
+        <source>The payment of %1 that the lump sum goes with; 0 for no lump sum</source>
+        <translation>Die Rate für %1, mit der die Einmalzahlung geleistet wird; 0 für keine Einmalzahlung</translation>
+    </message>
+    <message>
+        <source>Loan %1: %2</source>
+        <translation>Darlehen %1: %2</translation>
     </message>
 </context>
 <context>
@@ -693,8 +697,12 @@ unter:  %2</translation>
         <translation>Diese Sondertilgung zahlt das ganze Darlehen schon in der ersten Periode zurück.</translation>
     </message>
     <message>
-        <source>The lump sum&apos;s period must fall within the schedule, from the first payment to the last.</source>
-        <translation>Die Einmalzahlung muss in den Tilgungsplan fallen, von der ersten bis zur letzten Rate.</translation>
+        <source>The lump sum&apos;s payment number must fall within the schedule, from payment %1 to %2. Change the payment number or the extra each payment; a payment number of 0 takes the lump sum away.</source>
+        <translation>Die Ratennummer der Einmalzahlung muss in den Tilgungsplan fallen, von Rate %1 bis %2. Ändern Sie die Ratennummer oder die Sondertilgung je Rate; die Ratennummer 0 nimmt die Einmalzahlung weg.</translation>
+    </message>
+    <message>
+        <source>The lump sum does nothing until a payment number is given.</source>
+        <translation>Die Einmalzahlung bewirkt nichts, bis eine Ratennummer angegeben ist.</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,11 @@
 
 #include "compare/core/comparison.h"
 #include "loan/core/loanvalues.h"
+#include "numfield/text/datatype.h"
 
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 #include <optional>
 
 class QComboBox;
@@ -18,7 +18,6 @@ namespace paysmith {
 class BalanceChart;
 class TIntlSupport;
 class TNumericField;
-enum class TNumericDataType : std::uint8_t;
 struct ScheduleDocument;
 
 // The Compare page: both loans as offers, with their fees and points, the
