@@ -373,11 +373,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(compare->inputs(), ComparisonInputs{});
         QCOMPARE(text("edtExtra2"), QString("0.00"));
         m_window->notebook()->setCurrentIndex(1);
-        auto* schedule = m_window->findChild<SchedulePage*>();
-        for (const int loan : {0, 1}) {
-            schedule->chooseLoan(loan);
-            QVERIFY(!schedule->model()->hasExtras());
-        }
+        m_window->findChild<SchedulePage*>()->chooseLoan(1);
+        QVERIFY(!m_window->findChild<SchedulePage*>()->model()->hasExtras());
     }
 
     void schedulePageComesSecondAndIsBuiltWhenFirstShown() {
@@ -478,6 +475,61 @@ class MainWindowTest : public QObject {
                  QString("Extra"));
         QCOMPARE(page->model()->index(0, 2).data().toString(), QString("100.00"));
         QVERIFY(m_window->findChild<QLabel*>("lblExtrasIncluded")->isVisible());
+    }
+
+    // A refusal two fields share is told once, with the payments the lump
+    // sum can go with, at the field typed in; then the other field takes the
+    // focus and its correction. Payment number 0 is always taken.
+    void crossFieldRefusalsLetEitherFieldBeCorrected_data() {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QStringList>("entries"); // field and text, then the other's
+        QTest::addColumn<QString>("note");        // and the message's, when refused
+        QTest::addColumn<QList<double>>("taken"); // each payment, lump sum, its number
+        const QString range("from payment 1 to 75.");
+        QTest::newRow("extra ends the schedule before the lump sum")
+            << QByteArray("Lump1=5000\nLumpPeriod1=300")
+            << QStringList{"edtExtra1", "1500", "edtLumpPeriod1", "75"} << range
+            << QList<double>{1500, 5000, 75};
+        QTest::newRow("number past the shortened end")
+            << QByteArray("Extra1=1500\nLump1=5000\nLumpPeriod1=60")
+            << QStringList{"edtLumpPeriod1", "300", "edtExtra1", "0"} << range
+            << QList<double>{0, 5000, 300};
+        QTest::newRow("number 0 takes the lump sum away")
+            << QByteArray("Extra1=1500\nLump1=5000\nLumpPeriod1=60")
+            << QStringList{"edtLumpPeriod1", "0"} << QString() << QList<double>{1500, 0, 0};
+        QTest::newRow("lump sum waits for its number")
+            << QByteArray() << QStringList{"edtLump1", "5000"}
+            << "The lump sum does nothing until a payment number is given."
+            << QList<double>{0, 5000, 0};
+    }
+
+    void crossFieldRefusalsLetEitherFieldBeCorrected() {
+        QFETCH(QByteArray, start);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, note);
+        RecordingAlerts alerts;
+        const ScopedFieldAlerts useAlerts(alerts);
+        writeSettings("[LastValues]\n" + start + "\n[GeneralValues]\nRun=1\n");
+        openWindow();
+        m_window->notebook()->setCurrentIndex(2);
+        const qsizetype told = entries.size() / 2 - 1;
+        for (qsizetype i = 0; i < entries.size(); i += 2) {
+            enterByTab(entries[i]);
+            QCoreApplication::processEvents();
+            QCOMPARE(focusedName(), entries[i]);
+            QTest::keyClicks(focused(), entries[i + 1]);
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            const QString shown = label("lblExtrasNote");
+            QVERIFY2(i > 0 || (shown.contains(note) && shown.isEmpty() == note.isEmpty()),
+                     qPrintable(shown));
+            QVERIFY(i > 0 || !told ||
+                    (alerts.messages.value(0).contains(note) && focusedName() == entries[0]));
+        }
+        QCOMPARE(alerts.messages.size(), told);
+        const OfferTerms& taken = m_window->findChild<ComparePage*>()->inputs().offers[0];
+        QTEST((QList<double>{taken.extraPerPeriod, taken.lumpSum, double(taken.lumpPeriod)}),
+              "taken");
     }
 
     // A chosen frequency counts while the box still has the focus; an
