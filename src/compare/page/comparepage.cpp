@@ -426,7 +426,7 @@ void ComparePage::showExtrasNote() {
         const ExtrasWords words =
             extrasNote(m_loans[static_cast<std::size_t>(loan)], extrasOf(shownTerms(loan)));
         if (!words.empty())
-            lines << tr("Loan %1: %2").arg(loan + 1).arg(wordsText(words));
+            lines << tr("Loan %1: %2").arg(QString::number(loan + 1), wordsText(words));
     }
     const QString note = lines.join(u'\n');
     // Said where the focus is not, so a screen reader is told as it changes.
