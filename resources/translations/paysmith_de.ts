@@ -149,10 +149,6 @@
         <translation>Mit jeder Rate für %1 zusätzlich getilgt</translation>
     </message>
     <message>
-        <source>The payment of %1 that the lump sum goes with</source>
-        <translation>Die Rate für %1, mit der die Einmalzahlung geleistet wird</translation>
-    </message>
-    <message>
         <source>Closing f&amp;ees</source>
         <translation>Abschluss&amp;gebühren</translation>
     </message>
@@ -355,6 +351,14 @@
     <message>
         <source>Kept longer, the cheaper one changes: %1.</source>
         <translation>Länger behalten, wechselt das günstigere: %1.</translation>
+    </message>
+    <message>
+        <source>The payment of %1 that the lump sum goes with; 0 for no lump sum</source>
+        <translation>Die Rate für %1, mit der die Einmalzahlung geleistet wird; 0 für keine Einmalzahlung</translation>
+    </message>
+    <message>
+        <source>Loan %1: %2</source>
+        <translation>Darlehen %1: %2</translation>
     </message>
 </context>
 <context>
@@ -759,6 +763,14 @@ unter:  %2</translation>
     <message>
         <source>Loan %1 has no schedule: its payment, %2, only pays the interest of the first period, %3, so it never repays the balance.</source>
         <translation>Darlehen %1 hat keinen Tilgungsplan: Seine Zahlung, %2, zahlt nur die Zinsen der ersten Periode, %3, und tilgt die Restschuld daher nie.</translation>
+    </message>
+    <message>
+        <source>The lump sum&apos;s payment number must fall within the schedule, from payment %1 to %2. Change the payment number or the extra each payment; a payment number of 0 takes the lump sum away.</source>
+        <translation>Die Ratennummer der Einmalzahlung muss in den Tilgungsplan fallen, von Rate %1 bis %2. Ändern Sie die Ratennummer oder die Sondertilgung je Rate; die Ratennummer 0 nimmt die Einmalzahlung weg.</translation>
+    </message>
+    <message>
+        <source>The lump sum does nothing until a payment number is given.</source>
+        <translation>Die Einmalzahlung bewirkt nichts, bis eine Ratennummer angegeben ist.</translation>
     </message>
 </context>
 <context>

@@ -288,7 +288,11 @@ void TfrmMain::restoreInputs(const SavedValues& defaults, InputSet which) {
 
 void TfrmMain::btnResetClick() {
     m_notebook->setCurrentIndex(0);
-    restoreInputs(RestoreDefaults(), InputSet::All);
+    const SavedValues defaults = RestoreDefaults();
+    restoreInputs(defaults, InputSet::All);
+    // The comparison's entries too, and with them the extras the Schedule
+    // page was given.
+    m_compare->setInputs(defaults.comparison);
     m_loan1->controls().amount->setFocus(Qt::OtherFocusReason);
     Calculate(RecalcSource::Other);
     Calculate2(RecalcSource::Other);

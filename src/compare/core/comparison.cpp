@@ -23,6 +23,12 @@ ExtraPayments extrasOf(const OfferTerms& terms) {
     return {cents(terms.extraPerPeriod), cents(terms.lumpSum), terms.lumpPeriod};
 }
 
+OfferTerms enteredTerms(const OfferTerms& before, OfferTerms entered) {
+    if (before.lumpPeriod != 0 && entered.lumpPeriod == 0)
+        entered.lumpSum = 0.0;
+    return entered;
+}
+
 Offer offerOf(const ScheduleInputs& loan, const OfferTerms& terms) {
     return Offer{loan, terms.fees, terms.pointsPercent, extrasOf(terms)};
 }

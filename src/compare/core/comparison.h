@@ -36,6 +36,11 @@ struct OfferTerms {
 // as none.
 ExtraPayments extrasOf(const OfferTerms& terms);
 
+// The terms the user has entered over `before`: the lump sum's payment
+// number set to 0 takes the lump sum away with it. A lump sum entered while
+// the number is 0 stays, waiting for its number.
+OfferTerms enteredTerms(const OfferTerms& before, OfferTerms entered);
+
 // The loan with the user's terms.
 Offer offerOf(const ScheduleInputs& loan, const OfferTerms& terms);
 

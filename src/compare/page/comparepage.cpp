@@ -1,5 +1,6 @@
 #include "compare/page/comparepage.h"
 
+#include "base/accessible/announcer.h"
 #include "base/hint/hint.h"
 #include "base/qt/qtstrings.h"
 #include "base/qt/wholefile.h"
@@ -68,6 +69,13 @@ std::optional<double> units(const std::optional<std::int64_t>& cents) {
     return static_cast<double>(*cents) / 100.0;
 }
 
+QString wordsText(const ExtrasWords& words) {
+    QString text = translated("paysmith::Schedule", words.text);
+    for (const std::int32_t number : words.numbers)
+        text = text.arg(number);
+    return text;
+}
+
 } // namespace
 
 ComparePage::ComparePage(const TIntlSupport& format, AprMethod regionMethod, QWidget* parent)
@@ -85,6 +93,7 @@ void ComparePage::setLoan(int loan, const LoanValues& values) {
 void ComparePage::setInputs(const ComparisonInputs& inputs) {
     m_inputs = inputs;
     m_keepYearsEdited = false;
+    m_refusalTold = {};
     m_stale = true;
     for (int loan = 0; loan < 2; ++loan)
         emit extrasChanged(loan, extrasOf(m_inputs.offers[static_cast<std::size_t>(loan)]));
@@ -114,10 +123,13 @@ void ComparePage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-TNumericField* ComparePage::addField(const char* name, const char* mask, const QString& hint) {
+// Every field of the page is made here and nowhere else, so that an option
+// all of them should have is set in this one place.
+TNumericField* ComparePage::addField(const char* name, TNumericDataType type, const char* mask,
+                                     const QString& hint) {
     auto* field = new TNumericField(m_format, this);
     field->setObjectName(QLatin1String(name));
-    field->setDataType(TNumericDataType::nftDouble);
+    field->setDataType(type);
     field->setPictureMask(QLatin1String(mask));
     field->setColor(Qt::white);
     field->setMinimumWidth(100);
@@ -127,6 +139,7 @@ TNumericField* ComparePage::addField(const char* name, const char* mask, const Q
 }
 
 void ComparePage::build() {
+    using enum TNumericDataType;
     QFont small = font();
     small.setPixelSize(11);
     auto* layout = new QVBoxLayout(this);
@@ -149,18 +162,18 @@ void ComparePage::build() {
         for (const int column : {loan + 1, loan + 4})
             entries->addWidget(new QLabel(name, this), 0, column, Qt::AlignCenter);
         m_fees[k] =
-            addField(loan == 0 ? "edtFees1" : "edtFees2", "###,###,###.##",
+            addField(loan == 0 ? "edtFees1" : "edtFees2", nftDouble, "###,###,###.##",
                      tr("Fees of %1 paid at closing, counted as a cost of borrowing").arg(name));
         m_points[k] =
-            addField(loan == 0 ? "edtPoints1" : "edtPoints2", "##.###",
+            addField(loan == 0 ? "edtPoints1" : "edtPoints2", nftDouble, "##.###",
                      tr("Points of %1 paid at closing, in percent of the amount").arg(name));
-        m_extra[k] = addField(loan == 0 ? "edtExtra1" : "edtExtra2", "###,###,###.##",
+        m_extra[k] = addField(loan == 0 ? "edtExtra1" : "edtExtra2", nftDouble, "###,###,###.##",
                               tr("Paid to principal with every payment of %1").arg(name));
-        m_lump[k] = addField(loan == 0 ? "edtLump1" : "edtLump2", "###,###,###.##",
+        m_lump[k] = addField(loan == 0 ? "edtLump1" : "edtLump2", nftDouble, "###,###,###.##",
                              tr("Paid to principal once, with the payment named beside it"));
-        m_lumpPeriod[k] = addField(loan == 0 ? "edtLumpPeriod1" : "edtLumpPeriod2", "iiiiii",
-                                   tr("The payment of %1 that the lump sum goes with").arg(name));
-        m_lumpPeriod[k]->setDataType(TNumericDataType::nftInteger);
+        m_lumpPeriod[k] = addField(
+            loan == 0 ? "edtLumpPeriod1" : "edtLumpPeriod2", nftInteger, "iiiiii",
+            tr("The payment of %1 that the lump sum goes with; 0 for no lump sum").arg(name));
         for (TNumericField* field : {m_extra[k], m_lump[k], m_lumpPeriod[k]})
             guardExtras(field, loan);
         entries->addWidget(m_fees[k], 1, loan + 1);
@@ -184,7 +197,7 @@ void ComparePage::build() {
     row(tr("&Lump sum"), 2, 3, m_lump);
     row(tr("with pay&ment no."), 3, 3, m_lumpPeriod);
 
-    m_keepYears = addField("edtKeepYears", "###.##",
+    m_keepYears = addField("edtKeepYears", nftDouble, "###.##",
                            tr("How long you expect to keep either loan before you sell or "
                               "refinance"));
     m_keepYears->model().setRangeLo(rangeRecordOf(TNumericDataType::nftDouble, kMinKeepYears));
@@ -205,6 +218,10 @@ void ComparePage::build() {
     entries->addWidget(m_method, 4, 1, 1, 2);
     caption(tr("&Rate shown as"), 4, 0, m_method);
     entries->setColumnMinimumWidth(3, 8);
+    m_extrasNote = new QLabel(this);
+    m_extrasNote->setObjectName("lblExtrasNote");
+    m_extrasNote->setWordWrap(true);
+    entries->addWidget(m_extrasNote, 4, 3, 1, 3);
     // Along the rows, as the fields read.
     QWidget* const chain[] = {m_fees[0],   m_fees[1], m_points[0],     m_points[1],
                               m_keepYears, m_method,  m_extra[0],      m_extra[1],
@@ -251,34 +268,40 @@ void ComparePage::build() {
 
 void ComparePage::guardExtras(TNumericField* field, int loan) {
     // A value that would make the extras meaningless is refused at the field
-    // with its reason, as a value out of range is.
-    field->model().OnUserValidation = [this, field, loan](TNumericFieldModel&, int& code) {
+    // with its reason, as a value out of range is. Where another field's value
+    // is as much to blame, the field keeps the focus only until the user has
+    // been told: after that the focus may go to correct either field, and the
+    // note beside them says why the extras do not count until then.
+    const auto k = static_cast<std::size_t>(loan);
+    field->model().OnUserValidation = [this, k, loan](TNumericFieldModel&, int& code) {
         if (code != 0)
             return;
-        const auto k = static_cast<std::size_t>(loan);
-        OfferTerms terms = m_inputs.offers[k];
-        const double value = field->model().shownValue();
-        if (field == m_extra[k])
-            terms.extraPerPeriod = value;
-        else if (field == m_lump[k])
-            terms.lumpSum = value;
-        else
-            terms.lumpPeriod = static_cast<std::int32_t>(value);
-        const auto refusal = refusalOfExtras(m_loans[k], extrasOf(terms));
-        // A lump sum waits for its payment's number, typed after it.
-        const bool periodToCome = refusal == ExtraRefusal::LumpPeriodOutsideSchedule &&
-                                  field == m_lump[k] && terms.lumpPeriod == 0;
-        if (refusal && !periodToCome)
+        const ExtraPayments shown = extrasOf(shownTerms(loan));
+        const auto refusal = refusalOfExtras(m_loans[k], shown);
+        if (refusal && !(liftedByEitherField(*refusal) && m_refusalTold[k] == shown))
             code = kExtrasRefused + static_cast<int>(*refusal);
     };
-    connect(field, &TNumericField::OnError, this, [field](int code, const QString& message) {
-        fieldAlerts().showError(
-            field,
-            code >= kExtrasRefused
-                ? translated("paysmith::Schedule",
-                             extraRefusalText(static_cast<ExtraRefusal>(code - kExtrasRefused)))
-                : message);
-    });
+    connect(field, &TNumericField::OnError, this,
+            [this, field, k, loan](int code, const QString& message) {
+                if (code < kExtrasRefused) {
+                    fieldAlerts().showError(field, message);
+                    return;
+                }
+                const auto refusal = static_cast<ExtraRefusal>(code - kExtrasRefused);
+                const ExtraPayments shown = extrasOf(shownTerms(loan));
+                if (liftedByEitherField(refusal))
+                    m_refusalTold[k] = shown;
+                fieldAlerts().showError(field, wordsText(refusalWords(refusal, m_loans[k], shown)));
+            });
+}
+
+OfferTerms ComparePage::shownTerms(int loan) const {
+    const auto k = static_cast<std::size_t>(loan);
+    OfferTerms terms = m_inputs.offers[k];
+    terms.extraPerPeriod = m_extra[k]->model().shownValue();
+    terms.lumpSum = m_lump[k]->model().shownValue();
+    terms.lumpPeriod = static_cast<std::int32_t>(m_lumpPeriod[k]->model().shownValue());
+    return terms;
 }
 
 void ComparePage::showInputs() {
@@ -299,15 +322,25 @@ void ComparePage::takeEntries() {
         const double read = field->FloatValue();
         if (field->LastValidationCode() == 0)
             value = static_cast<std::remove_reference_t<decltype(value)>>(read);
+        return field->LastValidationCode() == 0;
     };
     for (std::size_t k = 0; k < 2; ++k) {
         OfferTerms& terms = m_inputs.offers[k];
         const OfferTerms before = terms;
         take(m_fees[k], terms.fees);
         take(m_points[k], terms.pointsPercent);
-        take(m_extra[k], terms.extraPerPeriod);
-        take(m_lump[k], terms.lumpSum);
-        take(m_lumpPeriod[k], terms.lumpPeriod);
+        // The extras count together or not at all: one refused for another's
+        // value waits until either is corrected.
+        OfferTerms entered = terms;
+        const bool read = take(m_extra[k], entered.extraPerPeriod) &&
+                          take(m_lump[k], entered.lumpSum) &&
+                          take(m_lumpPeriod[k], entered.lumpPeriod);
+        if (read && !refusalOfExtras(m_loans[k], extrasOf(entered))) {
+            terms = enteredTerms(before, entered);
+            m_refusalTold[k].reset();
+            if (terms.lumpSum != entered.lumpSum)
+                m_lump[k]->setFloatValue(terms.lumpSum);
+        }
         if (extrasOf(terms) != extrasOf(before))
             emit extrasChanged(static_cast<int>(k), extrasOf(terms));
     }
@@ -377,6 +410,7 @@ void ComparePage::refresh() {
         setFiguresRow(m_table, row, captions[row], texts);
     }
     m_crossover->setText(crossoverText(result));
+    showExtrasNote();
 
     std::vector<ChartMark> marks{{result.keepYears, tr("kept")}};
     if (result.crossover)
@@ -390,6 +424,21 @@ void ComparePage::refresh() {
             points.emplace_back(p.years, static_cast<double>(p.cents) / 100.0);
         m_chart->setSeries(loan, std::move(points));
     }
+}
+
+void ComparePage::showExtrasNote() {
+    QStringList lines;
+    for (int loan = 0; loan < 2; ++loan) {
+        const ExtrasWords words =
+            extrasNote(m_loans[static_cast<std::size_t>(loan)], extrasOf(shownTerms(loan)));
+        if (!words.empty())
+            lines << tr("Loan %1: %2").arg(QString::number(loan + 1), wordsText(words));
+    }
+    const QString note = lines.join(u'\n');
+    // Said where the focus is not, so a screen reader is told as it changes.
+    if (note != m_extrasNote->text() && !note.isEmpty())
+        announce(this, note);
+    m_extrasNote->setText(note);
 }
 
 QString ComparePage::crossoverText(const Comparison& comparison) const {

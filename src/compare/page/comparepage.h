@@ -2,10 +2,12 @@
 
 #include "compare/core/comparison.h"
 #include "loan/core/loanvalues.h"
+#include "numfield/text/datatype.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -57,11 +59,15 @@ class ComparePage : public QWidget {
 
   private:
     void build();
-    TNumericField* addField(const char* name, const char* mask, const QString& hint);
+    TNumericField* addField(const char* name, TNumericDataType type, const char* mask,
+                            const QString& hint);
     void guardExtras(TNumericField* field, int loan);
+    // The loan's terms with the extras as their fields show them, taken or not.
+    OfferTerms shownTerms(int loan) const;
     void takeEntries();
     void showInputs();
     void refresh();
+    void showExtrasNote();
     QString crossoverText(const Comparison& comparison) const;
 
     const TIntlSupport& m_format;
@@ -70,6 +76,9 @@ class ComparePage : public QWidget {
     ComparisonInputs m_inputs;
     bool m_stale = true;
     bool m_keepYearsEdited = false;
+    // Per loan, the extras whose refusal by another field's value the user
+    // has been told of; the focus is then free to go and correct either.
+    std::array<std::optional<ExtraPayments>, 2> m_refusalTold{};
 
     std::array<TNumericField*, 2> m_fees{};
     std::array<TNumericField*, 2> m_points{};
@@ -80,6 +89,7 @@ class ComparePage : public QWidget {
     QComboBox* m_method = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_crossover = nullptr;
+    QLabel* m_extrasNote = nullptr;
     BalanceChart* m_chart = nullptr;
 };
 

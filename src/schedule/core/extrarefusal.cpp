@@ -6,23 +6,16 @@
 
 namespace paysmith {
 
-std::string_view extraRefusalText(ExtraRefusal refusal) {
-    switch (refusal) {
-    case ExtraRefusal::NegativePerPeriod:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule", "An extra payment cannot be negative.");
-    case ExtraRefusal::NegativeLumpSum:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule", "A lump sum cannot be negative.");
-    case ExtraRefusal::RepaysAtOnce:
-        return QT_TRANSLATE_NOOP("paysmith::Schedule",
-                                 "This extra payment repays the whole loan in the first period.");
-    case ExtraRefusal::LumpPeriodOutsideSchedule:
-        return QT_TRANSLATE_NOOP(
-            "paysmith::Schedule",
-            "The lump sum's period must fall within the schedule, from the first payment to "
-            "the last.");
-    }
-    return "";
+namespace {
+
+// The periods of the schedule with the extra per period alone, which the
+// lump sum must fall within; 0 without a schedule.
+std::int32_t periodsWithExtra(const ScheduleInputs& inputs, std::int64_t perPeriodCents) {
+    const LenderSchedule schedule = lenderSchedule(inputs, {perPeriodCents, 0, 0});
+    return schedule.exists() ? static_cast<std::int32_t>(schedule.rows.size()) : 0;
 }
+
+} // namespace
 
 std::optional<ExtraRefusal> refusalOfExtras(const ScheduleInputs& inputs,
                                             const ExtraPayments& extras) {
@@ -30,16 +23,51 @@ std::optional<ExtraRefusal> refusalOfExtras(const ScheduleInputs& inputs,
         return ExtraRefusal::NegativePerPeriod;
     if (extras.lumpSumCents < 0)
         return ExtraRefusal::NegativeLumpSum;
-    const LenderSchedule perPeriodOnly = lenderSchedule(inputs, {extras.perPeriodCents, 0, 0});
-    if (!perPeriodOnly.exists())
+    const std::int32_t periods = periodsWithExtra(inputs, extras.perPeriodCents);
+    if (periods == 0)
         return std::nullopt;
-    const std::size_t periods = perPeriodOnly.rows.size();
     if (extras.perPeriodCents > 0 && periods == 1)
         return ExtraRefusal::RepaysAtOnce;
-    if (extras.lumpSumCents > 0 &&
-        (extras.lumpPeriod < 1 || static_cast<std::size_t>(extras.lumpPeriod) > periods))
+    if (extras.lumpSumCents > 0 && extras.lumpPeriod != 0 &&
+        (extras.lumpPeriod < 1 || extras.lumpPeriod > periods))
         return ExtraRefusal::LumpPeriodOutsideSchedule;
     return std::nullopt;
+}
+
+bool liftedByEitherField(ExtraRefusal refusal) {
+    return refusal == ExtraRefusal::LumpPeriodOutsideSchedule;
+}
+
+ExtrasWords refusalWords(ExtraRefusal refusal, const ScheduleInputs& inputs,
+                         const ExtraPayments& extras) {
+    switch (refusal) {
+    case ExtraRefusal::NegativePerPeriod:
+        return {QT_TRANSLATE_NOOP("paysmith::Schedule", "An extra payment cannot be negative."),
+                {}};
+    case ExtraRefusal::NegativeLumpSum:
+        return {QT_TRANSLATE_NOOP("paysmith::Schedule", "A lump sum cannot be negative."), {}};
+    case ExtraRefusal::RepaysAtOnce:
+        return {QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                  "This extra payment repays the whole loan in the first period."),
+                {}};
+    case ExtraRefusal::LumpPeriodOutsideSchedule:
+        return {QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                  "The lump sum's payment number must fall within the schedule, "
+                                  "from payment %1 to %2. Change the payment number or the extra "
+                                  "each payment; a payment number of 0 takes the lump sum away."),
+                {1, periodsWithExtra(inputs, extras.perPeriodCents)}};
+    }
+    return {};
+}
+
+ExtrasWords extrasNote(const ScheduleInputs& inputs, const ExtraPayments& extras) {
+    if (const auto refusal = refusalOfExtras(inputs, extras))
+        return refusalWords(*refusal, inputs, extras);
+    if (extras.lumpSumCents > 0 && extras.lumpPeriod == 0)
+        return {QT_TRANSLATE_NOOP("paysmith::Schedule",
+                                  "The lump sum does nothing until a payment number is given."),
+                {}};
+    return {};
 }
 
 } // namespace paysmith

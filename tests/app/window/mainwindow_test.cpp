@@ -349,14 +349,16 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(lastAnnouncement(), QStringLiteral("Paysmith page"));
     }
 
-    void resetFromAnotherPageRestoresBothLoans() {
+    void resetFromAnotherPageRestoresBothLoansAndTheComparison() {
         openWindow();
         field("edtLoan2")->setFloatValue(5000);
         field("edtAnnualTaxes1")->setFloatValue(2400);
         combo("cbFrequency2")->setEditText("Weekly 52");
         m_window->Calculate2(RecalcSource::Other);
         m_window->notebook()->addTab(new QWidget, "Other");
-        m_window->notebook()->setCurrentIndex(1);
+        m_window->notebook()->setCurrentIndex(2);
+        auto* compare = m_window->findChild<ComparePage*>();
+        compare->setInputs({{{{4000, 1, 100, 5000, 24}, {500, 0, 50, 0, 0}}}, 5, AprMethod::EU});
 
         m_window->btnResetClick();
 
@@ -367,6 +369,12 @@ class MainWindowTest : public QObject {
         QCOMPARE(combo("cbFrequency2")->currentText(), QString("Monthly 12"));
         QCOMPARE(text("edtPayment2"), QString("1,053.13"));
         QCOMPARE(text("edtTotalPaid1"), QString("350,242.97"));
+        // As a file without the comparison's keys gives them, and their
+        // extras gone from the schedule.
+        QCOMPARE(compare->inputs(), ComparisonInputs{});
+        m_window->notebook()->setCurrentIndex(1);
+        m_window->findChild<SchedulePage*>()->chooseLoan(1);
+        QVERIFY(!m_window->findChild<SchedulePage*>()->model()->hasExtras());
     }
 
     void schedulePageComesSecondAndIsBuiltWhenFirstShown() {
@@ -455,8 +463,7 @@ class MainWindowTest : public QObject {
             QTest::keyClicks(focused(), typed);
         }
         m_window->findChild<QWidget*>("edtFees1")->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(alerts.messages, QStringList{"The lump sum's period must fall within the "
-                                                  "schedule, from the first payment to the last."});
+        QTRY_COMPARE(alerts.messages.size(), 1);
         QTRY_COMPARE(focusedName(), QString("edtLumpPeriod2"));
 
         m_window->notebook()->setCurrentIndex(1);
@@ -466,6 +473,60 @@ class MainWindowTest : public QObject {
                  QString("Extra"));
         QCOMPARE(page->model()->index(0, 2).data().toString(), QString("100.00"));
         QVERIFY(m_window->findChild<QLabel*>("lblExtrasIncluded")->isVisible());
+    }
+
+    // A refusal two fields share is told once, with the payments the lump
+    // sum can go with, at the field typed in; then the other field takes the
+    // focus and its correction. Payment number 0 is always taken.
+    void crossFieldRefusalsLetEitherFieldBeCorrected_data() {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QStringList>("entries"); // field and text, then the other's
+        QTest::addColumn<QString>("note");        // and the message's, when refused
+        QTest::addColumn<QList<double>>("taken"); // each payment, lump sum, its number
+        const QString range("from payment 1 to 75.");
+        QTest::newRow("extra ends the schedule before the lump sum")
+            << QByteArray("Lump1=5000\nLumpPeriod1=300")
+            << QStringList{"edtExtra1", "1500", "edtLumpPeriod1", "75"} << range
+            << QList<double>{1500, 5000, 75};
+        QTest::newRow("number past the shortened end")
+            << QByteArray("Extra1=1500\nLump1=5000\nLumpPeriod1=60")
+            << QStringList{"edtLumpPeriod1", "300", "edtExtra1", "0"} << range
+            << QList<double>{0, 5000, 300};
+        QTest::newRow("number 0 takes the lump sum away")
+            << QByteArray("Extra1=1500\nLump1=5000\nLumpPeriod1=60")
+            << QStringList{"edtLumpPeriod1", "0"} << QString() << QList<double>{1500, 0, 0};
+        QTest::newRow("lump sum waits for its number")
+            << QByteArray() << QStringList{"edtLump1", "5000"}
+            << "The lump sum does nothing until a payment number is given."
+            << QList<double>{0, 5000, 0};
+    }
+
+    void crossFieldRefusalsLetEitherFieldBeCorrected() {
+        QFETCH(QByteArray, start);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, note);
+        RecordingAlerts alerts;
+        const ScopedFieldAlerts useAlerts(alerts);
+        writeSettings("[LastValues]\n" + start + "\n[GeneralValues]\nRun=1\n");
+        openWindow();
+        m_window->notebook()->setCurrentIndex(2);
+        const qsizetype told = entries.size() / 2 - 1;
+        for (qsizetype i = 0; i < entries.size(); i += 2) {
+            enterByTab(entries[i]);
+            QCoreApplication::processEvents();
+            QCOMPARE(focusedName(), entries[i]);
+            QTest::keyClicks(focused(), entries[i + 1]);
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            const QString shown = label("lblExtrasNote");
+            QVERIFY(i > 0 || (shown.contains(note) && shown.isEmpty() == note.isEmpty()));
+            QVERIFY(i > 0 || !told ||
+                    (alerts.messages.value(0).contains(note) && focusedName() == entries[0]));
+        }
+        QCOMPARE(alerts.messages.size(), told);
+        const OfferTerms& taken = m_window->findChild<ComparePage*>()->inputs().offers[0];
+        QTEST((QList<double>{taken.extraPerPeriod, taken.lumpSum, double(taken.lumpPeriod)}),
+              "taken");
     }
 
     // A chosen frequency counts while the box still has the focus; an
