@@ -721,10 +721,6 @@ unter:  %2</translation>
         <translation>Diese Sondertilgung zahlt das ganze Darlehen schon in der ersten Periode zurück.</translation>
     </message>
     <message>
-        <source>The lump sum&apos;s period must fall within the schedule, from the first payment to the last.</source>
-        <translation>Die Einmalzahlung muss in den Tilgungsplan fallen, von der ersten bis zur letzten Rate.</translation>
-    </message>
-    <message>
         <source>Loan %1 has no schedule: it has no payments.</source>
         <translation>Darlehen %1 hat keinen Tilgungsplan: Es hat keine Zahlungen.</translation>
     </message>

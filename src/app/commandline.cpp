@@ -55,7 +55,8 @@ QString noteText(const ReportNote& note) {
                     : QCoreApplication::translate("paysmith::CommandLine",
                                                   "Loan %1: the extra payment %2 is left out. %3"))
             .arg(note.loan)
-            .arg(value, translated("paysmith::Schedule", extraRefusalText(note.refusal)));
+            .arg(value, translatedWithNumbers("paysmith::Schedule", note.refusalWords.text,
+                                              note.refusalWords.numbers));
     }
     case ReportNote::Kind::KeepYearsShort:
         return QCoreApplication::translate("paysmith::CommandLine",

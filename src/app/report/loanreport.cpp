@@ -164,6 +164,7 @@ void leaveOutRefusedExtras(int number, Offer& offer, std::vector<ReportNote>& no
         notes.push_back({.kind = ReportNote::Kind::ExtraRefused,
                          .loan = number,
                          .refusal = *refusal,
+                         .refusalWords = refusalWords(*refusal, offer.loan, extras),
                          .value = static_cast<double>(cents) / 100.0});
         cents = 0;
         if (!perPeriod)

@@ -22,6 +22,7 @@ struct ReportNote {
     int loan = 0; // 1 or 2; 0 for the comparison's own values
     LoanInput input = LoanInput::Amount;
     ExtraRefusal refusal = ExtraRefusal::NegativePerPeriod;
+    ExtrasWords refusalWords{}; // why, as the Compare page words it
     double value = 0.0;
 
     friend bool operator==(const ReportNote&, const ReportNote&) = default;

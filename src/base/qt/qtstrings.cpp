@@ -27,4 +27,12 @@ QString translated(const char* context, std::string_view utf8Text) {
     return QCoreApplication::translate(context, source.c_str());
 }
 
+QString translatedWithNumbers(const char* context, std::string_view utf8Text,
+                              const std::vector<std::int32_t>& numbers) {
+    QString text = translated(context, utf8Text);
+    for (const std::int32_t number : numbers)
+        text = text.arg(number);
+    return text;
+}
+
 } // namespace paysmith

@@ -2,8 +2,10 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace paysmith {
 
@@ -17,5 +19,9 @@ std::u16string toU16String(const QString& text);
 // `context`, or unchanged where none is installed.
 QString translated(const char* context, std::u16string_view text);
 QString translated(const char* context, std::string_view utf8Text);
+// `utf8Text` translated in `context`, its %1, %2 and so on filled with
+// `numbers` in order.
+QString translatedWithNumbers(const char* context, std::string_view utf8Text,
+                              const std::vector<std::int32_t>& numbers);
 
 } // namespace paysmith

@@ -70,10 +70,7 @@ std::optional<double> units(const std::optional<std::int64_t>& cents) {
 }
 
 QString wordsText(const ExtrasWords& words) {
-    QString text = translated("paysmith::Schedule", words.text);
-    for (const std::int32_t number : words.numbers)
-        text = text.arg(number);
-    return text;
+    return translatedWithNumbers("paysmith::Schedule", words.text, words.numbers);
 }
 
 } // namespace
@@ -132,6 +129,11 @@ TNumericField* ComparePage::addField(const char* name, TNumericDataType type, co
     field->setDataType(type);
     field->setPictureMask(QLatin1String(mask));
     field->setColor(Qt::white);
+    // Most of these fields stay at 0: a click into one starts a new number, as
+    // Tab does, rather than adding digits after its decimals.
+    TEntryFieldOptions options = field->Options();
+    options.include(TEntryFieldOption::efoSelectZeroOnClick);
+    field->setOptions(options);
     field->setMinimumWidth(100);
     setHint(field, hint);
     connect(field, &TNumericField::OnExit, this, [this] { takeEntries(); });
@@ -439,6 +441,7 @@ void ComparePage::showExtrasNote() {
     if (note != m_extrasNote->text() && !note.isEmpty())
         announce(this, note);
     m_extrasNote->setText(note);
+    m_extrasNote->setVisible(!note.isEmpty());
 }
 
 QString ComparePage::crossoverText(const Comparison& comparison) const {
