@@ -269,10 +269,6 @@
         <translation>Haltedauer</translation>
     </message>
     <message>
-        <source>The costs over time cannot be compared: a loan has no schedule.</source>
-        <translation>Die Kosten über die Zeit lassen sich nicht vergleichen: ein Darlehen hat keinen Tilgungsplan.</translation>
-    </message>
-    <message>
         <source>Export Comparison</source>
         <translation>Vergleich exportieren</translation>
     </message>
@@ -359,6 +355,14 @@
     <message>
         <source>Loan %1: %2</source>
         <translation>Darlehen %1: %2</translation>
+    </message>
+    <message>
+        <source>Loan %1&apos;s fees and points are too large to count.</source>
+        <translation>Gebühren und Disagio von Darlehen %1 sind zu groß, um sie zu zählen.</translation>
+    </message>
+    <message>
+        <source>The costs over time cannot be compared.</source>
+        <translation>Die Kosten über die Zeit lassen sich nicht vergleichen.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
 #include "schedule/core/extrarefusal.h"
+#include "schedule/core/schedule.h"
 #include "schedule/page/balancechart.h"
 #include "schedule/page/documentoutput.h"
 #include "schedule/page/figurestable.h"
@@ -425,6 +426,7 @@ void ComparePage::refresh() {
         for (const CostPoint& p : costSoFarSeries(result.offers[loan].path))
             points.emplace_back(p.years, static_cast<double>(p.cents) / 100.0);
         m_chart->setSeries(loan, std::move(points));
+        m_chart->setMissing(loan, missingPathText(result, loan));
     }
 }
 
@@ -444,10 +446,26 @@ void ComparePage::showExtrasNote() {
     m_extrasNote->setVisible(!note.isEmpty());
 }
 
+QString ComparePage::missingPathText(const Comparison& comparison, int loan) const {
+    const auto k = static_cast<std::size_t>(loan);
+    if (comparison.offers[k].path)
+        return {};
+    // Which loan, and why, in the words the Schedule page uses.
+    const QString reason = noScheduleMessage(
+        noScheduleWords(loan + 1, m_loans[k], lenderSchedule(m_loans[k]).reason), m_format);
+    return reason.isEmpty() ? tr("Loan %1's fees and points are too large to count.").arg(loan + 1)
+                            : reason;
+}
+
 QString ComparePage::crossoverText(const Comparison& comparison) const {
     const std::optional<KeptLead> lead = keptLeadOf(comparison);
-    if (!lead)
-        return tr("The costs over time cannot be compared: a loan has no schedule.");
+    if (!lead) {
+        QStringList why;
+        for (int loan = 0; loan < 2; ++loan)
+            why << missingPathText(comparison, loan);
+        why.removeAll(QString());
+        return tr("The costs over time cannot be compared.") + u' ' + why.join(u' ');
+    }
     const MoneyText money(m_format);
     const QString kept = money.ofNumber(comparison.keepYears, kYearsMask);
     QString text =

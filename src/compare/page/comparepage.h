@@ -68,6 +68,8 @@ class ComparePage : public QWidget {
     void showInputs();
     void refresh();
     void showExtrasNote();
+    // Why `loan` has no line in the chart; empty when it has one.
+    QString missingPathText(const Comparison& comparison, int loan) const;
     QString crossoverText(const Comparison& comparison) const;
 
     const TIntlSupport& m_format;

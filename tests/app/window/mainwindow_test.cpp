@@ -7,6 +7,7 @@
 #include "numfield/locale/localeintl.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
+#include "schedule/page/balancechart.h"
 #include "schedule/page/schedulemodel.h"
 #include "schedule/page/schedulepage.h"
 #include "schedule/page/scheduleprintout.h"
@@ -440,6 +441,13 @@ class MainWindowTest : public QObject {
              {QString("Which offer costs less"), QString("Annual interest rate %\t7.0000\t5.7500"),
               QString("Fees and points\t0.00\t4,000.00\t4,000.00"), label("lblCrossover")})
             QVERIFY2(paper.contains(line), qPrintable(line + " not in\n" + paper.join('\n')));
+        // A loan without a schedule is named, with why, in the line and the chart.
+        field("edtTerm2")->setIntegerValue(0);
+        m_window->Calculate2(RecalcSource::Other);
+        const QString why = QStringLiteral("Loan 2 has no schedule: it has no payments.");
+        QCOMPARE(label("lblCrossover"), "The costs over time cannot be compared. " + why);
+        QCOMPARE(m_window->findChild<BalanceChart*>("chtCost")->chart().missing[1], why);
+        field("edtTerm2")->setIntegerValue(240);
 
         m_window->close();
         m_window.reset();
