@@ -39,5 +39,5 @@ for target in "$work/missing.ini" "$work" "$work/garbage.txt" "$work/binary" "$w
 done
 
 "$program" --help | grep -q -- '--report' || fail "--help names no --report"
-[ "$("$program" --version)" = "paysmith 4.6" ] || fail "--version"
+[[ "$("$program" --version)" =~ ^paysmith\ [0-9]+\.[0-9]+$ ]] || fail "--version"
 echo "1 passed, 0 failed"
