@@ -1,4 +1,5 @@
 #include "app/window/mainwindow.h"
+#include "app/window/settledwindow.h"
 
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/panelstatusbar.h"
@@ -30,24 +31,10 @@ class MainWindowOnlineTest : public QObject {
   private slots:
     void init() {
         m_config = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
-        const QString path = settingsFilePath();
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[GeneralValues]\nRun=1\n");
-        file.close();
-
         m_shell = std::make_unique<RecordingShell>();
         m_useShell = std::make_unique<ScopedDesktopShell>(*m_shell);
-        MainWindowServices services;
-        services.showInformation = [](QWidget*, const QString&, const QString&) {};
-        services.showStartupError = [](QWidget*, const QString&) {};
-        services.programFolder = m_config->filePath("no-data") + "/";
-        m_window = std::make_unique<TfrmMain>(std::move(services));
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_window = testing_support::openSettledWindow(*m_config);
+        QVERIFY(m_window);
     }
 
     void cleanup() {

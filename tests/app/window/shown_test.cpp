@@ -1,7 +1,7 @@
 // What a user sees of every page and dialog at the designed size: each
 // control that the program did not hide on purpose shows, says something and
 // fits its room.
-#include "app/window/mainwindow.h"
+#include "app/window/settledwindow.h"
 
 #include "dialogs/about/aboutdialog.h"
 #include "dialogs/disclaimer/disclaimerdialog.h"
@@ -123,23 +123,8 @@ class ShownTest : public QObject {
   private slots:
     void init() {
         m_config = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
-        QDir().mkpath(
-            m_config->filePath(QStringLiteral("Harrowfield Financial Software/Paysmith")));
-        QFile file(m_config->filePath(
-            QStringLiteral("Harrowfield Financial Software/Paysmith/paysmith.ini")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[GeneralValues]\nRun=1\n");
-        file.close();
-        MainWindowServices services;
-        services.showInformation = [](QWidget*, const QString&, const QString&) {};
-        services.showStartupError = [](QWidget*, const QString&) {};
-        services.askForAnotherSettingsFile = [](QWidget*, const QString&) { return QString(); };
-        services.programFolder = m_config->path() + QStringLiteral("/");
-        m_window = std::make_unique<TfrmMain>(std::move(services));
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_window = testing_support::openSettledWindow(*m_config);
+        QVERIFY(m_window);
     }
 
     void cleanup() {
