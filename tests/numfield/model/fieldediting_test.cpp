@@ -167,7 +167,9 @@ INSTANTIATE_TEST_SUITE_P(Table, PastedPoint, testing::Values(
     PastedPointCase{"fr_FR_english_grouping", &kFrench, "amount", u"1,234.56", "1,234.56"},
     PastedPointCase{"fr_FR_repeated_point_groups", &kFrench, "amount", u"12.345.678", "12,345,678"},
     PastedPointCase{"de_DE_own_marks", &kGerman, "amount", u"1.234,56", "1,234.56"},
-    PastedPointCase{"de_DE_lone_point_groups", &kGerman, "rate", u"4.5", "45"},
+    PastedPointCase{"de_DE_lone_point_groups_an_amount", &kGerman, "amount", u"12.345", "12,345"},
+    // A rate cannot group, so its lone group mark is the point, as typed.
+    PastedPointCase{"de_DE_lone_point_in_a_rate", &kGerman, "rate", u"4.5", "4.5"},
     PastedPointCase{"en_US_german_grouping", &kEnglish, "amount", u"1.234,56", "1,234.56"},
     PastedPointCase{"en_US_lone_comma_groups", &kEnglish, "amount", u"1,234", "1,234"},
     PastedPointCase{"de_CH_comma", &kSwiss, "rate", u"4,5", "4.5"},
