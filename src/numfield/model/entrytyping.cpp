@@ -24,12 +24,20 @@ bool isPointLike(char16_t c, const TIntlSupport& intl) {
     return c == u'.' || c == u',' || c == intl.DecimalMark();
 }
 
+// The locale's group mark groups only where the mask has group marks; a field
+// without them cannot show it, so there it can only have been meant as the
+// decimal point.
+bool groupsDigits(char16_t c, const TIntlSupport& intl, const PictureMask& mask) {
+    return c == intl.GroupMark() && mask.hasGrouping();
+}
+
 // Which character of a pasted text is its decimal point. With both "." and
 // "," in it, the last of them: "1,234.56" and "1.234,56" say so themselves.
-// With one kind only, the locale's decimal mark is one, its group mark is not;
-// the other convention's point ("4.5" under fr_FR) is one unless it repeats,
-// as "12.345.678" does to group.
-std::optional<char16_t> decimalPointOf(std::u16string_view number, const TIntlSupport& intl) {
+// With one kind only, the locale's decimal mark is one, and its group mark is
+// not where the field groups; any other point ("4.5" under fr_FR, or under
+// de_DE in a rate) is one unless it repeats, as "12.345.678" does to group.
+std::optional<char16_t> decimalPointOf(std::u16string_view number, const TIntlSupport& intl,
+                                       const PictureMask& mask) {
     std::optional<char16_t> last;
     bool mixed = false;
     for (char16_t c : number)
@@ -39,7 +47,7 @@ std::optional<char16_t> decimalPointOf(std::u16string_view number, const TIntlSu
         }
     if (!last || mixed || *last == intl.DecimalMark())
         return last;
-    if (*last == intl.GroupMark() || std::count(number.begin(), number.end(), *last) > 1)
+    if (groupsDigits(*last, intl, mask) || std::count(number.begin(), number.end(), *last) > 1)
         return std::nullopt;
     return last;
 }
@@ -90,8 +98,7 @@ KeyOutcome offerToField(EntryString& entry, char16_t c, const PictureMask& mask,
 
 char16_t typedAsMeant(char16_t typed, const TIntlSupport& intl, const PictureMask& mask) {
     const bool eitherPoint = typed == u'.' || typed == u',';
-    const bool groups = typed == intl.GroupMark() && mask.hasGrouping();
-    return eitherPoint && !groups ? intl.DecimalMark() : typed;
+    return eitherPoint && !groupsDigits(typed, intl, mask) ? intl.DecimalMark() : typed;
 }
 
 KeyOutcome typeCharacter(EntryString& entry, char16_t typed, const PictureMask& mask,
@@ -108,7 +115,8 @@ Paste pasteText(EntryString& entry, std::u16string_view text, const PictureMask&
     // Marks after the last digit have no say: the comma that ends "1.5," in a
     // sentence or a list separates, it is no point.
     const std::size_t numberEnd = text.find_last_of(u"0123456789");
-    const std::optional<char16_t> decimalPoint = decimalPointOf(text.substr(0, numberEnd), intl);
+    const std::optional<char16_t> decimalPoint =
+        decimalPointOf(text.substr(0, numberEnd), intl, mask);
     EntryString trial = entry;
     bool digitTaken = false;
     for (std::size_t at = 0; at < text.size(); ++at) {

@@ -28,9 +28,10 @@ enum class Paste { Taken, Refused };
 
 // Clipboard text taken character by character into the entry string: its
 // decimal point is told from its own marks (the last of "." and "," where it
-// has both; the locale's group mark, or another point that repeats, where it
-// has one kind only groups; marks after the last digit have no say), so that
-// "4.5" pasted under fr_FR stays 4,5 and "1.5," stays 1.5. A "-" when the
+// has both; where it has one kind only, the locale's group mark in a field
+// that groups, or another point that repeats, groups; marks after the last
+// digit have no say), so that "4.5" pasted under fr_FR, or into a rate under
+// de_DE, stays 4,5 as it would typed, and "1.5," stays 1.5. A "-" when the
 // entry is already negative, every other "." or ",", and whatever the field
 // refuses (grouping marks, currency, blanks, letters) are skipped. "(" counts
 // as "-" in a mask with "p" when a ")" follows.

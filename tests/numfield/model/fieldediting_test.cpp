@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace paysmith {
@@ -167,7 +169,9 @@ INSTANTIATE_TEST_SUITE_P(Table, PastedPoint, testing::Values(
     PastedPointCase{"fr_FR_english_grouping", &kFrench, "amount", u"1,234.56", "1,234.56"},
     PastedPointCase{"fr_FR_repeated_point_groups", &kFrench, "amount", u"12.345.678", "12,345,678"},
     PastedPointCase{"de_DE_own_marks", &kGerman, "amount", u"1.234,56", "1,234.56"},
-    PastedPointCase{"de_DE_lone_point_groups", &kGerman, "rate", u"4.5", "45"},
+    PastedPointCase{"de_DE_lone_point_groups_an_amount", &kGerman, "amount", u"12.345", "12,345"},
+    // A rate cannot group, so its lone group mark is the point, as typed.
+    PastedPointCase{"de_DE_lone_point_in_a_rate", &kGerman, "rate", u"4.5", "4.5"},
     PastedPointCase{"en_US_german_grouping", &kEnglish, "amount", u"1.234,56", "1,234.56"},
     PastedPointCase{"en_US_lone_comma_groups", &kEnglish, "amount", u"1,234", "1,234"},
     PastedPointCase{"de_CH_comma", &kSwiss, "rate", u"4,5", "4.5"},
@@ -181,6 +185,168 @@ INSTANTIATE_TEST_SUITE_P(Table, PastedPoint, testing::Values(
     PastedPointCase{"de_CH_trailing_comma", &kSwiss, "rate", u"1.5,", "1.5"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// The marks of each locale and the shape of each field, written out here
+// rather than read from the code they check.
+struct Convention {
+    const char* name;
+    const TIntlSupport* intl;
+    char16_t decimal;
+    char16_t group;
+};
+const Convention kConventions[]{{"en_US", &kEnglish, u'.', u','},
+                                {"de_DE", &kGerman, u',', u'.'},
+                                {"fr_FR", &kFrench, u',', u'\u202F'},
+                                {"de_CH", &kSwiss, u'.', u'\u2019'}};
+struct Shape {
+    const char* field;
+    bool groups;
+    std::size_t wholeDigits;
+    std::size_t decimals;
+};
+const Shape kShapes[]{{"amount", true, 9, 2}, {"rate", false, 3, 4}};
+
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// A text typed key by key: which keys the field takes, and the number they
+// make as "whole.decimals". "." or "," is the decimal mark unless it is the
+// group mark of a field that groups; any other mark is refused.
+std::pair<std::vector<bool>, std::string> typedReading(std::u16string_view text,
+                                                       const Convention& c, const Shape& f) {
+    std::vector<bool> taken;
+    std::string number;
+    std::size_t whole = 0;
+    std::optional<std::size_t> decimals;
+    for (char16_t key : text) {
+        const bool point = (key == u'.' || key == u',') && !(key == c.group && f.groups);
+        const bool digit =
+            isDigit(key) && (decimals ? *decimals < f.decimals : whole < f.wholeDigits);
+        taken.push_back(digit || (point && !decimals));
+        if (digit)
+            ++(decimals ? *decimals : whole);
+        else if (taken.back())
+            decimals = 0;
+        if (taken.back())
+            number += digit ? static_cast<char>(key) : '.';
+    }
+    return {taken, number};
+}
+
+// A pasted text's number as "whole.decimals", or nothing where the field
+// refuses it. Marks after the last digit have no say; with both "." and ","
+// the last is the point; with one kind, the decimal mark is the point, the
+// group mark of a field that groups is not, and any other is unless it
+// repeats. Other marks are skipped; a second point or more whole digits than
+// the field has refuse the paste, and decimals beyond its width are dropped.
+std::optional<std::string> pastedReading(std::u16string_view text, const Convention& c,
+                                         const Shape& f) {
+    const std::size_t end = text.find_last_of(u"0123456789");
+    const std::u16string_view number = text.substr(0, end);
+    const auto dots = std::ranges::count(number, u'.');
+    const auto commas = std::ranges::count(number, u',');
+    std::optional<char16_t> point;
+    if (dots > 0 && commas > 0)
+        point = number[number.find_last_of(u".,")];
+    else if (const char16_t mark = dots > 0 ? u'.' : u','; dots + commas > 0)
+        if (mark == c.decimal || (dots + commas == 1 && !(mark == c.group && f.groups)))
+            point = mark;
+    std::string whole;
+    std::optional<std::string> decimals;
+    for (char16_t ch : text.substr(0, end + 1)) {
+        if (isDigit(ch))
+            (decimals ? *decimals : whole) += static_cast<char>(ch);
+        else if (ch == point && decimals)
+            return std::nullopt;
+        else if (ch == point)
+            decimals.emplace();
+    }
+    if (whole.size() > f.wholeDigits)
+        return std::nullopt;
+    const std::size_t room = f.wholeDigits + f.decimals - whole.size();
+    return decimals ? whole + "." + decimals->substr(0, room) : whole;
+}
+
+std::u16string grouped(std::u16string_view digits, char16_t mark) {
+    std::u16string text;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        text += (i > 0 && (digits.size() - i) % 3 == 0 ? std::u16string{mark} : u"") + digits[i];
+    return text;
+}
+
+// A number written with every mix of the marks: none, one as the point,
+// grouped thousands, a trailing mark, and two marks, the same one repeated or
+// both kinds in either order, grouping then pointing or pointing then trailing.
+std::vector<std::u16string> writings(const std::u16string& whole, const std::u16string& decimals,
+                                     const std::u16string& marks) {
+    std::vector<std::u16string> texts{whole};
+    for (char16_t a : marks) {
+        for (const std::u16string& text : {whole + a + decimals, grouped(whole, a), whole + a})
+            texts.push_back(text);
+        for (char16_t b : marks)
+            for (const std::u16string& text :
+                 {grouped(whole, a) + b + decimals, whole + a + decimals + b})
+                texts.push_back(text);
+    }
+    return texts;
+}
+
+// The field's value once left, within its rounding of the expected number.
+void expectLeftWith(FakeWindow& window, FakeField& field, const std::string& number,
+                    const Shape& f) {
+    window.tabInto(window.field("amount_next"));
+    EXPECT_NEAR(field.model.FloatValue(), std::stold(number),
+                0.5 * std::pow(10.0, -double(f.decimals)))
+        << number;
+}
+
+TEST(EveryMixOfMarks, MeansTheSamePastedOrTypedAsItsRulesSay) {
+    const std::pair<std::u16string, std::u16string> values[]{
+        {u"4", u"5"}, {u"12", u"75"}, {u"1234", u"56"}, {u"250000", u"8"}, {u"1234567", u"89"}};
+    for (const Convention& c : kConventions)
+        for (const Shape& f : kShapes)
+            for (const auto& [whole, decimals] : values) {
+                const std::u16string marks =
+                    c.group == u'.' || c.group == u',' ? u".," : std::u16string(u".,") + c.group;
+                for (const std::u16string& text : writings(whole, decimals, marks)) {
+                    SCOPED_TRACE(std::string(c.name) + " " + f.field + " \"" + utf8(text) + "\"");
+                    FakeWindow window(*c.intl);
+                    FakeField& field = window.addNamed(f.field);
+                    window.addNamed("amount_next");
+                    window.perform(std::string("set ") + f.field + " 7");
+                    window.tabInto(field);
+                    const std::u16string shown = field.model.displayString();
+                    window.clipboard = text;
+                    window.press(Key::V, Modifiers::Ctrl);
+                    const std::optional<std::string> pasted = pastedReading(text, c, f);
+                    EXPECT_EQ(field.refused.has_value(), !pasted);
+                    if (pasted) {
+                        expectLeftWith(window, field, *pasted, f);
+                    } else {
+                        EXPECT_EQ(field.refused, Refusal::PasteNotTaken);
+                        EXPECT_EQ(utf8(field.model.displayString()), utf8(shown));
+                        EXPECT_EQ(window.beeps, 1);
+                    }
+
+                    window.tabInto(field);
+                    const auto [taken, typed] = typedReading(text, c, f);
+                    for (std::size_t i = 0; i < text.size(); ++i) {
+                        const std::u16string before = field.model.displayString();
+                        const int beeps = window.beeps;
+                        field.refused.reset();
+                        window.type(text.substr(i, 1));
+                        EXPECT_EQ(!field.refused, taken[i]) << "key " << i;
+                        if (!taken[i]) {
+                            EXPECT_EQ(utf8(field.model.displayString()), utf8(before))
+                                << "key " << i;
+                            EXPECT_EQ(window.beeps, beeps + 1) << "key " << i;
+                        }
+                    }
+                    expectLeftWith(window, field, typed, f);
+                }
+            }
+}
 
 } // namespace
 } // namespace paysmith
