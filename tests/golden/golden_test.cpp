@@ -62,7 +62,7 @@ QByteArray printedText(const ScheduleDocument& document, const QString& family) 
 }
 
 // The first line that differs, with the line before it, as a unified diff
-// shows it.
+// shows it; a long line (the report is one) around its first difference.
 QString firstDifference(const QString& path, const QByteArray& expected,
                         const QByteArray& produced) {
     const QList<QByteArray> want = expected.split('\n');
@@ -70,13 +70,26 @@ QString firstDifference(const QString& path, const QByteArray& expected,
     qsizetype line = 0;
     while (line < want.size() && line < got.size() && want[line] == got[line])
         ++line;
-    QString diff = QStringLiteral("--- %1\n+++ produced\n@@ line %2 @@\n").arg(path).arg(line + 1);
-    if (line > 0)
+    const QByteArray& one = line < want.size() ? want[line] : QByteArray();
+    const QByteArray& other = line < got.size() ? got[line] : QByteArray();
+    qsizetype column = 0;
+    while (column < one.size() && column < other.size() && one[column] == other[column])
+        ++column;
+    const qsizetype from = std::max<qsizetype>(0, column - 60);
+    const auto shown = [from](const QByteArray& text) {
+        return (from > 0 ? QStringLiteral("...") : QString()) +
+               QString::fromUtf8(text.mid(from, 120));
+    };
+    QString diff = QStringLiteral("--- %1\n+++ produced\n@@ line %2, column %3 @@\n")
+                       .arg(path)
+                       .arg(line + 1)
+                       .arg(column + 1);
+    if (line > 0 && from == 0)
         diff += QLatin1Char(' ') + QString::fromUtf8(want[line - 1]) + QLatin1Char('\n');
     if (line < want.size())
-        diff += QLatin1Char('-') + QString::fromUtf8(want[line]) + QLatin1Char('\n');
+        diff += QLatin1Char('-') + shown(one) + QLatin1Char('\n');
     if (line < got.size())
-        diff += QLatin1Char('+') + QString::fromUtf8(got[line]) + QLatin1Char('\n');
+        diff += QLatin1Char('+') + shown(other) + QLatin1Char('\n');
     return diff;
 }
 
