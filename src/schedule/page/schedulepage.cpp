@@ -339,6 +339,11 @@ void SchedulePage::exportSchedule() {
             [&](const QString& path) { return writeScheduleCsv(inputs, extras, path); });
 }
 
+std::string SchedulePage::csv() const {
+    const auto loan = static_cast<std::size_t>(m_loan);
+    return scheduleCsv(m_inputs[loan], m_extras[loan]);
+}
+
 ScheduleDocument SchedulePage::document() {
     makeCurrent();
     const auto loan = static_cast<std::size_t>(m_loan);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class QBoxLayout;
 class QLabel;
@@ -41,6 +42,8 @@ class SchedulePage : public QWidget {
     void exportSchedule();
     void printPage();
     void savePdf();
+    // The chosen loan's CSV as the export writes it; empty for no schedule.
+    std::string csv() const;
 
     bool isBuilt() const { return m_model != nullptr; }
     ScheduleModel* model() const { return m_model; }
