@@ -1,13 +1,16 @@
 #include "app/window/mainwindow.h"
 
+#include "app/settings/savedvalues.h"
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/translations.h"
 #include "base/accessible/announcer.h"
 #include "compare/page/comparepage.h"
 #include "numfield/locale/localeintl.h"
+#include "numfield/widget/accessibleeventlog.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
 #include "schedule/page/balancechart.h"
+#include "schedule/page/scheduledocument.h"
 #include "schedule/page/schedulemodel.h"
 #include "schedule/page/schedulepage.h"
 #include "schedule/page/scheduleprintout.h"
@@ -20,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -54,6 +58,9 @@ class RecordingAlerts : public FieldAlerts {
 
 enum class End { Close, CloseInactive, DisplayLost };
 
+// Where a page is when a change is made, and when what it shows is read.
+enum class Seen { InFront, Behind, TurnedTo };
+
 struct Shown {
     QString caption;
     QString text;
@@ -65,6 +72,9 @@ struct Shown {
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    // As the program starts: in the user's language.
+    void initTestCase() { installTranslations(*qApp); }
+
     void init() {
         m_firstRunHelpShown = false;
         m_config = std::make_unique<QTemporaryDir>();
@@ -604,6 +614,190 @@ class MainWindowTest : public QObject {
         QCOMPARE(compared, 6);
     }
 
+    // What the Schedule and Compare pages show after each change a user can
+    // make that they show, both pages built: made with the page in front (a
+    // loan's input left by the click on the page's tab, Reset chosen there
+    // and the page turned back to), behind (as printed from there), and
+    // behind, then turned to.
+    void pagesShowEachChange_data() {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("home"); // the entries' page; -1 for any
+        QTest::addColumn<int>("page");
+        QTest::addColumn<Seen>("seen");
+        QTest::addColumn<QString>("line");
+        struct Change {
+            const char* name;
+            QStringList setup;
+            QStringList entries;
+            int home;
+            QString onSchedule;
+            QString onCompare;
+        };
+        // clang-format off
+        const Change changes[] = {
+            {"amount", {}, {"edtLoan1", "250000"}, 0,
+             "1\t1,621.50\t215.25\t1,406.25\t0.00\t0.00\t249,784.75",
+             "Cost of borrowing if kept 30.00 years\t333,734.37\t102,749.06\t-230,985.31"},
+            {"rate", {}, {"edtInterest1", "3"}, 0,
+             "1\t632.41\t257.41\t375.00\t0.00\t0.00\t149,742.59",
+             "Kept 30.00 years, Loan 1 costs less. Kept longer, it stays the cheaper one."},
+            {"payments", {}, {"edtTerm2", "120"}, 0,
+             "Payment with taxes and insurance, formula\t972.90\t1,646.54\t673.64",
+             "Payments until paid off\t360\t120\t-240"},
+            {"frequency", {}, {"cbFrequency1", "Quarterly 4"}, 0,
+             "Payment with taxes and insurance, formula\t2,537.39\t1,053.13\t-1,484.26",
+             "Years until paid off\t90.00\t20.00\t-70.00"},
+            {"fees", {}, {"edtFees2", "20000"}, 2, "",
+             "Fees and points\t0.00\t20,000.00\t20,000.00"},
+            {"points", {}, {"edtPoints1", "2"}, 2, "",
+             "Fees and points\t3,000.00\t0.00\t-3,000.00"},
+            {"years kept", {}, {"edtKeepYears", "5"}, 2, "",
+             "Cost of borrowing if kept 5.00 years\t49,187.39\t40,007.34\t-9,180.05"},
+            {"fees and years kept", {}, {"edtFees2", "20000", "edtKeepYears", "2"}, 2, "",
+             "Kept 2.00 years, Loan 1 costs less. Kept longer, the cheaper one changes: Loan 2 "
+             "from 9.25 years on."},
+            {"APR method", {}, {"cbAprMethod", "APRC (European Union)"}, 2, "",
+             "APRC (%)\t6.963\t5.904\t-1.059"},
+            {"extra each payment", {}, {"edtExtra1", "100"}, 2,
+             "The extra payments pay the loan off early, in period 276 of 360: the last payment, "
+             "230.29, is what was left.",
+             "Interest saved by extra payments\t54,962.97\t0.00\t-54,962.97"},
+            {"lump sum", {}, {"edtLump1", "5000", "edtLumpPeriod1", "12"}, 2,
+             "The lump sum pays the loan off early, in period 327 of 360: the last payment, "
+             "933.58, is what was left.",
+             "Interest saved by extra payments\t27,141.78\t0.00\t-27,141.78"},
+            {"Reset", {"edtLoan1", "250000", "edtFees1", "4000"}, {"mnuFileReset", ""}, -1,
+             "Payment with taxes and insurance, formula\t972.90\t1,053.13\t80.23",
+             "Fees and points\t0.00\t0.00\t0.00"},
+        };
+        // clang-format on
+        const char* const situations[] = {"in front", "behind", "turned to"};
+        for (const Change& c : changes)
+            for (const int page : {1, 2})
+                for (const Seen seen : {Seen::InFront, Seen::Behind, Seen::TurnedTo}) {
+                    const QString& line = page == 1 ? c.onSchedule : c.onCompare;
+                    if (!line.isEmpty() && (seen == Seen::InFront || c.home != page))
+                        QTest::addRow("%s, %s page %s", c.name, page == 1 ? "Schedule" : "Compare",
+                                      situations[int(seen)])
+                            << c.setup << c.entries << c.home << page << seen << line;
+                }
+    }
+
+    void pagesShowEachChange() {
+        QFETCH(QStringList, setup);
+        QFETCH(QStringList, entries);
+        QFETCH(int, home);
+        QFETCH(int, page);
+        QFETCH(Seen, seen);
+        QFETCH(QString, line);
+        openWindow();
+        for (const int built : {1, 2})
+            turnPage(built);
+        make(setup);
+        turnPage(page);
+        const QStringList before = shownLines(page);
+        QVERIFY2(!before.contains(line), qPrintable(before.join('\n')));
+        if (seen != Seen::InFront)
+            turnPage(0);
+        make(entries, seen != Seen::InFront || home != 0);
+        if (seen != Seen::Behind && m_window->notebook()->currentIndex() != page)
+            turnPage(page);
+        const QStringList after = seen == Seen::Behind ? printedLines(page) : shownLines(page);
+        QVERIFY2(after.contains(line), qPrintable(after.join('\n')));
+    }
+
+    // Each change of a loan's inputs publishes the loan as changed, and what
+    // is saved of it keeps the frequency's English caption; mainwindow_german
+    // runs this in German.
+    void loanIsPublishedAsChanged_data() {
+        QTest::addColumn<QStringList>("entry");
+        QTest::addColumn<QString>("kept"); // amount, frequency, payments, rate,
+                                           // taxes, insurance, payment
+        QTest::newRow("amount") << QStringList{"edtLoan1", "250000"}
+                                << "250000, Monthly 12, 360, 6.75, 0, 0, 1621.5";
+        QTest::newRow("frequency") << QStringList{"cbFrequency1", "Quarterly 4"}
+                                   << "150000, Quarterly 4, 360, 6.75, 0, 0, 2537.39";
+        QTest::newRow("payments") << QStringList{"edtTerm2", "120"}
+                                  << "150000, Monthly 12, 120, 5.75, 0, 0, 1646.54";
+        QTest::newRow("rate") << QStringList{"edtInterest2", "8"}
+                              << "150000, Monthly 12, 240, 8, 0, 0, 1254.66";
+        QTest::newRow("taxes") << QStringList{"edtAnnualTaxes1", "1200"}
+                               << "150000, Monthly 12, 360, 6.75, 1200, 0, 1072.9";
+        QTest::newRow("insurance") << QStringList{"edtAnnualInsurance2", "600"}
+                                   << "150000, Monthly 12, 240, 5.75, 0, 600, 1103.13";
+        QTest::newRow("frequency of loan 2") << QStringList{"cbFrequency2", "Biannually 2"}
+                                             << "150000, Biannually 2, 240, 5.75, 0, 0, 4317.3";
+    }
+
+    void loanIsPublishedAsChanged() {
+        QFETCH(QStringList, entry);
+        openWindow();
+        const LoanPanel* panel =
+            m_window->loanPanel(entry[0].endsWith('1') ? LoanNumber::First : LoanNumber::Second);
+        const auto kept = [](const LoanValues& values) {
+            const SavedLoanValues saved = savedValuesOf(values);
+            return QStringList{
+                QString::number(saved.amount), QString::fromStdU16String(saved.frequency),
+                QString::number(saved.term),   QString::number(saved.interest),
+                QString::number(saved.taxes),  QString::number(saved.insurance),
+                QString::number(saved.payment)}
+                .join(", ");
+        };
+        const QObject receiver;
+        QStringList published;
+        connect(panel, &LoanPanel::workedOut, &receiver,
+                [&](const LoanValues& values) { published << kept(values); });
+        make(entry);
+        QVERIFY(!published.isEmpty());
+        QTEST(published.last(), "kept");
+        QTEST(kept(panel->values()), "kept");
+    }
+
+    // What changes where the focus is not is told to screen readers once, in
+    // these words; what the focus itself says is not told again.
+    void changesAreAnnouncedOnce_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("loan worked out") << QStringList{"edtLoan1", "250000"}
+                                         << QStringList{"Loan 1: payment 1,621.50, 30.00 years"};
+        QTest::newRow("frequency chosen") << QStringList{"cbFrequency2", "Quarterly 4"}
+                                          << QStringList{"Loan 2: payment 2,228.76, 60.00 years"};
+        QTest::newRow("input left as it was") << QStringList{"edtTerm1", "360"} << QStringList{};
+        QTest::newRow("key refused")
+            << QStringList{"edtTerm1", "x"}
+            << QStringList{"Only digits and a minus sign can be typed here"};
+        QTest::newRow("page turned by its tab")
+            << QStringList{"twScheduleSummary", ""} << QStringList{};
+        QTest::newRow("page turned by Reset")
+            << QStringList{"twScheduleSummary", "", "mnuFileReset", ""}
+            << QStringList{"Paysmith page"};
+        QTest::newRow("tab pressed by a screen reader")
+            << QStringList{"reader presses", "2"} << QStringList{"Compare page"};
+        QTest::newRow("extras note")
+            << QStringList{"edtLump1", "5000"}
+            << QStringList{"Loan 1: The lump sum does nothing until a payment number is given."};
+    }
+
+    void changesAreAnnouncedOnce() {
+        QFETCH(QStringList, entries);
+        RecordingAlerts alerts;
+        const ScopedFieldAlerts useAlerts(alerts);
+        openWindow();
+        for (const int built : {1, 2, 0})
+            turnPage(built);
+        enterByTab("edtLoan1");
+        QTest::qWait(20);
+        const AccessibleEventLog log;
+        make(entries);
+        QTest::qWait(50);
+        QStringList told;
+        for (const QString& event : log.events(QAccessible::Notification))
+            if (event.startsWith("ObjectShow "))
+                told << event.mid(11);
+        QTEST(told, "told");
+    }
+
     void closingKeepsTheInputsForTheNextStart_data() { typedLoans(); }
 
     void closingKeepsTheInputsForTheNextStart() {
@@ -826,6 +1020,80 @@ class MainWindowTest : public QObject {
     void turnPage(int index) {
         QTabBar* tabs = m_window->notebook()->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
+
+    // Types or chooses each entry as a user would, on the entry's own page:
+    // pairs of a control's name and its text. A field is left with Tab, the
+    // last one only when `leaveLast`; a menu entry is chosen, a tab pressed
+    // as a screen reader presses it, and any other control focused.
+    void make(const QStringList& entries, bool leaveLast = true) {
+        QTabWidget* notebook = m_window->notebook();
+        for (qsizetype i = 0; i < entries.size(); i += 2) {
+            const QString& name = entries[i];
+            const QString& text = entries[i + 1];
+            if (name == "reader presses") {
+                QAccessible::queryAccessibleInterface(notebook->tabBar())
+                    ->child(text.toInt())
+                    ->actionInterface()
+                    ->doAction(QAccessibleActionInterface::pressAction());
+                continue;
+            }
+            if (auto* action = m_window->findChild<QAction*>(name)) {
+                action->trigger();
+                continue;
+            }
+            QWidget* control = m_window->findChild<QWidget*>(name);
+            QVERIFY2(control, qPrintable(name));
+            for (int page = 0; page < notebook->count(); ++page)
+                if (notebook->widget(page)->isAncestorOf(control) &&
+                    page != notebook->currentIndex())
+                    turnPage(page);
+            if (qobject_cast<QComboBox*>(control))
+                chooseFrequency(
+                    name, QCoreApplication::translate("paysmith::Frequency", qPrintable(text)));
+            else
+                enterByTab(name);
+            if (!qobject_cast<TNumericField*>(control))
+                continue;
+            QTest::keyClicks(focused(), text);
+            if (leaveLast || i + 2 < entries.size())
+                QTest::keyClick(focused(), Qt::Key_Tab);
+        }
+    }
+
+    // What a page shows once the window has settled: its tables' rows, each
+    // with its caption first where it has one, and its labels.
+    QStringList shownLines(int index) const {
+        QCoreApplication::processEvents();
+        const QWidget* page = m_window->notebook()->widget(index);
+        QStringList lines;
+        for (const QTableView* view : page->findChildren<QTableView*>()) {
+            const QAbstractItemModel& model = *view->model();
+            for (int row = 0; row < model.rowCount(); ++row) {
+                QStringList cells;
+                if (!view->verticalHeader()->isHidden())
+                    cells << model.headerData(row, Qt::Vertical).toString();
+                for (int column = 0; column < model.columnCount(); ++column)
+                    cells << model.index(row, column).data().toString();
+                lines << cells.join('\t');
+            }
+        }
+        for (const QLabel* label : page->findChildren<QLabel*>())
+            if (label->isVisibleTo(page))
+                lines << label->text();
+        return lines;
+    }
+
+    // What the page prints, in the same lines.
+    QStringList printedLines(int index) const {
+        QWidget* page = m_window->notebook()->widget(index);
+        const ScheduleDocument document = index == 1 ? qobject_cast<SchedulePage*>(page)->document()
+                                                     : qobject_cast<ComparePage*>(page)->document();
+        QStringList lines{document.scheduleNote, document.summaryNote};
+        for (const PrintedTable* table : {&document.inputs, &document.schedule, &document.summary})
+            for (const QStringList& row : table->rows)
+                lines << row.join('\t');
+        return lines;
     }
 
     // Picks the caption in the opened list with the keyboard; the box keeps
