@@ -479,7 +479,8 @@ QString ComparePage::crossoverText(const Comparison& comparison) const {
         changes << tr("Loan %1 from %2 years on")
                        .arg(loanNumber(crossing.cheaper))
                        .arg(money.ofNumber(crossing.years, kYearsMask));
-    return text + u' ' + tr("Kept longer, the cheaper one changes: %1.").arg(changes.join(", "));
+    return text + u' ' +
+           tr("Kept longer, the cheaper one changes: %1.").arg(changes.join(QStringLiteral(", ")));
 }
 
 void ComparePage::exportComparison() {

@@ -82,7 +82,7 @@ TfrmAbout* TfrmAbout::instance() {
 }
 
 void TfrmAbout::FormCreate() {
-    QFont tahoma("Tahoma");
+    QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPixelSize(11);
     setFont(tahoma);
     setFixedSize(kClientWidth, kClientHeight);
@@ -107,7 +107,7 @@ void TfrmAbout::FormCreate() {
 
     m_opener = new TUrlLabel(this);
     m_opener->setObjectName("urlAboutOnline");
-    m_opener->setCaption("UrlAboutOnline");
+    m_opener->setCaption(QStringLiteral("UrlAboutOnline"));
     m_opener->move(297, 94);
     m_opener->hide();
     connect(m_opener, &TUrlLabel::openRefused, this,
@@ -128,9 +128,10 @@ void TfrmAbout::FormCreate() {
     m_compileDate = addLabel(this, {}, 56, 148);
     m_compileDate->setObjectName("lblCompileDate");
 
-    QLabel* copyright = addLabel(
-        this, tr("Copyright \u00A9 %1 Harrowfield Software.").arg(PAYSMITH_COPYRIGHT_YEARS), 56,
-        172);
+    QLabel* copyright = addLabel(this,
+                                 tr("Copyright \u00A9 %1 Harrowfield Software.")
+                                     .arg(QStringLiteral(PAYSMITH_COPYRIGHT_YEARS)),
+                                 56, 172);
     copyright->setObjectName("lblCopyright");
     QLabel* legal = addLabel(this,
                              tr("Paysmith is free software: you may share and change it under the "
@@ -148,7 +149,7 @@ void TfrmAbout::FormCreate() {
     m_home = new TUrlLabel(this);
     m_home->setObjectName("urlHome");
     m_home->setGeometry(13, 257, 133, 16);
-    QFont homeFont("Tahoma");
+    QFont homeFont(QStringLiteral("Tahoma"));
     homeFont.setPixelSize(13);
     homeFont.setUnderline(true);
     m_home->setFont(homeFont);

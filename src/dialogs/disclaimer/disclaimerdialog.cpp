@@ -36,7 +36,7 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
     g_disclaimer = this;
     setObjectName("frmDisclaim");
     setWindowTitle(tr("Disclaimer"));
-    QFont arial("Arial");
+    QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(13);
     setFont(arial);
     setFixedSize(338, 146);
@@ -58,7 +58,7 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
     close->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     close->setFocusPolicy(Qt::NoFocus);
     close->setGeometry(251, 116, 76, 24);
-    QFont sansSerif("MS Sans Serif");
+    QFont sansSerif(QStringLiteral("MS Sans Serif"));
     sansSerif.setPixelSize(11);
     close->setFont(sansSerif);
     setHint(close, tr("Close| Close Update Wizard"));
