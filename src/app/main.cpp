@@ -25,8 +25,8 @@ int main(int argc, char* argv[]) {
         return paysmith::runCommandLine(argc, argv);
     paysmith::preferXWayland();
     paysmith::PaysmithApplication app(argc, argv);
-    app.setApplicationName("paysmith");
-    app.setDesktopFileName("paysmith");
+    app.setApplicationName(QStringLiteral("paysmith"));
+    app.setDesktopFileName(QStringLiteral("paysmith"));
     const QString language = paysmith::installTranslations(app);
     app.setWindowIcon(paysmith::pngIcon(QStringLiteral(":/icons/paysmith.png")));
     paysmith::keepFixedSizesSafeUnderWayland();

@@ -80,7 +80,7 @@ LoanPanel* TfrmMain::loanPanel(LoanNumber loan) const {
 
 void TfrmMain::FormCreate() {
     setWindowTitle(tr(kApplicationTitle));
-    QFont windowFont("Arial");
+    QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPixelSize(12);
     setFont(windowFont);
     // A tooltip is a window of its own and would take Qt's default font, not

@@ -25,7 +25,7 @@ namespace paysmith {
 namespace {
 
 QIcon icon(const char* name) {
-    return pngIcon(QStringLiteral(":/icons/%1.png").arg(name));
+    return pngIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
 }
 
 QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const char* iconName) {
@@ -103,7 +103,7 @@ void TfrmMain::createTopPanel(QWidget* client) {
     // Opens the addresses that code sets; never shown.
     m_urlOnline = new TUrlLabel(panel);
     m_urlOnline->setObjectName("UrlOnline");
-    m_urlOnline->setCaption("UrlOnline");
+    m_urlOnline->setCaption(QStringLiteral("UrlOnline"));
     m_urlOnline->setURL(QStringLiteral("mailto:") + toQString(maker::kSuggestionsAddress));
     m_urlOnline->hide();
     connect(m_urlOnline, &TUrlLabel::openRefused, this,

@@ -30,11 +30,11 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
     m_webPanel->setObjectName("WebPanel");
     m_webPanel->setText(toQString(maker::kSiteName));
     m_webPanel->setAlignment(Qt::AlignCenter);
-    QFont linkFont("Arial");
+    QFont linkFont(QStringLiteral("Arial"));
     linkFont.setPixelSize(11);
     linkFont.setUnderline(true);
     m_webPanel->setFont(linkFont);
-    m_webPanel->setStyleSheet("color: blue");
+    m_webPanel->setStyleSheet(QStringLiteral("color: blue"));
 
     m_hintPanel->setObjectName("HintPanel");
     m_hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -49,7 +49,8 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
 }
 
 QString PanelStatusBar::restingText() const {
-    return toQString(maker::kSiteName) + " - " + translated("paysmith::maker", maker::kSlogan);
+    return toQString(maker::kSiteName) + QStringLiteral(" - ") +
+           translated("paysmith::maker", maker::kSlogan);
 }
 
 void PanelStatusBar::mouseMoveEvent(QMouseEvent* event) {

@@ -44,7 +44,7 @@ QString askForAnotherSettingsFile(QWidget* parent, const QString& problem) {
         const QString file = QFileDialog::getSaveFileName(
             parent,
             QCoreApplication::translate("paysmith::SettingsFallback", "Save the Loans Elsewhere"),
-            QDir::home().filePath("paysmith.ini"),
+            QDir::home().filePath(QStringLiteral("paysmith.ini")),
             QCoreApplication::translate("paysmith::SettingsFallback",
                                         "Settings files (*.ini);;All files (*)"));
         if (!file.isEmpty())
