@@ -340,14 +340,6 @@ HelpWindow& TfrmMain::help() {
     return *m_help;
 }
 
-void TfrmMain::CenterForm(QWidget* form) const {
-    const QRect main = frameGeometry();
-    const QRect other = form->frameGeometry();
-    const int left = std::max(0, main.left() + (main.width() - other.width()) / 2);
-    const int top = std::max(0, main.top() + (main.height() - other.height()) / 2);
-    form->move(left, top);
-}
-
 void TfrmMain::FormClose() {
     if (m_help)
         m_help->close();
