@@ -5,10 +5,10 @@
 // German one under LANG=de_DE.UTF-8); the others only in English.
 // PAYSMITH_GOLDEN_UPDATE=1 writes the files instead (scripts/update-golden.sh).
 
+#include "app/i18n/translations.h"
 #include "app/report/loanreport.h"
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/mainwindow.h"
-#include "app/window/translations.h"
 #include "compare/core/comparecsv.h"
 #include "compare/page/comparepage.h"
 #include "numfield/locale/localeintl.h"

@@ -15,8 +15,6 @@ class HintTracker : public QObject {
     explicit HintTracker(QObject* parent);
     ~HintTracker() override;
 
-    const QString& currentHint() const { return m_hint; }
-
   signals:
     void hintChanged(const QString& longPart);
 

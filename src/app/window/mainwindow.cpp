@@ -4,13 +4,13 @@
 
 #include "app/core/helptopics.h"
 #include "app/core/messages.h"
+#include "app/i18n/translations.h"
 #include "app/settings/savedvalues.h"
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/helpwindow.h"
 #include "app/window/hinttracker.h"
 #include "app/window/notebook.h"
 #include "app/window/panelstatusbar.h"
-#include "app/window/translations.h"
 #include "compare/page/comparepage.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/links/destinations.h"
@@ -338,14 +338,6 @@ HelpWindow& TfrmMain::help() {
     if (!m_help)
         m_help = new HelpWindow(helpFolderFor(m_services.programFolder, m_services.language), this);
     return *m_help;
-}
-
-void TfrmMain::CenterForm(QWidget* form) const {
-    const QRect main = frameGeometry();
-    const QRect other = form->frameGeometry();
-    const int left = std::max(0, main.left() + (main.width() - other.width()) / 2);
-    const int top = std::max(0, main.top() + (main.height() - other.height()) / 2);
-    form->move(left, top);
 }
 
 void TfrmMain::FormClose() {

@@ -78,7 +78,6 @@ class TfrmMain : public QMainWindow {
     void btnResetClick();
     void mnuFileExitClick();
     void mnuHelpContentsClick();
-    void CenterForm(QWidget* form) const;
 
     // Opens the destination of `sender` (a menu entry, the update button or
     // the status bar) through UrlOnline; an unknown sender opens UrlOnline's

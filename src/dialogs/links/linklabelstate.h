@@ -34,8 +34,6 @@ class LinkLabelState {
     void setHighlightColor(LabelColour colour, LabelColour fontColour);
     void setVisitedColor(LabelColour colour, LabelColour fontColour);
     void setUseVisitedColor(bool use) { m_useVisited = use; }
-    // The label has finished loading: nothing is captured yet.
-    void forgetRememberedColor() { m_remembered = kNotCaptured; }
 
     // The pointer came over the label: the colour the font shows now.
     LabelColour beginHighlight(LabelColour fontColour);

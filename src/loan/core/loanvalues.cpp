@@ -39,10 +39,4 @@ void finishWorkingOut(LoanState& state, LoanValues& values) {
     values.results = evaluateLoan(state, inputs);
 }
 
-LoanValues workOutLoan(LoanState& state, const LoanEntry& entry, char16_t decimalMark) {
-    LoanValues values = startWorkingOut(state, entry, decimalMark);
-    finishWorkingOut(state, values);
-    return values;
-}
-
 } // namespace paysmith

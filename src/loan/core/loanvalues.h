@@ -46,7 +46,4 @@ LoanValues startWorkingOut(LoanState& state, const LoanEntry& entry, char16_t de
 // holding the inputs and `values` no results.
 void finishWorkingOut(LoanState& state, LoanValues& values);
 
-// Both halves, as the loan page works a loan out.
-LoanValues workOutLoan(LoanState& state, const LoanEntry& entry, char16_t decimalMark);
-
 } // namespace paysmith

@@ -114,7 +114,6 @@ class TNumericFieldModel {
     // The display text as drawn, right-aligned, without its outer blanks.
     std::u16string displayString() const;
     const EntryString& entry() const { return m_entry; }
-    const std::u16string& savedText() const { return m_saved; }
     bool hasFocus() const { return m_hasFocus; }
     bool modified() const { return m_modified; }
     bool invalid() const { return m_invalid; }

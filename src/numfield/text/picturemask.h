@@ -50,7 +50,6 @@ class PictureMask {
     bool hasDecimalPoint() const { return m_decimalPoint.has_value(); }
     bool hasParentheses() const { return m_parenthesisPlace.has_value(); }
     bool hasSignPlace() const { return m_signPlace.has_value(); }
-    bool hasFloatingCurrency() const { return m_layout.find(u'$') != std::u16string::npos; }
     bool hasGrouping() const { return m_layout.find(u',') != std::u16string::npos; }
 
     // The mask character a typed character is offered to: the last picture

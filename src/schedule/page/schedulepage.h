@@ -47,7 +47,6 @@ class SchedulePage : public QWidget {
 
     bool isBuilt() const { return m_model != nullptr; }
     ScheduleModel* model() const { return m_model; }
-    int chosenLoan() const { return m_loan; }
     void chooseLoan(int loan);
     // The chosen loan's inputs and schedule, the comparison of both loans and
     // their chart, as the page shows them, for paper.

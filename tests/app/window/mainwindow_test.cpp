@@ -1,8 +1,8 @@
 #include "app/window/mainwindow.h"
 
+#include "app/i18n/translations.h"
 #include "app/settings/savedvalues.h"
 #include "app/settingsfile/settingsfile.h"
-#include "app/window/translations.h"
 #include "base/accessible/announcer.h"
 #include "compare/page/comparepage.h"
 #include "numfield/locale/localeintl.h"

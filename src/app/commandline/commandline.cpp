@@ -1,8 +1,8 @@
-#include "app/commandline.h"
+#include "app/commandline/commandline.h"
 
+#include "app/i18n/translations.h"
 #include "app/report/loanreport.h"
 #include "app/settingsfile/settingsfile.h"
-#include "app/window/translations.h"
 #include "base/qt/qtstrings.h"
 #include "base/version.h"
 #include "compare/core/comparison.h"

@@ -1,4 +1,4 @@
-#include "app/window/translations.h"
+#include "app/i18n/translations.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
