@@ -14,7 +14,7 @@ session_tempdir() {
 }
 
 start_x_session() {
-  local session display line
+  local session display
   session_tempdir session
   trap stop_x_session EXIT
   # Xvfb writes the display it took once it accepts connections, so two
@@ -34,14 +34,15 @@ start_x_session() {
   export XDG_RUNTIME_DIR
 
   # A window mapped before the window manager runs is never managed by it:
-  # wait for openbox to announce itself on the root window.
-  coproc WM_WATCH { exec timeout 20 xprop -root -spy _NET_SUPPORTING_WM_CHECK 2>/dev/null; }
+  # wait for openbox to announce itself on the root window. (Spying on the
+  # property misses it: xprop cannot watch an atom that does not exist yet.)
   openbox >/dev/null 2>&1 &
   WM_PID=$!
-  while read -r line <&"${WM_WATCH[0]}"; do
-    [[ $line == *'window id'* ]] && break
-  done
-  kill "${WM_WATCH_PID:-}" 2>/dev/null || true
+  poll wm_announced || { echo "openbox did not start" >&2; return 1; }
+}
+
+wm_announced() {
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 stop_x_session() {
