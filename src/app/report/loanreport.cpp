@@ -130,7 +130,7 @@ ReportedLoan reportedLoan(int number, const SavedLoanValues& saved,
 
     LoanState state = startingState(entry);
     // JSON is English whatever the user's language: the page's term, with a
-    // point and without the sentence's full stop.
+    // point for decimals.
     LoanValues values = startWorkingOut(state, entry, u'.');
     try {
         finishWorkingOut(state, values);
@@ -138,15 +138,12 @@ ReportedLoan reportedLoan(int number, const SavedLoanValues& saved,
         loan.json.add("error", quoted(error.what()));
         return loan;
     }
-    std::string term = utf8FromUtf16(values.term);
-    if (term.ends_with('.'))
-        term.pop_back();
     loan.json.add("payment", money(values.results.payment))
         .add("totalInterest", money(values.results.totalInterest))
         .add("totalTaxes", money(values.results.totalTaxes))
         .add("totalInsurance", money(values.results.totalInsurance))
         .add("totalPaid", money(values.results.totalPaid))
-        .add("term", quoted(term))
+        .add("term", quoted(utf8FromUtf16(values.term)))
         .add("years", hundredthsNumber(termHundredths(entry.payments, values.periodsPerYear)))
         .add("lender", lenderJson(values));
     loan.values = values;

@@ -23,7 +23,7 @@ report=$("$program" --report --settings "$work/loans.ini") || fail "--report did
 printf '[LastValues]\nLoan1=250000,5\nExtra2=-5\n' > "$work/german.ini"
 report=$(LC_ALL=de_DE.UTF-8 "$program" --report --settings "$work/german.ini" 2> "$work/err") ||
   fail "German file did not exit 0"
-[[ $report == *'"amount": 250000.50,'*'"term": "30.00 years", "years": 30,'* ]] || fail "German: $report"
+[[ $report == *'"amount": 250000.50,'*'"term": "30.00 years.", "years": 30,'* ]] || fail "German: $report"
 [ "$(wc -l < "$work/err")" -eq 1 ] && grep -q -- ' -5 ' "$work/err" || fail "refusal: $(cat "$work/err")"
 
 printf 'just some notes\nLoan1=5\n' > "$work/garbage.txt"

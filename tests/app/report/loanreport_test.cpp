@@ -18,7 +18,7 @@ const char* const kDefaultLoan1 =
     R"({"name": "Loan 1", "amount": 150000.00, "frequency": "Monthly 12", "payments": 360, )"
     R"("rate": 6.75, "taxes": 0.00, "insurance": 0.00, "payment": 972.90, )"
     R"("totalInterest": 200242.97, "totalTaxes": 0.00, "totalInsurance": 0.00, )"
-    R"("totalPaid": 350242.97, "term": "30.00 years", "years": 30, "lender": {"payment": 972.90, )"
+    R"("totalPaid": 350242.97, "term": "30.00 years.", "years": 30, "lender": {"payment": 972.90, )"
     R"("lastPayment": 969.66, "periods": 360, "totalInterest": 200240.76})";
 
 struct ReportCase {
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
             R"({"name": "Loan 2", "amount": 150000.00, "frequency": "Monthly 12", )"
             R"("payments": 240, "rate": 5.75, "taxes": 0.00, "insurance": 0.00, )"
             R"("payment": 1053.13, "totalInterest": 102750.06, "totalTaxes": 0.00, )"
-            R"("totalInsurance": 0.00, "totalPaid": 252750.06, "term": "20.00 years", "years": 20, )"
+            R"("totalInsurance": 0.00, "totalPaid": 252750.06, "term": "20.00 years.", "years": 20, )"
             R"("lender": {"payment": 1053.13, "lastPayment": 1050.99, "periods": 240, )"
             R"("totalInterest": 102749.06})"},
         ReportCase{"NoScheduleWithTaxesAndAnUnknownFrequency",
@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                    R"("frequency": "Every \"other\" week", "payments": 0, "rate": 5.75, )"
                    R"("taxes": 1200.00, "insurance": 0.00, "payment": 50.00, )"
                    R"("totalInterest": -150000.00, "totalTaxes": 0.00, "totalInsurance": 0.00, )"
-                   R"("totalPaid": 0.00, "term": "0.00 years", "years": 0, "lender": null)"}),
+                   R"("totalPaid": 0.00, "term": "0.00 years.", "years": 0, "lender": null)"}),
     [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
 
 using Kind = ReportNote::Kind;
@@ -154,7 +154,7 @@ TEST_P(FileReport, TakesOnlyWhatTheWindowTakes) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Files, FileReport, testing::Values(
     FileCase{"GermanFile", "[LastValues]\nLoan1=100000,5\nTerm1=27\n[GeneralValues]\nKeepYears=0,1\n", u',',
-             {R"("amount": 100000.50,)", R"("term": "2.25 years", "years": 2.25,)", R"("kept": {"years": 20.00,)"},
+             {R"("amount": 100000.50,)", R"("term": "2.25 years.", "years": 2.25,)", R"("kept": {"years": 20.00,)"},
              {{.kind = Kind::KeepYearsShort, .value = 0.1}}},
     FileCase{"BeyondTheFields", "[LastValues]\nLoan1=1e10\nInterest1=1000\nterm2=40000\n", u'.',
              {R"("amount": 0.00, "frequency": "Monthly 12", "payments": 360, "rate": 0.00,)",
