@@ -36,9 +36,13 @@ start_x_session() {
   # A window mapped before the window manager runs is never managed by it:
   # wait for openbox to announce itself on the root window. (Spying on the
   # property misses it: xprop cannot watch an atom that does not exist yet.)
-  openbox >/dev/null 2>&1 &
+  openbox >"$session/openbox.log" 2>&1 &
   WM_PID=$!
-  poll wm_announced || { echo "openbox did not start" >&2; return 1; }
+  poll wm_announced || {
+    echo "openbox did not start:" >&2
+    cat "$session/openbox.log" >&2
+    return 1
+  }
 }
 
 wm_announced() {
@@ -130,11 +134,17 @@ wait_for_exit() {
 }
 
 # Starts Paysmith (the command line in "$@") and waits until its main window
-# is mapped and active; sets APP to the process and MAIN to the window.
-start_paysmith() {
+# is mapped; sets APP to the process and MAIN to the window.
+launch_paysmith() {
   "$@" &
   APP=$!
   MAIN=$(wait_for_window '^Paysmith, 4\.6$') || { echo "FAIL: no main window"; exit 1; }
+}
+
+# As launch_paysmith, and waits until the main window is active. A first run
+# opens its help over the window once the window shows: launch it instead.
+start_paysmith() {
+  launch_paysmith "$@"
   activate "$MAIN" || { echo "FAIL: the main window did not get the focus"; exit 1; }
 }
 

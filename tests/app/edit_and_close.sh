@@ -14,9 +14,11 @@ settings="$XDG_CONFIG_HOME/Harrowfield Financial Software/Paysmith/paysmith.ini"
 fail() { echo "FAIL: $*"; [ -f "$settings" ] && cat "$settings"; exit 1; }
 
 start_x_session
-start_paysmith "$program"
-# The first start shows its help topic; put it away like a person would.
+launch_paysmith "$program"
+# The first start shows its help topic over the window, in front; put it away
+# like a person would.
 help=$(wait_for_window '^Paysmith Help$') || fail "the first start showed no help"
+wait_until_active "$help" || fail "the first-run help did not come to the front"
 # Whole on the screen, title bar included, once the window manager has framed it.
 on_screen() {
   xwininfo -id "$1" -frame | awk -v W="$(xdpyinfo | awk '/dimensions:/ { print $2 }')" '
