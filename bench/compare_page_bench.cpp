@@ -70,8 +70,8 @@ void BM_ComparePageRefresh(benchmark::State& state) {
 }
 BENCHMARK(BM_ComparePageRefresh)->Unit(benchmark::kMillisecond);
 
-// The offscreen platform says this at every layout change of a window; the
-// page's own changes its size hints at every refresh.
+// The offscreen platform warns of this whenever a window's size hints change,
+// which the page's do at every refresh.
 QtMessageHandler qtHandler = nullptr;
 
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
