@@ -2,41 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>paysmith::BalanceChart</name>
-    <message>
-        <source>%1B</source>
-        <translation>%1 Mrd.</translation>
-    </message>
-    <message>
-        <source>%1M</source>
-        <translation>%1 Mio.</translation>
-    </message>
-    <message>
-        <source>%1K</source>
-        <translation>%1 Tsd.</translation>
-    </message>
-    <message>
-        <source>Balance against years</source>
-        <translation>Restschuld über die Jahre</translation>
-    </message>
-    <message>
-        <source>No schedule</source>
-        <translation>Kein Tilgungsplan</translation>
-    </message>
-    <message>
-        <source>Loan 1</source>
-        <translation>Darlehen 1</translation>
-    </message>
-    <message>
-        <source>Loan 2</source>
-        <translation>Darlehen 2</translation>
-    </message>
-    <message>
-        <source>%1: no schedule</source>
-        <translation>%1: kein Tilgungsplan</translation>
-    </message>
-</context>
-<context>
     <name>paysmith::ChartDescription</name>
     <message>
         <source>%1 from %2 to %3 in %4</source>
@@ -400,6 +365,13 @@
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>paysmith::FiguresPrintout</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -850,6 +822,10 @@ unter:  %2</translation>
 <context>
     <name>paysmith::SchedulePage</name>
     <message>
+        <source>Balance against years</source>
+        <translation>Restschuld über die Jahre</translation>
+    </message>
+    <message>
         <source>Lender&apos;s − formula</source>
         <translation>Bank − Formel</translation>
     </message>
@@ -980,13 +956,6 @@ unter:  %2</translation>
     <message>
         <source>The extra payments and the lump sum pay the loan off early, in period %1 of %2: the last payment, %3, is what was left.</source>
         <translation>Die Sondertilgungen und die Einmalzahlung zahlen das Darlehen vorzeitig zurück, in Periode %1 von %2: Die letzte Zahlung, %3, ist der Rest.</translation>
-    </message>
-</context>
-<context>
-    <name>paysmith::SchedulePrintout</name>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1376,6 +1345,37 @@ unter:  %2</translation>
     <message>
         <source>Not all of it could be written</source>
         <translation>Nicht alles konnte geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>paysmith::YearsChartWidget</name>
+    <message>
+        <source>%1B</source>
+        <translation>%1 Mrd.</translation>
+    </message>
+    <message>
+        <source>%1M</source>
+        <translation>%1 Mio.</translation>
+    </message>
+    <message>
+        <source>%1K</source>
+        <translation>%1 Tsd.</translation>
+    </message>
+    <message>
+        <source>No schedule</source>
+        <translation>Kein Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>Loan 1</source>
+        <translation>Darlehen 1</translation>
+    </message>
+    <message>
+        <source>Loan 2</source>
+        <translation>Darlehen 2</translation>
+    </message>
+    <message>
+        <source>%1: no schedule</source>
+        <translation>%1: kein Tilgungsplan</translation>
     </message>
 </context>
 <context>

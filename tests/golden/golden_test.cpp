@@ -11,10 +11,10 @@
 #include "app/window/mainwindow.h"
 #include "compare/core/comparecsv.h"
 #include "compare/page/comparepage.h"
+#include "figures/kit/documentoutput.h"
+#include "figures/kit/figuresprintout.h"
 #include "numfield/locale/localeintl.h"
-#include "schedule/page/documentoutput.h"
 #include "schedule/page/schedulepage.h"
-#include "schedule/page/scheduleprintout.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -47,13 +47,13 @@ QByteArray bytes(const std::string& text) {
 
 // On the paper and in the font that "PDF..." uses; a form's page breaks are
 // part of what it says.
-QByteArray printedText(const ScheduleDocument& document, const QString& family) {
+QByteArray printedText(const FiguresDocument& document, const QString& family) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
     writer.setPageSize(localPaper());
     writer.setPageOrientation(QPageLayout::Portrait);
-    const SchedulePrintout printout(document, writer, family);
+    const FiguresPrintout printout(document, writer, family);
     QString text;
     for (int page = 0; page < printout.pageCount(); ++page)
         text += QStringLiteral("--- page %1 ---\n").arg(page + 1) +

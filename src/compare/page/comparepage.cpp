@@ -6,16 +6,17 @@
 #include "base/qt/wholefile.h"
 #include "compare/core/comparecsv.h"
 #include "compare/core/costseries.h"
+#include "figures/kit/documentoutput.h"
+#include "figures/kit/figuresdocument.h"
+#include "figures/kit/figurestable.h"
+#include "figures/kit/moneytext.h"
+#include "figures/kit/yearschart.h"
 #include "numfield/text/rangerecord.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
 #include "schedule/core/extrarefusal.h"
 #include "schedule/core/schedule.h"
-#include "schedule/page/balancechart.h"
-#include "schedule/page/documentoutput.h"
-#include "schedule/page/figurestable.h"
-#include "schedule/page/moneytext.h"
-#include "schedule/page/scheduledocument.h"
+#include "schedule/wording/schedulewords.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -238,7 +239,7 @@ void ComparePage::build() {
     setHint(m_table, tr("What each offer costs, with its fees and points, and what paying early "
                         "saves"));
 
-    m_chart = new BalanceChart(m_format, this);
+    m_chart = new YearsChartWidget(m_format, this);
     m_chart->setObjectName("chtCost");
     m_chart->setFont(small);
     m_chart->setTitle(tr("Cost of borrowing against years"));
@@ -491,13 +492,13 @@ void ComparePage::exportComparison() {
             [&csv](const QString& path) { return writeWholeFile(path, csv).written; });
 }
 
-ScheduleDocument ComparePage::document() {
+FiguresDocument ComparePage::document() {
     if (!isBuilt())
         build();
     if (m_stale)
         refresh();
     const MoneyText money(m_format);
-    ScheduleDocument document;
+    FiguresDocument document;
     document.title = tr("Which offer costs less");
     PrintedTable& inputs = document.inputs;
     inputs.header = {QString(), tr("Loan 1"), tr("Loan 2")};

@@ -15,10 +15,10 @@ class QTableWidget;
 
 namespace paysmith {
 
-class BalanceChart;
+class YearsChartWidget;
 class TIntlSupport;
 class TNumericField;
-struct ScheduleDocument;
+struct FiguresDocument;
 
 // The Compare page: both loans as offers, with their fees and points, the
 // rate that counts them (APR or APRC), what each costs if kept for some years
@@ -48,7 +48,7 @@ class ComparePage : public QWidget {
     void exportComparison();
     void printPage();
     void savePdf();
-    ScheduleDocument document();
+    FiguresDocument document();
 
   signals:
     // After the user has changed a loan's extra payments, and at setInputs.
@@ -92,7 +92,7 @@ class ComparePage : public QWidget {
     QTableWidget* m_table = nullptr;
     QLabel* m_crossover = nullptr;
     QLabel* m_extrasNote = nullptr;
-    BalanceChart* m_chart = nullptr;
+    YearsChartWidget* m_chart = nullptr;
 };
 
 } // namespace paysmith

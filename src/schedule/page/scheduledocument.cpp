@@ -1,10 +1,10 @@
 #include "schedule/page/scheduledocument.h"
 
 #include "base/qt/qtstrings.h"
-#include "loan/core/frequency.h"
+#include "figures/kit/moneytext.h"
 #include "schedule/core/inputlines.h"
-#include "schedule/page/moneytext.h"
 #include "schedule/page/schedulemodel.h"
+#include "schedule/wording/schedulewords.h"
 
 #include <QCoreApplication>
 
@@ -24,27 +24,11 @@ PrintedTable inputsTable(const ScheduleInputs& inputs, const MoneyText& money) {
 
 } // namespace
 
-QString inputText(const InputLine& line, const MoneyText& money) {
-    switch (line.kind) {
-    case InputKind::Money:
-        return money.ofUnits(line.value);
-    case InputKind::RatePercent:
-        return money.ofRatePercent(line.value);
-    case InputKind::Count:
-        return QString::number(static_cast<std::int64_t>(line.value));
-    case InputKind::Frequency:
-        break;
-    }
-    // As the frequency box lists it.
-    return translated("paysmith::Frequency",
-                      frequencyCaptionOf(static_cast<std::int32_t>(line.value)));
-}
-
-ScheduleDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
-                                  const LenderSchedule& schedule, const ScheduleModel& rows,
-                                  const QAbstractItemModel& summary, const YearsChart& chart,
-                                  const TIntlSupport& format) {
-    ScheduleDocument document;
+FiguresDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
+                                 const LenderSchedule& schedule, const ScheduleModel& rows,
+                                 const QAbstractItemModel& summary, const YearsChart& chart,
+                                 const TIntlSupport& format) {
+    FiguresDocument document;
     document.title =
         QCoreApplication::translate("paysmith::ScheduleDocument", "Lender's schedule of Loan %1")
             .arg(loan + 1);

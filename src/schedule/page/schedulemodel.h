@@ -1,7 +1,7 @@
 #pragma once
 
+#include "figures/kit/moneytext.h"
 #include "schedule/core/schedule.h"
-#include "schedule/page/moneytext.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

@@ -4,14 +4,16 @@
 #include "base/print/printing.h"
 #include "base/qt/qtstrings.h"
 #include "base/qt/wholefile.h"
+#include "figures/kit/documentoutput.h"
+#include "figures/kit/figuresprintout.h"
+#include "figures/kit/figurestable.h"
+#include "figures/kit/moneytext.h"
+#include "figures/kit/yearschart.h"
 #include "schedule/core/schedulecsv.h"
-#include "schedule/page/balancechart.h"
-#include "schedule/page/documentoutput.h"
-#include "schedule/page/figurestable.h"
-#include "schedule/page/moneytext.h"
+#include "schedule/page/balanceseries.h"
 #include "schedule/page/scheduledocument.h"
 #include "schedule/page/schedulemodel.h"
-#include "schedule/page/scheduleprintout.h"
+#include "schedule/wording/schedulewords.h"
 
 #include <QBuffer>
 #include <QButtonGroup>
@@ -195,9 +197,10 @@ void SchedulePage::build() {
     summaryColumn->addWidget(m_summary, 1);
     summaryColumn->addWidget(m_summaryNote);
     lower->addLayout(summaryColumn, 1);
-    m_chart = new BalanceChart(m_format, this);
+    m_chart = new YearsChartWidget(m_format, this);
     m_chart->setObjectName("chtBalance");
     m_chart->setFont(small);
+    m_chart->setTitle(tr("Balance against years"));
     m_chart->setMinimumWidth(180);
     setHint(m_chart, tr("Both loans' balances against the years"));
     lower->addWidget(m_chart);
@@ -344,10 +347,10 @@ std::string SchedulePage::csv() const {
     return scheduleCsv(m_inputs[loan], m_extras[loan]);
 }
 
-ScheduleDocument SchedulePage::document() {
+FiguresDocument SchedulePage::document() {
     makeCurrent();
     const auto loan = static_cast<std::size_t>(m_loan);
-    ScheduleDocument document =
+    FiguresDocument document =
         scheduleDocument(m_loan, m_inputs[loan], m_schedules[loan]->lender, *m_model,
                          *m_summary->model(), m_chart->chart(), m_format);
     // The notes as the page shows them.

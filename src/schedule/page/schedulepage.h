@@ -17,9 +17,9 @@ class QTableWidget;
 
 namespace paysmith {
 
-class BalanceChart;
+class YearsChartWidget;
 class ScheduleModel;
-struct ScheduleDocument;
+struct FiguresDocument;
 class TIntlSupport;
 
 // The Schedule page. It stays an empty widget until it is first shown, so the
@@ -50,7 +50,7 @@ class SchedulePage : public QWidget {
     void chooseLoan(int loan);
     // The chosen loan's inputs and schedule, the comparison of both loans and
     // their chart, as the page shows them, for paper.
-    ScheduleDocument document();
+    FiguresDocument document();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -82,7 +82,7 @@ class SchedulePage : public QWidget {
     QBoxLayout* m_figures = nullptr;
     QTableView* m_table = nullptr;
     QTableWidget* m_summary = nullptr;
-    BalanceChart* m_chart = nullptr;
+    YearsChartWidget* m_chart = nullptr;
 };
 
 // Writes the loan's lender's schedule as CSV to `path`, whole or not at all.

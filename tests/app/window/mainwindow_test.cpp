@@ -5,15 +5,15 @@
 #include "app/settingsfile/settingsfile.h"
 #include "base/accessible/announcer.h"
 #include "compare/page/comparepage.h"
+#include "figures/kit/figuresdocument.h"
+#include "figures/kit/figuresprintout.h"
+#include "figures/kit/yearschart.h"
 #include "numfield/locale/localeintl.h"
 #include "numfield/widget/accessibleeventlog.h"
 #include "numfield/widget/fieldalerts.h"
 #include "numfield/widget/numericfield.h"
-#include "schedule/page/balancechart.h"
-#include "schedule/page/scheduledocument.h"
 #include "schedule/page/schedulemodel.h"
 #include "schedule/page/schedulepage.h"
-#include "schedule/page/scheduleprintout.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -441,7 +441,7 @@ class MainWindowTest : public QObject {
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter writer(&pdf);
         const QStringList paper =
-            SchedulePrintout(page->document(), writer, m_window->font().family()).pageText(0);
+            FiguresPrintout(page->document(), writer, m_window->font().family()).pageText(0);
         for (const QString& line :
              {QString("Which offer costs less"), QString("Annual interest rate %\t7.0000\t5.7500"),
               QString("Fees and points\t0.00\t4,000.00\t4,000.00"), label("lblCrossover")})
@@ -451,7 +451,7 @@ class MainWindowTest : public QObject {
         m_window->Calculate2(RecalcSource::Other);
         const QString why = QStringLiteral("Loan 2 has no schedule: it has no payments.");
         QCOMPARE(label("lblCrossover"), "The costs over time cannot be compared. " + why);
-        QCOMPARE(m_window->findChild<BalanceChart*>("chtCost")->chart().missing[1], why);
+        QCOMPARE(m_window->findChild<YearsChartWidget*>("chtCost")->chart().missing[1], why);
         field("edtTerm2")->setIntegerValue(240);
 
         m_window->close();
@@ -1087,8 +1087,8 @@ class MainWindowTest : public QObject {
     // What the page prints, in the same lines.
     QStringList printedLines(int index) const {
         QWidget* page = m_window->notebook()->widget(index);
-        const ScheduleDocument document = index == 1 ? qobject_cast<SchedulePage*>(page)->document()
-                                                     : qobject_cast<ComparePage*>(page)->document();
+        const FiguresDocument document = index == 1 ? qobject_cast<SchedulePage*>(page)->document()
+                                                    : qobject_cast<ComparePage*>(page)->document();
         QStringList lines{document.scheduleNote, document.summaryNote};
         for (const PrintedTable* table : {&document.inputs, &document.schedule, &document.summary})
             for (const QStringList& row : table->rows)

@@ -1,10 +1,11 @@
 #include "schedule/page/schedulepage.h"
 
 #include "base/qt/qtstrings.h"
+#include "figures/kit/figuresprintout.h"
+#include "figures/kit/yearschart.h"
 #include "numfield/text/intlsupport.h"
-#include "schedule/page/balancechart.h"
+#include "schedule/page/balanceseries.h"
 #include "schedule/page/schedulemodel.h"
-#include "schedule/page/scheduleprintout.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -63,7 +64,7 @@ class SchedulePageTest : public QObject {
         // The page, its chart and its printout say it in the same words.
         const QString why = QStringLiteral("Loan 2 has no schedule: it has no payments.");
         QCOMPARE(reason->text(), why);
-        QCOMPARE(page.findChild<BalanceChart*>("chtBalance")->chart().missing[1], why);
+        QCOMPARE(page.findChild<YearsChartWidget*>("chtBalance")->chart().missing[1], why);
         QCOMPARE(page.document().reason, why);
 
         // Hidden, the page only notes the change and catches up when shown.
@@ -89,7 +90,7 @@ class SchedulePageTest : public QObject {
         QVERIFY2(note->text().startsWith("The extra payments pay the loan off early, in period "),
                  qPrintable(note->text()));
         QVERIFY(page.findChild<QLabel*>("lblSummaryWithoutExtras")->isVisible());
-        const ScheduleDocument document = page.document();
+        const FiguresDocument document = page.document();
         QCOMPARE(document.scheduleNote, note->text());
         QVERIFY(!document.summaryNote.isEmpty());
     }
@@ -119,7 +120,7 @@ class SchedulePageTest : public QObject {
 
         const LenderSchedule schedule = lenderSchedule(scheduleInputsOf(values));
         const std::vector<QPointF> points = balanceSeries(schedule);
-        QVERIFY(points.size() <= BalanceChart::kMaxPoints + 2);
+        QVERIFY(points.size() <= YearsChartWidget::kMaxPoints + 2);
         QCOMPARE(points.front(), QPointF(0, values.entry.amount));
         QCOMPARE(points.back().x(), payments / 12.0);
         int previous = 0;
@@ -161,7 +162,7 @@ class SchedulePageTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
         }
-        auto* chart = page.findChild<BalanceChart*>("chtBalance");
+        auto* chart = page.findChild<YearsChartWidget*>("chtBalance");
         QCOMPARE(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description),
                  toQString(describeChart(chartLinesOf(chart->series()), {}, u'.', u',')));
     }
@@ -187,7 +188,7 @@ class SchedulePageTest : public QObject {
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter writer(&pdf);
         writer.setPageSize(QPageSize(paper));
-        SchedulePrintout printout(page.document(), writer, QStringLiteral("Liberation Sans"));
+        FiguresPrintout printout(page.document(), writer, QStringLiteral("Liberation Sans"));
         const int pages = printout.pageCount();
         QVERIFY2(std::abs(pages - 8) <= 1, qPrintable(QString::number(pages)));
 

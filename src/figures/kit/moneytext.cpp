@@ -1,4 +1,4 @@
-#include "schedule/page/moneytext.h"
+#include "figures/kit/moneytext.h"
 
 #include "base/qt/qtstrings.h"
 #include "numfield/text/rangerecord.h"
@@ -37,18 +37,6 @@ QString MoneyText::ofRatePercent(double percent) const {
 
 QString MoneyText::ofNumber(double value, std::u16string_view mask) const {
     return shown(fieldText(m_format, mask), value);
-}
-
-QString noScheduleMessage(const NoScheduleWords& words, const TIntlSupport& format) {
-    if (words.pattern.empty())
-        return {};
-    // Room for any figure: the interest of a large loan at a high rate
-    // passes the amount field's mask.
-    const MoneyText money(format, MoneyText::kTotalMask);
-    QString text = translated("paysmith::Schedule", words.pattern).arg(words.loanNumber);
-    for (int k = 0; k < words.figures; ++k)
-        text = text.arg(money.ofCents(words.cents[static_cast<std::size_t>(k)]));
-    return text;
 }
 
 } // namespace paysmith

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/text/chartdescription.h"
-#include "schedule/core/schedule.h"
 
 #include <QColor>
 #include <QPointF>
@@ -14,9 +13,9 @@ class QPainter;
 
 namespace paysmith {
 
-// Points of (years, balance) for each loan; an empty series draws nothing
+// Points of (years, figure) for each loan; an empty series draws nothing
 // for that loan.
-using BalanceSeries = std::array<std::vector<QPointF>, 2>;
+using YearsSeries = std::array<std::vector<QPointF>, 2>;
 
 // A line across the chart at some years, named, such as the span a loan is
 // kept for or where two offers' costs cross.
@@ -31,7 +30,7 @@ enum class LegendCorner { TopRight, TopLeft };
 // What a chart of both loans against the years shows.
 struct YearsChart {
     QString title;
-    BalanceSeries series;
+    YearsSeries series;
     std::vector<ChartMark> marks;
     LegendCorner legend = LegendCorner::TopRight;
     // Why a loan's series is empty, said where its line would be; without
@@ -54,17 +53,17 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
 class TIntlSupport;
 
 // A chart on a page, drawn with QPainter: no chart library to load, and a
-// line of at most a few hundred points per loan. Titled for balances unless
-// told otherwise. Screen readers get it as a chart named after its title and
-// described by where each line starts and ends, in the figures of `format`.
-class BalanceChart : public QWidget {
+// line of at most a few hundred points per loan, titled by its page. Screen
+// readers get it as a chart named after its title and described by where each
+// line starts and ends, in the figures of `format`.
+class YearsChartWidget : public QWidget {
     Q_OBJECT
   public:
     // `format` must outlive the chart.
-    explicit BalanceChart(const TIntlSupport& format, QWidget* parent = nullptr);
+    explicit YearsChartWidget(const TIntlSupport& format, QWidget* parent = nullptr);
 
     void setSeries(int loan, std::vector<QPointF> points);
-    const BalanceSeries& series() const { return m_chart.series; }
+    const YearsSeries& series() const { return m_chart.series; }
     void setTitle(const QString& title);
     void setMarks(std::vector<ChartMark> marks);
     void setLegendCorner(LegendCorner corner);
@@ -85,10 +84,6 @@ class BalanceChart : public QWidget {
 };
 
 // Both loans' lines as the legend names them, for describeChart.
-std::vector<ChartLine> chartLinesOf(const BalanceSeries& series);
-
-// Every few balances of a schedule and its last, from the amount at year 0,
-// so that a long schedule draws as fast as a short one.
-std::vector<QPointF> balanceSeries(const LenderSchedule& schedule);
+std::vector<ChartLine> chartLinesOf(const YearsSeries& series);
 
 } // namespace paysmith

@@ -1,4 +1,4 @@
-#include "schedule/page/figurestable.h"
+#include "figures/kit/figurestable.h"
 
 #include "base/hint/hint.h"
 

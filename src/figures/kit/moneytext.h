@@ -1,7 +1,6 @@
 #pragma once
 
 #include "numfield/text/numerictext.h"
-#include "schedule/core/schedule.h"
 
 #include <QString>
 
@@ -33,8 +32,5 @@ class MoneyText {
     NumericText m_money;
     NumericText m_rate;
 };
-
-// Why a loan has no schedule, translated, with its figures in `format`.
-QString noScheduleMessage(const NoScheduleWords& words, const TIntlSupport& format);
 
 } // namespace paysmith

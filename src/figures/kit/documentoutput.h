@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/page/scheduledocument.h"
+#include "figures/kit/figuresdocument.h"
 
 #include <QPageSize>
 #include <QString>
@@ -12,7 +12,7 @@ class QWidget;
 namespace paysmith {
 
 // A page's document, made only once the user has chosen where it goes.
-using DocumentMaker = std::function<ScheduleDocument()>;
+using DocumentMaker = std::function<FiguresDocument()>;
 
 // Through the print dialog, in the parent's font; a failure is told in a
 // message box.

@@ -1,4 +1,4 @@
-#include "schedule/page/printedtable.h"
+#include "figures/kit/printedtable.h"
 
 #include <QAbstractItemModel>
 

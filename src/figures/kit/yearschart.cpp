@@ -1,4 +1,4 @@
-#include "schedule/page/balancechart.h"
+#include "figures/kit/yearschart.h"
 
 #include "base/accessible/chartaccessible.h"
 #include "base/qt/qtstrings.h"
@@ -21,7 +21,7 @@ namespace {
 const QColor kLoanColours[2] = {QColor(0, 0, 200), QColor(200, 0, 0)};
 
 QString chartText(const char* text) {
-    return QCoreApplication::translate("paysmith::BalanceChart", text);
+    return QCoreApplication::translate("paysmith::YearsChartWidget", text);
 }
 
 // 1, 2 or 5 times a power of ten, so that about four ticks cover `range`.
@@ -42,9 +42,9 @@ QString tickText(double value) {
     static const struct {
         double size;
         const char* pattern;
-    } kUnits[] = {{1e9, QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1B")},
-                  {1e6, QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1M")},
-                  {1e3, QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1K")}};
+    } kUnits[] = {{1e9, QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "%1B")},
+                  {1e6, QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "%1M")},
+                  {1e3, QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "%1K")}};
     for (const auto& unit : kUnits)
         if (value >= unit.size)
             return chartText(unit.pattern).arg(QString::number(value / unit.size, 'g', 3));
@@ -79,7 +79,7 @@ double widest(const QFontMetricsF& metrics, const QStringList& texts) {
 
 void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& chart,
                     const ChartInk& ink) {
-    const BalanceSeries& series = chart.series;
+    const YearsSeries& series = chart.series;
     painter.save();
     painter.fillRect(area, ink.background);
     const QFontMetricsF metrics(painter.font(), painter.device());
@@ -107,7 +107,7 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
             missing << chart.missing[loan];
     if (series[0].empty() && series[1].empty()) {
         if (missing.isEmpty())
-            missing << chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "No schedule"));
+            missing << chartText(QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "No schedule"));
         painter.drawText(area.adjusted(pad, line + pad, -pad, -pad),
                          Qt::AlignCenter | Qt::TextWordWrap, missing.join(QLatin1Char('\n')));
         painter.restore();
@@ -190,8 +190,8 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     }
 
     const double keyLength = metrics.horizontalAdvance(QStringLiteral("MM"));
-    const QString names[2] = {chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 1")),
-                              chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 2"))};
+    const QString names[2] = {chartText(QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "Loan 1")),
+                              chartText(QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "Loan 2"))};
     const double legendWidth = keyLength + pad + widest(metrics, {names[0], names[1]});
     painter.setRenderHint(QPainter::Antialiasing);
     for (std::size_t loan = 0; loan < series.size(); ++loan) {
@@ -215,43 +215,42 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     painter.restore();
 }
 
-BalanceChart::BalanceChart(const TIntlSupport& format, QWidget* parent)
+YearsChartWidget::YearsChartWidget(const TIntlSupport& format, QWidget* parent)
     : QWidget(parent), m_format(format) {
     setMinimumSize(160, 120);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_chart.title = chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Balance against years"));
     describe();
 }
 
-void BalanceChart::setSeries(int loan, std::vector<QPointF> points) {
+void YearsChartWidget::setSeries(int loan, std::vector<QPointF> points) {
     m_chart.series[static_cast<std::size_t>(loan)] = std::move(points);
     describe();
     update();
 }
 
-void BalanceChart::setTitle(const QString& title) {
+void YearsChartWidget::setTitle(const QString& title) {
     m_chart.title = title;
     describe();
     update();
 }
 
-void BalanceChart::setMarks(std::vector<ChartMark> marks) {
+void YearsChartWidget::setMarks(std::vector<ChartMark> marks) {
     m_chart.marks = std::move(marks);
     update();
 }
 
-void BalanceChart::setLegendCorner(LegendCorner corner) {
+void YearsChartWidget::setLegendCorner(LegendCorner corner) {
     m_chart.legend = corner;
     update();
 }
 
-void BalanceChart::setMissing(int loan, const QString& why) {
+void YearsChartWidget::setMissing(int loan, const QString& why) {
     m_chart.missing[static_cast<std::size_t>(loan)] = why;
     describe();
     update();
 }
 
-void BalanceChart::describe() {
+void YearsChartWidget::describe() {
     ChartWording wording = translatedChartWording();
     std::vector<ChartLine> lines = chartLinesOf(m_chart.series);
     // A loan without a line is heard with the reason the chart shows, which
@@ -261,14 +260,14 @@ void BalanceChart::describe() {
         if (lines[loan].points.empty())
             lines[loan].name = toU16String(
                 m_chart.missing[loan].isEmpty()
-                    ? chartText(QT_TRANSLATE_NOOP("paysmith::BalanceChart", "%1: no schedule"))
+                    ? chartText(QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "%1: no schedule"))
                           .arg(toQString(lines[loan].name))
                     : m_chart.missing[loan]);
     describeChartWidget(this, m_chart.title, lines, m_format.DecimalMark(), m_format.GroupMark(),
                         wording);
 }
 
-void BalanceChart::paintEvent(QPaintEvent*) {
+void YearsChartWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawYearsChart(painter, rect(), m_chart,
                    {palette().color(QPalette::Base), palette().color(QPalette::Mid),
@@ -282,10 +281,10 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     }
 }
 
-std::vector<ChartLine> chartLinesOf(const BalanceSeries& series) {
+std::vector<ChartLine> chartLinesOf(const YearsSeries& series) {
     std::vector<ChartLine> lines;
-    const char* const names[2] = {QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 1"),
-                                  QT_TRANSLATE_NOOP("paysmith::BalanceChart", "Loan 2")};
+    const char* const names[2] = {QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "Loan 1"),
+                                  QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "Loan 2")};
     for (std::size_t loan = 0; loan < series.size(); ++loan) {
         ChartLine line{toU16String(chartText(names[loan])), {}};
         for (const QPointF& p : series[loan])
@@ -293,23 +292,6 @@ std::vector<ChartLine> chartLinesOf(const BalanceSeries& series) {
         lines.push_back(std::move(line));
     }
     return lines;
-}
-
-std::vector<QPointF> balanceSeries(const LenderSchedule& schedule) {
-    const auto& rows = schedule.rows;
-    if (rows.empty() || schedule.periodsPerYear <= 0)
-        return {};
-    const auto point = [&](std::size_t period, std::int64_t cents) {
-        return QPointF(static_cast<double>(period) / schedule.periodsPerYear,
-                       static_cast<double>(cents) / 100.0);
-    };
-    std::vector<QPointF> points{point(0, schedule.totals.repaid())};
-    const std::size_t step = rows.size() / BalanceChart::kMaxPoints + 1;
-    for (std::size_t k = step - 1; k < rows.size(); k += step)
-        points.push_back(point(k + 1, rows[k].balance));
-    if (rows.size() % step != 0)
-        points.push_back(point(rows.size(), rows.back().balance));
-    return points;
 }
 
 } // namespace paysmith

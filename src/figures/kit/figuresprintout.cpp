@@ -1,4 +1,4 @@
-#include "schedule/page/scheduleprintout.h"
+#include "figures/kit/figuresprintout.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -25,8 +25,8 @@ const QColor kRuleColour(128, 128, 128);
 
 } // namespace
 
-SchedulePrintout::SchedulePrintout(ScheduleDocument document, QPagedPaintDevice& device,
-                                   const QString& family)
+FiguresPrintout::FiguresPrintout(FiguresDocument document, QPagedPaintDevice& device,
+                                 const QString& family)
     : m_document(std::move(document)), m_device(device), m_family(family) {
     const QPageLayout layout = device.pageLayout();
     const QRectF paper = layout.fullRect(QPageLayout::Point);
@@ -39,7 +39,7 @@ SchedulePrintout::SchedulePrintout(ScheduleDocument document, QPagedPaintDevice&
     layOut();
 }
 
-QFont SchedulePrintout::font(Style style) const {
+QFont FiguresPrintout::font(Style style) const {
     QFont font(m_family);
     // Sizes in points, the painter's unit; unhinted, so that widths measured
     // here are the widths on paper.
@@ -70,7 +70,7 @@ QFont SchedulePrintout::font(Style style) const {
     return font;
 }
 
-double SchedulePrintout::heightOf(Style style) const {
+double FiguresPrintout::heightOf(Style style) const {
     if (style == Style::Chart)
         return m_width * 0.45;
     // Every line of a table is as high, whatever its weight.
@@ -78,13 +78,13 @@ double SchedulePrintout::heightOf(Style style) const {
     return QFontMetricsF(font(sized), &m_device).height() * 1.3;
 }
 
-double SchedulePrintout::textHeight(Style style, const QString& text) const {
+double FiguresPrintout::textHeight(Style style, const QString& text) const {
     const QRectF bounds = QFontMetricsF(font(style), &m_device)
                               .boundingRect(QRectF(0, 0, m_width, 1e6), Qt::TextWordWrap, text);
     return std::max(heightOf(style), bounds.height() + heightOf(style) / 3);
 }
 
-int SchedulePrintout::setColumns(const PrintedTable& table, Width width) {
+int FiguresPrintout::setColumns(const PrintedTable& table, Width width) {
     const QFontMetricsF plain(font(Style::Row), &m_device);
     const QFontMetricsF bold(font(Style::Header), &m_device);
     Columns columns;
@@ -120,7 +120,7 @@ int SchedulePrintout::setColumns(const PrintedTable& table, Width width) {
     return static_cast<int>(m_columns.size() - 1);
 }
 
-void SchedulePrintout::layOut() {
+void FiguresPrintout::layOut() {
     const int inputs = setColumns(m_document.inputs, Width::Natural);
     const int schedule = setColumns(m_document.schedule, Width::FillPage);
     const int summary = setColumns(m_document.summary, Width::FillPage);
@@ -155,35 +155,35 @@ void SchedulePrintout::layOut() {
     putLine(Style::Chart, {}, -1, heightOf(Style::Chart));
 }
 
-void SchedulePrintout::startPage() {
+void FiguresPrintout::startPage() {
     m_pages.emplace_back();
     m_y = 0;
 }
 
-void SchedulePrintout::gap() {
+void FiguresPrintout::gap() {
     if (m_y > 0)
         m_y += kGap;
 }
 
-bool SchedulePrintout::fits(double height) const {
+bool FiguresPrintout::fits(double height) const {
     return m_y + height <= m_height;
 }
 
-void SchedulePrintout::putText(Style style, const QString& text) {
+void FiguresPrintout::putText(Style style, const QString& text) {
     const double height = textHeight(style, text);
     if (!fits(height))
         startPage();
     putLine(style, {text}, -1, height);
 }
 
-void SchedulePrintout::putLine(Style style, QStringList cells, int columns, double height) {
+void FiguresPrintout::putLine(Style style, QStringList cells, int columns, double height) {
     const bool shaded = style == Style::Row && !m_pages.back().empty() &&
                         m_pages.back().back().style == Style::Row && !m_pages.back().back().shaded;
     m_pages.back().push_back({style, std::move(cells), columns, m_y, height, shaded});
     m_y += height;
 }
 
-void SchedulePrintout::putTable(const PrintedTable& table, int columns) {
+void FiguresPrintout::putTable(const PrintedTable& table, int columns) {
     const double height = heightOf(Style::Row);
     const auto putHeader = [&] {
         if (!table.header.isEmpty())
@@ -206,13 +206,13 @@ void SchedulePrintout::putTable(const PrintedTable& table, int columns) {
         putRow(Style::Total, table.total);
 }
 
-QString SchedulePrintout::pageNumber(int page) const {
-    return QCoreApplication::translate("paysmith::SchedulePrintout", "Page %1 of %2")
+QString FiguresPrintout::pageNumber(int page) const {
+    return QCoreApplication::translate("paysmith::FiguresPrintout", "Page %1 of %2")
         .arg(page + 1)
         .arg(pageCount());
 }
 
-QStringList SchedulePrintout::pageText(int page) const {
+QStringList FiguresPrintout::pageText(int page) const {
     QStringList text;
     for (const Line& line : m_pages[static_cast<std::size_t>(page)])
         if (!line.cells.isEmpty())
@@ -221,7 +221,7 @@ QStringList SchedulePrintout::pageText(int page) const {
     return text;
 }
 
-bool SchedulePrintout::print() {
+bool FiguresPrintout::print() {
     QPainter painter;
     if (!painter.begin(&m_device))
         return false;
@@ -237,7 +237,7 @@ bool SchedulePrintout::print() {
     return painter.end();
 }
 
-void SchedulePrintout::paintPage(QPainter& painter, const Page& page, int number) const {
+void FiguresPrintout::paintPage(QPainter& painter, const Page& page, int number) const {
     for (const Line& line : page) {
         const QRectF box(0, line.top, m_width, line.height);
         painter.setFont(font(line.style));
@@ -267,7 +267,7 @@ void SchedulePrintout::paintPage(QPainter& painter, const Page& page, int number
     painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom, pageNumber(number));
 }
 
-void SchedulePrintout::paintCells(QPainter& painter, const Line& line) const {
+void FiguresPrintout::paintCells(QPainter& painter, const Line& line) const {
     const Columns& columns = m_columns[static_cast<std::size_t>(line.columns)];
     const QRectF box(0, line.top, columns.left.back() + columns.width.back(), line.height);
     if (line.style == Style::Header)

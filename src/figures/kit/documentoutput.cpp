@@ -1,8 +1,8 @@
-#include "schedule/page/documentoutput.h"
+#include "figures/kit/documentoutput.h"
 
 #include "base/print/printing.h"
 #include "base/qt/wholefile.h"
-#include "schedule/page/scheduleprintout.h"
+#include "figures/kit/figuresprintout.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -30,7 +30,7 @@ void warnNotWritten(QWidget* parent, const QString& caption, const QString& path
 }
 
 bool printTo(QWidget* parent, const DocumentMaker& document, QPagedPaintDevice& device) {
-    return SchedulePrintout(document(), device, parent->font().family()).print();
+    return FiguresPrintout(document(), device, parent->font().family()).print();
 }
 
 } // namespace

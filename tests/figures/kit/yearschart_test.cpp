@@ -1,4 +1,4 @@
-#include "schedule/page/balancechart.h"
+#include "figures/kit/yearschart.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -66,7 +66,7 @@ class TextRecorder : public QPaintDevice {
 
 } // namespace
 
-class BalanceChartTest : public QObject {
+class YearsChartWidgetTest : public QObject {
     Q_OBJECT
   private slots:
     void axesReadInUnitsAndStayInsideTheChart_data() {
@@ -128,5 +128,5 @@ class BalanceChartTest : public QObject {
 
 } // namespace paysmith
 
-QTEST_MAIN(paysmith::BalanceChartTest)
-#include "balancechart_test.moc"
+QTEST_MAIN(paysmith::YearsChartWidgetTest)
+#include "yearschart_test.moc"

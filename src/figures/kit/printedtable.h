@@ -8,7 +8,7 @@ class QAbstractItemModel;
 
 namespace paysmith {
 
-// A table's texts as the printed schedule sets them: a header line that
+// A table's texts as a printout sets them: a header line that
 // every page the table runs onto repeats, one line per row and a line of
 // totals.
 struct PrintedTable {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/page/scheduledocument.h"
+#include "figures/kit/figuresdocument.h"
 
 #include <QFont>
 #include <QPointF>
@@ -13,15 +13,15 @@ class QPainter;
 
 namespace paysmith {
 
-// A schedule document set on the pages of a printer or PDF writer, portrait
+// A document of figures set on the pages of a printer or PDF writer, portrait
 // or not as the device's page layout says: a table's header line repeats on
 // each page the table runs onto, each page is numbered, and text stays text,
 // so a reader can search and select it and a long schedule stays small.
-class SchedulePrintout {
+class FiguresPrintout {
   public:
     // Lays `document` out for `device`'s pages in `family`. The device must
     // outlive this.
-    SchedulePrintout(ScheduleDocument document, QPagedPaintDevice& device, const QString& family);
+    FiguresPrintout(FiguresDocument document, QPagedPaintDevice& device, const QString& family);
 
     int pageCount() const { return static_cast<int>(m_pages.size()); }
     // A page's lines as a reader finds them, a table's cells separated by
@@ -63,7 +63,7 @@ class SchedulePrintout {
     void paintPage(QPainter& painter, const Page& page, int number) const;
     void paintCells(QPainter& painter, const Line& line) const;
 
-    ScheduleDocument m_document;
+    FiguresDocument m_document;
     QPagedPaintDevice& m_device;
     QString m_family;
     QPointF m_origin; // the text area's corner, in points from the painter's
