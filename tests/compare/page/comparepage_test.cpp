@@ -1,5 +1,6 @@
 #include "compare/page/comparepage.h"
 
+#include "loan/core/exampleloan.h"
 #include "numfield/text/intlsupport.h"
 
 #include <QComboBox>
@@ -10,13 +11,7 @@ namespace paysmith {
 
 namespace {
 
-LoanValues loan(double rate, std::int32_t payments) {
-    LoanValues values;
-    values.entry.amount = 150000.0;
-    values.entry.annualRatePercent = rate;
-    values.entry.payments = payments;
-    return values;
-}
+using testing_support::loan;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "base/qt/qtstrings.h"
 #include "figures/kit/figuresprintout.h"
 #include "figures/kit/yearschart.h"
+#include "loan/core/exampleloan.h"
 #include "numfield/text/intlsupport.h"
 #include "schedule/page/balanceseries.h"
 #include "schedule/page/schedulemodel.h"
@@ -24,14 +25,7 @@ namespace paysmith {
 
 namespace {
 
-LoanValues loan(double rate, std::int32_t payments) {
-    LoanValues values;
-    values.entry.amount = 150000.0;
-    values.entry.annualRatePercent = rate;
-    values.entry.payments = payments;
-    values.frequencyIndex = kDefaultFrequencyIndex;
-    return values;
-}
+using testing_support::loan;
 
 } // namespace
 
