@@ -1,12 +1,11 @@
-// One refresh of the Compare page's figures, sentence, chart and extras note,
-// worked out by the cores as the page does it, for the longest schedules the
-// payments field allows: two daily offers of 32,767 payments, each with fees,
-// points, an extra each payment and a lump sum.
+// One refresh of the Compare page's figures, sentence, chart and extras note
+// after a loan has changed, worked out by the offers the page reads, for the
+// longest schedules the payments field allows: two daily offers of 32,767
+// payments, each with fees, points, an extra each payment and a lump sum.
 
-#include "compare/core/comparison.h"
 #include "compare/core/costseries.h"
+#include "compare/core/offers.h"
 #include "loan/core/frequency.h"
-#include "schedule/core/extrarefusal.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,12 +30,16 @@ paysmith::ComparisonInputs comparisonInputs() {
 
 void BM_CompareRefreshCore(benchmark::State& state) {
     using namespace paysmith;
-    const ComparisonInputs inputs = comparisonInputs();
-    const Offer offers[] = {offerOf(kLoans[0], inputs.offers[0]),
-                            offerOf(kLoans[1], inputs.offers[1])};
+    Offers offers;
+    offers.setInputs(comparisonInputs());
+    offers.setLoan(1, kLoans[1]);
+    // Loan 1 alternates between two rates, so that every refresh has a loan
+    // worked out anew, as when its panel publishes it.
+    ScheduleInputs loan1[] = {kLoans[0], kLoans[0]};
+    loan1[1].annualRatePercent = 6.8;
+    offers.setLoan(0, loan1[0]);
     {
-        const Comparison result =
-            compareOffers(offers[0], offers[1], keepYearsOf(inputs, offers[0], offers[1]));
+        const Comparison& result = offers.comparison();
         if (!result.offers[0].path || !result.offers[1].path || !keptLeadOf(result)) {
             state.SkipWithError("an offer has no cost path");
             return;
@@ -45,15 +48,16 @@ void BM_CompareRefreshCore(benchmark::State& state) {
         state.counters["payments1"] = result.offers[0].path->payments();
         state.counters["payments2"] = result.offers[1].path->payments();
     }
+    std::size_t next = 1;
     for (auto _ : state) {
-        const Comparison result =
-            compareOffers(offers[0], offers[1], keepYearsOf(inputs, offers[0], offers[1]));
+        offers.setLoan(0, loan1[next]);
+        next = 1 - next;
+        const Comparison& result = offers.comparison();
         benchmark::DoNotOptimize(keptLeadOf(result));
-        for (std::size_t k = 0; k < 2; ++k) {
+        for (int k = 0; k < 2; ++k) {
             benchmark::DoNotOptimize(costSoFarSeries(result.offers[k].path));
-            benchmark::DoNotOptimize(extrasNote(kLoans[k], extrasOf(inputs.offers[k])));
+            benchmark::DoNotOptimize(offers.offer(k)->extrasNote);
         }
-        benchmark::DoNotOptimize(result);
     }
 }
 BENCHMARK(BM_CompareRefreshCore)->Unit(benchmark::kMillisecond);

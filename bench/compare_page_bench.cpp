@@ -3,6 +3,7 @@
 // daily over the 32,767 payments the payments field allows, each with fees,
 // points, an extra each payment and a lump sum, as in compare_bench.cpp.
 
+#include "compare/model/offersmodel.h"
 #include "compare/page/comparepage.h"
 #include "loan/core/loanvalues.h"
 #include "numfield/text/intlsupport.h"
@@ -47,23 +48,26 @@ void BM_ComparePageRefresh(benchmark::State& state) {
     // figures to show.
     const LoanValues loan1[] = {workedOut(format, 150000.0, 6.75),
                                 workedOut(format, 150000.0, 6.8)};
-    paysmith::ComparePage page(format, paysmith::AprMethod::US);
+    paysmith::OffersModel offers;
+    paysmith::ComparePage page(format, offers, paysmith::AprMethod::US);
+    QObject::connect(&offers, &paysmith::OffersModel::changed, &page,
+                     &paysmith::ComparePage::followOffers);
     page.resize(900, 560);
-    page.setInputs(comparisonInputs());
-    page.setLoan(0, loan1[0]);
-    page.setLoan(1, workedOut(format, 140000.0, 5.75));
+    offers.replaceInputs(comparisonInputs());
+    offers.setLoan(0, loan1[0]);
+    offers.setLoan(1, workedOut(format, 140000.0, 5.75));
     page.show();
     QApplication::processEvents();
     const QString before = costOfLoan1(page);
-    page.setLoan(0, loan1[1]);
-    const paysmith::Comparison shown = page.comparison();
+    offers.setLoan(0, loan1[1]);
+    const paysmith::Comparison& shown = offers.offers().comparison();
     if (!shown.offers[0].path || !shown.offers[1].path || costOfLoan1(page) == before) {
         state.SkipWithError("the page does not show both offers' new figures");
         return;
     }
     std::size_t next = 0;
     for (auto _ : state) {
-        page.setLoan(0, loan1[next]);
+        offers.setLoan(0, loan1[next]);
         QApplication::processEvents();
         next = 1 - next;
     }

@@ -92,7 +92,7 @@
     </message>
 </context>
 <context>
-    <name>paysmith::ComparePage</name>
+    <name>paysmith::CompareEntries</name>
     <message>
         <source>Loan 1</source>
         <translation>Darlehen 1</translation>
@@ -112,6 +112,22 @@
     <message>
         <source>Paid to principal with every payment of %1</source>
         <translation>Mit jeder Rate für %1 zusätzlich getilgt</translation>
+    </message>
+    <message>
+        <source>Paid to principal once, with the payment named beside it</source>
+        <translation>Einmal zusätzlich getilgt, mit der daneben genannten Rate</translation>
+    </message>
+    <message>
+        <source>The payment of %1 that the lump sum goes with; 0 for no lump sum</source>
+        <translation>Die Rate für %1, mit der die Einmalzahlung geleistet wird; 0 für keine Einmalzahlung</translation>
+    </message>
+    <message>
+        <source>%1, Loan 1</source>
+        <translation>%1, Darlehen 1</translation>
+    </message>
+    <message>
+        <source>%1, Loan 2</source>
+        <translation>%1, Darlehen 2</translation>
     </message>
     <message>
         <source>Closing f&amp;ees</source>
@@ -157,17 +173,16 @@
         <source>&amp;Rate shown as</source>
         <translation>Zins&amp;angabe als</translation>
     </message>
+</context>
+<context>
+    <name>paysmith::ComparePage</name>
     <message>
-        <source>What each offer costs, with its fees and points, and what paying early saves</source>
-        <translation>Was jedes Angebot mit Gebühren und Punkten kostet und was vorzeitiges Tilgen spart</translation>
+        <source>Loan 1</source>
+        <translation>Darlehen 1</translation>
     </message>
     <message>
-        <source>Cost of borrowing against years</source>
-        <translation>Kreditkosten über die Jahre</translation>
-    </message>
-    <message>
-        <source>Fees, points and interest paid so far by each loan</source>
-        <translation>Gebühren, Punkte und bisher gezahlte Zinsen jedes Darlehens</translation>
+        <source>Loan 2</source>
+        <translation>Darlehen 2</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
@@ -192,46 +207,6 @@
     <message>
         <source>Save the comparison as a PDF file</source>
         <translation>Den Vergleich als PDF-Datei speichern</translation>
-    </message>
-    <message>
-        <source>Fees and points</source>
-        <translation>Gebühren und Punkte</translation>
-    </message>
-    <message>
-        <source>APRC (%)</source>
-        <translation>Effektiver Jahreszins (%)</translation>
-    </message>
-    <message>
-        <source>APR (%)</source>
-        <translation>APR (%)</translation>
-    </message>
-    <message>
-        <source>Cost of borrowing if kept %1 years</source>
-        <translation>Kreditkosten nach %1 Jahren</translation>
-    </message>
-    <message>
-        <source>Balance still owed then</source>
-        <translation>Dann noch geschuldet</translation>
-    </message>
-    <message>
-        <source>Payments until paid off</source>
-        <translation>Raten bis zur Tilgung</translation>
-    </message>
-    <message>
-        <source>Years until paid off</source>
-        <translation>Jahre bis zur Tilgung</translation>
-    </message>
-    <message>
-        <source>Interest with extra payments</source>
-        <translation>Zinsen mit Sondertilgungen</translation>
-    </message>
-    <message>
-        <source>Interest saved by extra payments</source>
-        <translation>Durch Sondertilgungen gesparte Zinsen</translation>
-    </message>
-    <message>
-        <source>kept</source>
-        <translation>Haltedauer</translation>
     </message>
     <message>
         <source>Export Comparison</source>
@@ -278,20 +253,79 @@
         <translation>darlehensvergleich.pdf</translation>
     </message>
     <message>
-        <source>Paid to principal once, with the payment named beside it</source>
-        <translation>Einmal zusätzlich getilgt, mit der daneben genannten Rate</translation>
+        <source>Loan %1: %2</source>
+        <translation>Darlehen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>paysmith::ComparisonView</name>
+    <message>
+        <source>Both offers compared</source>
+        <translation>Beide Angebote im Vergleich</translation>
     </message>
     <message>
-        <source>%1, Loan 1</source>
-        <translation>%1, Darlehen 1</translation>
+        <source>What each offer costs, with its fees and points, and what paying early saves</source>
+        <translation>Was jedes Angebot mit Gebühren und Punkten kostet und was vorzeitiges Tilgen spart</translation>
     </message>
     <message>
-        <source>%1, Loan 2</source>
-        <translation>%1, Darlehen 2</translation>
+        <source>Cost of borrowing against years</source>
+        <translation>Kreditkosten über die Jahre</translation>
+    </message>
+    <message>
+        <source>Fees, points and interest paid so far by each loan</source>
+        <translation>Gebühren, Punkte und bisher gezahlte Zinsen jedes Darlehens</translation>
+    </message>
+    <message>
+        <source>Fees and points</source>
+        <translation>Gebühren und Punkte</translation>
+    </message>
+    <message>
+        <source>APRC (%)</source>
+        <translation>Effektiver Jahreszins (%)</translation>
+    </message>
+    <message>
+        <source>APR (%)</source>
+        <translation>APR (%)</translation>
+    </message>
+    <message>
+        <source>Cost of borrowing if kept %1 years</source>
+        <translation>Kreditkosten nach %1 Jahren</translation>
+    </message>
+    <message>
+        <source>Balance still owed then</source>
+        <translation>Dann noch geschuldet</translation>
+    </message>
+    <message>
+        <source>Payments until paid off</source>
+        <translation>Raten bis zur Tilgung</translation>
+    </message>
+    <message>
+        <source>Years until paid off</source>
+        <translation>Jahre bis zur Tilgung</translation>
+    </message>
+    <message>
+        <source>Interest with extra payments</source>
+        <translation>Zinsen mit Sondertilgungen</translation>
+    </message>
+    <message>
+        <source>Interest saved by extra payments</source>
+        <translation>Durch Sondertilgungen gesparte Zinsen</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>Haltedauer</translation>
     </message>
     <message>
         <source>Loan %1 cheaper</source>
         <translation>Darlehen %1 günstiger</translation>
+    </message>
+    <message>
+        <source>Loan %1&apos;s fees and points are too large to count.</source>
+        <translation>Gebühren und Disagio von Darlehen %1 sind zu groß, um sie zu zählen.</translation>
+    </message>
+    <message>
+        <source>The costs over time cannot be compared.</source>
+        <translation>Die Kosten über die Zeit lassen sich nicht vergleichen.</translation>
     </message>
     <message>
         <source>Kept %1 years, Loan %2 costs less.</source>
@@ -312,22 +346,6 @@
     <message>
         <source>Kept longer, the cheaper one changes: %1.</source>
         <translation>Länger behalten, wechselt das günstigere: %1.</translation>
-    </message>
-    <message>
-        <source>The payment of %1 that the lump sum goes with; 0 for no lump sum</source>
-        <translation>Die Rate für %1, mit der die Einmalzahlung geleistet wird; 0 für keine Einmalzahlung</translation>
-    </message>
-    <message>
-        <source>Loan %1: %2</source>
-        <translation>Darlehen %1: %2</translation>
-    </message>
-    <message>
-        <source>Loan %1&apos;s fees and points are too large to count.</source>
-        <translation>Gebühren und Disagio von Darlehen %1 sind zu groß, um sie zu zählen.</translation>
-    </message>
-    <message>
-        <source>The costs over time cannot be compared.</source>
-        <translation>Die Kosten über die Zeit lassen sich nicht vergleichen.</translation>
     </message>
 </context>
 <context>

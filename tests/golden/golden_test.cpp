@@ -10,6 +10,7 @@
 #include "app/settingsfile/settingsfile.h"
 #include "app/window/mainwindow.h"
 #include "compare/core/comparecsv.h"
+#include "compare/model/offersmodel.h"
 #include "compare/page/comparepage.h"
 #include "figures/kit/documentoutput.h"
 #include "figures/kit/figuresprintout.h"
@@ -186,9 +187,11 @@ class GoldenTest : public QObject {
             outputs.push_back({"print-schedule" + number + ".txt",
                                printedText(schedule->document(), schedule->font().family())});
         }
+        const Offers& offers = window->findChild<OffersModel*>()->offers();
+        outputs.push_back(
+            {"compare.csv", bytes(comparisonCsv(offers.offer(0)->offer, offers.offer(1)->offer,
+                                                offers.comparison()))});
         auto* compare = window->findChild<ComparePage*>();
-        outputs.push_back({"compare.csv", bytes(comparisonCsv(compare->offer(0), compare->offer(1),
-                                                              compare->comparison()))});
         outputs.push_back(
             {"print-compare.txt", printedText(compare->document(), compare->font().family())});
         return outputs;

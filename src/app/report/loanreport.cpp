@@ -2,7 +2,7 @@
 
 #include "app/settings/shownmoney.h"
 #include "base/text/utf8.h"
-#include "compare/core/comparison.h"
+#include "compare/core/offers.h"
 #include "loan/core/matherror.h"
 #include "loan/core/termtext.h"
 #include "schedule/core/schedule.h"
@@ -150,23 +150,14 @@ ReportedLoan reportedLoan(int number, const SavedLoanValues& saved,
     return loan;
 }
 
-// The extras as the Compare page's fields take them: a refused one is left
-// out, as the page leaves out a refused entry, until none is refused.
-void leaveOutRefusedExtras(int number, Offer& offer, std::vector<ReportNote>& notes) {
-    ExtraPayments& extras = offer.extras;
-    while (const auto refusal = refusalOfExtras(offer.loan, extras)) {
-        const bool perPeriod =
-            *refusal == ExtraRefusal::NegativePerPeriod || *refusal == ExtraRefusal::RepaysAtOnce;
-        std::int64_t& cents = perPeriod ? extras.perPeriodCents : extras.lumpSumCents;
+// The extras the Compare page would leave out, for the command line to say.
+void noteLeftOutExtras(int number, const WorkedOffer& offer, std::vector<ReportNote>& notes) {
+    for (const LeftOutExtra& extra : offer.leftOut)
         notes.push_back({.kind = ReportNote::Kind::ExtraRefused,
                          .loan = number,
-                         .refusal = *refusal,
-                         .refusalWords = refusalWords(*refusal, offer.loan, extras),
-                         .value = static_cast<double>(cents) / 100.0});
-        cents = 0;
-        if (!perPeriod)
-            extras.lumpPeriod = 0;
-    }
+                         .refusal = extra.refusal,
+                         .refusalWords = extra.words,
+                         .value = static_cast<double>(extra.cents) / 100.0});
 }
 
 template <typename Value, typename Text>
@@ -240,18 +231,21 @@ std::string crossingsJson(const std::optional<Crossover>& crossover) {
 std::string loanReportJson(const SavedValues& saved, std::vector<ReportNote>& notes) {
     ReportedLoan loans[] = {reportedLoan(1, saved.loan1, notes),
                             reportedLoan(2, saved.loan2, notes)};
-    // A loan whose arithmetic faults is an offer without a schedule.
-    std::array<Offer, 2> offers{};
-    for (std::size_t k = 0; k < 2; ++k) {
-        offers[k] = offerOf(loans[k].values ? scheduleInputsOf(*loans[k].values) : ScheduleInputs{},
-                            saved.comparison.offers[k]);
-        leaveOutRefusedExtras(static_cast<int>(k) + 1, offers[k], notes);
+    // The offers as the window holds them. A loan whose arithmetic faults is
+    // an offer without a schedule.
+    Offers offers;
+    offers.setInputs(saved.comparison);
+    for (int loan = 0; loan < 2; ++loan) {
+        const auto k = static_cast<std::size_t>(loan);
+        offers.setLoan(loan,
+                       loans[k].values ? scheduleInputsOf(*loans[k].values) : ScheduleInputs{});
+        noteLeftOutExtras(loan + 1, *offers.offer(loan), notes);
     }
-    const Comparison comparison =
-        compareOffers(offers[0], offers[1], keepYearsOf(saved.comparison, offers[0], offers[1]));
-    for (std::size_t k = 0; k < 2; ++k)
-        if (loans[k].values)
-            addOfferJson(loans[k].json, offers[k], comparison.offers[k], comparison.keepYears);
+    const Comparison& comparison = offers.comparison();
+    for (int loan = 0; loan < 2; ++loan)
+        if (const auto k = static_cast<std::size_t>(loan); loans[k].values)
+            addOfferJson(loans[k].json, offers.offer(loan)->offer, comparison.offers[k],
+                         comparison.keepYears);
     return "{\"loans\": [" + loans[0].json.text() + ", " + loans[1].json.text() +
            "], \"crossover\": " + crossoverJson(comparison.crossover) +
            ", \"crossings\": " + crossingsJson(comparison.crossover) + "}\n";

@@ -11,6 +11,7 @@
 #include "app/window/hinttracker.h"
 #include "app/window/notebook.h"
 #include "app/window/panelstatusbar.h"
+#include "compare/model/offersmodel.h"
 #include "compare/page/comparepage.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/links/destinations.h"
@@ -158,6 +159,7 @@ void TfrmMain::createStatusBar(QWidget* client) {
 }
 
 void TfrmMain::createNotebook(QWidget* client) {
+    m_offers = new OffersModel(this);
     m_notebook = new Notebook(client);
     m_notebook->setObjectName("nbkMain");
     m_notebook->setFocusPolicy(Qt::NoFocus);
@@ -190,15 +192,17 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_loan2->move(m_loan1->geometry().right() + kLoanPanelsGap, 7);
     loans->setFixedSize(m_loan2->geometry().right() + 1, kLoanPanelsHeight);
     m_notebook->addTab(page, tr(" Paysmith "));
-    m_schedule = new SchedulePage(m_services.numberFormat);
+    m_schedule = new SchedulePage(m_services.numberFormat, *m_offers);
     m_schedule->setObjectName("pgSchedule");
     m_notebook->addTab(m_schedule, tr(" Schedule "));
     m_compare = new ComparePage(
-        m_services.numberFormat,
+        m_services.numberFormat, *m_offers,
         aprMethodOfTerritory(QLocale::territoryToCode(QLocale().territory()).toStdString()));
     m_compare->setObjectName("pgCompare");
-    connect(m_compare, &ComparePage::extrasChanged, m_schedule, &SchedulePage::setExtras);
     m_notebook->addTab(m_compare, tr(" Compare "));
+    connect(m_offers, &OffersModel::changed, m_schedule, &SchedulePage::followSchedules);
+    connect(m_offers, &OffersModel::changed, m_compare, &ComparePage::followOffers);
+    connect(m_offers, &OffersModel::inputsReplaced, m_compare, &ComparePage::showNewInputs);
     m_firstPromo = PromoPage::createFirst(m_referralSuffix);
     m_notebook->addTab(m_firstPromo, tr(promotions::kFirstName.data()));
     m_secondPromo = PromoPage::createSecond(m_referralSuffix);
@@ -228,10 +232,9 @@ void TfrmMain::createNotebook(QWidget* client) {
 
     for (LoanPanel* panel : {m_loan1, m_loan2}) {
         panel->setErrorHandler([this](const std::exception& error) { AppOnException(error); });
-        connect(panel, &LoanPanel::workedOut, this,
+        connect(panel, &LoanPanel::workedOut, m_offers,
                 [this, loan = panel == m_loan1 ? 0 : 1](const LoanValues& values) {
-                    m_schedule->setLoan(loan, values);
-                    m_compare->setLoan(loan, values);
+                    m_offers->setLoan(loan, values);
                 });
     }
 }
@@ -265,7 +268,7 @@ void TfrmMain::readSettingsAtStart() {
     m_loan2->startFrom(entryOf(values.loan2));
     m_firstRunDone = values.firstRunDone ? -1 : 0;
     m_savedWindow = values.window;
-    m_compare->setInputs(values.comparison);
+    m_offers->replaceInputs(values.comparison);
 }
 
 void TfrmMain::SaveValuesAtExit() {
@@ -273,7 +276,7 @@ void TfrmMain::SaveValuesAtExit() {
     values.loan1 = savedValuesOf(m_loan1->values());
     values.loan2 = savedValuesOf(m_loan2->values());
     values.firstRunDone = m_firstRunDone != 0;
-    values.comparison = m_compare->inputs();
+    values.comparison = m_offers->inputs();
     const QSize size = isMaximized() ? normalGeometry().size() : this->size();
     if (size != minimumSize() || isMaximized())
         values.window = {size.width(), size.height(), isMaximized()};
@@ -290,9 +293,8 @@ void TfrmMain::btnResetClick() {
     m_notebook->setCurrentIndex(0);
     const SavedValues defaults = RestoreDefaults();
     restoreInputs(defaults, InputSet::All);
-    // The comparison's entries too, and with them the extras the Schedule
-    // page was given.
-    m_compare->setInputs(defaults.comparison);
+    // The comparison's entries too, and with them the extras.
+    m_offers->replaceInputs(defaults.comparison);
     m_loan1->controls().amount->setFocus(Qt::OtherFocusReason);
     Calculate(RecalcSource::Other);
     Calculate2(RecalcSource::Other);

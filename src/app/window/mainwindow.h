@@ -29,6 +29,7 @@ class TUrlLabel;
 struct Destination;
 class SchedulePage;
 class ComparePage;
+class OffersModel;
 
 // What the main window needs from its surroundings; tests replace the
 // message box and point the help at their own folder.
@@ -138,6 +139,7 @@ class TfrmMain : public QMainWindow {
     QTabWidget* m_notebook = nullptr;
     SchedulePage* m_schedule = nullptr;
     ComparePage* m_compare = nullptr;
+    OffersModel* m_offers = nullptr;
     PanelStatusBar* m_statusBar = nullptr;
     QMenu* m_popup = nullptr;
     QPointer<HelpWindow> m_help;

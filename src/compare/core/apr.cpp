@@ -8,8 +8,11 @@
 namespace paysmith {
 
 std::optional<LevelPayments> levelPaymentsOf(const Offer& offer) {
+    return levelPaymentsOf(offer, lenderSchedule(offer.loan));
+}
+
+std::optional<LevelPayments> levelPaymentsOf(const Offer& offer, const LenderSchedule& schedule) {
     const std::optional<std::int64_t> closing = closingCents(offer);
-    const LenderSchedule schedule = lenderSchedule(offer.loan);
     if (!closing || !schedule.exists())
         return std::nullopt;
     return LevelPayments{roundCents(offer.loan.amount) - *closing, schedule.payment,

@@ -33,6 +33,8 @@ struct AnnualRates {
 // of them. Empty when the loan has no schedule or its closing
 // costs cannot be counted.
 std::optional<LevelPayments> levelPaymentsOf(const Offer& offer);
+// The same with the loan's lender's schedule without extras, already worked out.
+std::optional<LevelPayments> levelPaymentsOf(const Offer& offer, const LenderSchedule& contract);
 
 // Empty when nothing is financed, nothing is paid back, or a rate would not
 // be a finite number.

@@ -67,20 +67,33 @@ std::optional<AprMethod> aprMethodOfKey(std::string_view key) {
     return std::nullopt;
 }
 
-Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYears) {
-    Comparison comparison;
-    comparison.keepYears = keepYears;
-    const Offer* offers[] = {&loan1, &loan2};
-    for (std::size_t k = 0; k < 2; ++k) {
-        OfferFigures& figures = comparison.offers[k];
-        figures.closingCents = closingCents(*offers[k]);
-        figures.rates = annualRatesOf(*offers[k]);
-        figures.path = costPathOf(*offers[k]);
+OfferFigures offerFiguresOf(const Offer& offer, const LenderSchedule& contract,
+                            const LenderSchedule& withExtras) {
+    OfferFigures figures;
+    figures.closingCents = closingCents(offer);
+    if (const auto flows = levelPaymentsOf(offer, contract))
+        figures.rates = annualRatesOf(*flows);
+    figures.path = costPathOf(offer, withExtras);
+    figures.payoff = payoffOf(contract, withExtras);
+    return figures;
+}
+
+Comparison comparisonOf(const OfferFigures& loan1, const OfferFigures& loan2, double keepYears) {
+    Comparison comparison{keepYears, {loan1, loan2}, std::nullopt};
+    for (OfferFigures& figures : comparison.offers)
         figures.kept = costIfKept(figures.path, keepYears);
-        figures.payoff = payoffOf(offers[k]->loan, offers[k]->extras);
-    }
     comparison.crossover = crossoverOf(comparison.offers[0].path, comparison.offers[1].path);
     return comparison;
+}
+
+Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYears) {
+    const auto figuresOf = [](const Offer& offer) {
+        const LenderSchedule contract = lenderSchedule(offer.loan);
+        return offer.extras.any()
+                   ? offerFiguresOf(offer, contract, lenderSchedule(offer.loan, offer.extras))
+                   : offerFiguresOf(offer, contract, contract);
+    };
+    return comparisonOf(figuresOf(loan1), figuresOf(loan2), keepYears);
 }
 
 std::optional<KeptLead> keptLeadOf(const Comparison& comparison) {

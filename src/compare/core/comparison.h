@@ -87,6 +87,14 @@ struct Comparison {
     std::optional<Crossover> crossover;
 };
 
+// An offer's figures but the cost if kept, from its lender's schedules
+// without its extras and with them.
+OfferFigures offerFiguresOf(const Offer& offer, const LenderSchedule& contract,
+                            const LenderSchedule& withExtras);
+
+// Two offers' figures kept for `keepYears`, and where their costs cross.
+Comparison comparisonOf(const OfferFigures& loan1, const OfferFigures& loan2, double keepYears);
+
 Comparison compareOffers(const Offer& loan1, const Offer& loan2, double keepYears);
 
 // Which offer costs less kept for the comparison's years, and how that

@@ -3,8 +3,11 @@
 namespace paysmith {
 
 std::optional<CostPath> costPathOf(const Offer& offer) {
+    return costPathOf(offer, lenderSchedule(offer.loan, offer.extras));
+}
+
+std::optional<CostPath> costPathOf(const Offer& offer, const LenderSchedule& schedule) {
     const std::optional<std::int64_t> closing = closingCents(offer);
-    const LenderSchedule schedule = lenderSchedule(offer.loan, offer.extras);
     if (!closing || !schedule.exists())
         return std::nullopt;
     CostPath path;

@@ -27,5 +27,8 @@ struct CostPath {
 
 // Empty when the loan has no schedule or its closing costs cannot be counted.
 std::optional<CostPath> costPathOf(const Offer& offer);
+// The same with the offer's lender's schedule with its extras, already worked
+// out.
+std::optional<CostPath> costPathOf(const Offer& offer, const LenderSchedule& schedule);
 
 } // namespace paysmith

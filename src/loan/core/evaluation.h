@@ -29,6 +29,8 @@ struct LoanResults {
     double totalInterest = 0.0;
     double totalTaxes = 0.0;
     double totalInsurance = 0.0;
+
+    friend bool operator==(const LoanResults&, const LoanResults&) = default;
 };
 
 // Evaluates one loan. The inputs are stored in `state` before anything is

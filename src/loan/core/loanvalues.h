@@ -19,6 +19,8 @@ struct LoanEntry {
     double annualInsurance = 0.0;
     // The payment shown before this working out.
     double payment = 0.0;
+
+    friend bool operator==(const LoanEntry&, const LoanEntry&) = default;
 };
 
 // One loan as it was last worked out: the inputs and what came of them. The
@@ -32,6 +34,8 @@ struct LoanValues {
     std::int32_t periodsPerYear = 12;
     std::u16string term; // "30.00 years."
     LoanResults results;
+
+    friend bool operator==(const LoanValues&, const LoanValues&) = default;
 };
 
 // What a loan remembers when it starts from inputs saved by an earlier run:

@@ -23,6 +23,10 @@ std::optional<ExtraRefusal> refusalOfExtras(const ScheduleInputs& inputs,
         return ExtraRefusal::NegativePerPeriod;
     if (extras.lumpSumCents < 0)
         return ExtraRefusal::NegativeLumpSum;
+    // Without an extra per period or a lump sum with its payment, nothing is
+    // left to refuse, and no schedule need be worked out to say so.
+    if (extras.perPeriodCents == 0 && (extras.lumpSumCents == 0 || extras.lumpPeriod == 0))
+        return std::nullopt;
     const std::int32_t periods = periodsWithExtra(inputs, extras.perPeriodCents);
     if (periods == 0)
         return std::nullopt;
@@ -60,14 +64,42 @@ ExtrasWords refusalWords(ExtraRefusal refusal, const ScheduleInputs& inputs,
     return {};
 }
 
-ExtrasWords extrasNote(const ScheduleInputs& inputs, const ExtraPayments& extras) {
-    if (const auto refusal = refusalOfExtras(inputs, extras))
+namespace {
+
+ExtrasWords noteOf(const std::optional<ExtraRefusal>& refusal, const ScheduleInputs& inputs,
+                   const ExtraPayments& extras) {
+    if (refusal)
         return refusalWords(*refusal, inputs, extras);
     if (extras.lumpSumCents > 0 && extras.lumpPeriod == 0)
         return {QT_TRANSLATE_NOOP("paysmith::Schedule",
                                   "The lump sum does nothing until a payment number is given."),
                 {}};
     return {};
+}
+
+} // namespace
+
+ExtrasWords extrasNote(const ScheduleInputs& inputs, const ExtraPayments& extras) {
+    return noteOf(refusalOfExtras(inputs, extras), inputs, extras);
+}
+
+CountedExtras countedExtras(const ScheduleInputs& inputs, const ExtraPayments& entered) {
+    CountedExtras result{entered, {}, {}};
+    ExtraPayments& extras = result.counted;
+    auto refusal = refusalOfExtras(inputs, extras);
+    result.note = noteOf(refusal, inputs, extras);
+    for (; refusal; refusal = refusalOfExtras(inputs, extras)) {
+        const bool perPeriod =
+            *refusal == ExtraRefusal::NegativePerPeriod || *refusal == ExtraRefusal::RepaysAtOnce;
+        std::int64_t& cents = perPeriod ? extras.perPeriodCents : extras.lumpSumCents;
+        result.leftOut.push_back(
+            {*refusal,
+             result.leftOut.empty() ? result.note : refusalWords(*refusal, inputs, extras), cents});
+        cents = 0;
+        if (!perPeriod)
+            extras.lumpPeriod = 0;
+    }
+    return result;
 }
 
 } // namespace paysmith

@@ -55,4 +55,24 @@ ExtrasWords refusalWords(ExtraRefusal refusal, const ScheduleInputs& inputs,
 // is given; nothing when they count as they stand.
 ExtrasWords extrasNote(const ScheduleInputs& inputs, const ExtraPayments& extras);
 
+// An extra payment or lump sum that does not count, and why.
+struct LeftOutExtra {
+    ExtraRefusal refusal;
+    ExtrasWords words;
+    std::int64_t cents = 0; // the amount left out
+
+    friend bool operator==(const LeftOutExtra&, const LeftOutExtra&) = default;
+};
+
+// The extras as entered, and what of them counts for the loan: a refused one
+// is left out, as a field leaves out an entry it refuses, until none is
+// refused.
+struct CountedExtras {
+    ExtraPayments counted;
+    std::vector<LeftOutExtra> leftOut; // in the order they were refused
+    ExtrasWords note;                  // extrasNote of the entered extras
+};
+
+CountedExtras countedExtras(const ScheduleInputs& inputs, const ExtraPayments& entered);
+
 } // namespace paysmith

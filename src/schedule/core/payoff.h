@@ -25,5 +25,7 @@ struct PayoffSummary {
 // Without extras, the lender's own figures and a saving of 0. Empty when the
 // loan has no schedule.
 std::optional<PayoffSummary> payoffOf(const ScheduleInputs& inputs, const ExtraPayments& extras);
+// The same of the loan's schedules without the extras and with them.
+std::optional<PayoffSummary> payoffOf(const LenderSchedule& without, const LenderSchedule& with);
 
 } // namespace paysmith

@@ -20,6 +20,8 @@ struct ScheduleInputs {
     std::int32_t frequencyIndex = 0;
     double annualTaxes = 0.0;
     double annualInsurance = 0.0;
+
+    friend bool operator==(const ScheduleInputs&, const ScheduleInputs&) = default;
 };
 
 // The schedule's inputs of a loan as it was worked out.

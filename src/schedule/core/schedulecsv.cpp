@@ -87,8 +87,12 @@ std::string roundedText(double value, int places) {
 }
 
 std::string scheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras) {
+    return scheduleCsv(inputs, extras, lenderSchedule(inputs, extras));
+}
+
+std::string scheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras,
+                        const LenderSchedule& schedule) {
     std::string out;
-    const LenderSchedule schedule = lenderSchedule(inputs, extras);
     const bool withExtras = extras.any();
     if (!schedule.exists())
         return out;

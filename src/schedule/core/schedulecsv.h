@@ -18,5 +18,8 @@ std::string roundedText(double value, int places);
 // With extra payments, a column of the extra paid beside each payment follows
 // the payment's; payment and principal are then without it.
 std::string scheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras = {});
+// The same of the loan's lender's schedule with `extras`, already worked out.
+std::string scheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras,
+                        const LenderSchedule& schedule);
 
 } // namespace paysmith

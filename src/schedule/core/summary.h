@@ -8,6 +8,7 @@
 namespace paysmith {
 
 struct LoanSchedules {
+    ScheduleInputs inputs;
     ExtraPayments extras;
     LenderSchedule lender; // with the extras, as the page's table shows it
     // The same without the extras, as the contract bills it: against the

@@ -52,14 +52,15 @@ void compactRows(QTableView* table) {
 
 } // namespace
 
-SchedulePage::SchedulePage(const TIntlSupport& format, QWidget* parent)
-    : QWidget(parent), m_format(format) {}
+SchedulePage::SchedulePage(const TIntlSupport& format, const LoanSchedulesSource& source,
+                           QWidget* parent)
+    : QWidget(parent), m_format(format), m_source(source) {}
 
 SchedulePage::~SchedulePage() = default;
 
-bool writeScheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras,
-                      const QString& path) {
-    return writeWholeFile(path, scheduleCsv(inputs, extras)).written;
+bool writeScheduleCsv(const LoanSchedules& schedules, const QString& path) {
+    return writeWholeFile(path, scheduleCsv(schedules.inputs, schedules.extras, schedules.lender))
+        .written;
 }
 
 void SchedulePage::showEvent(QShowEvent* event) {
@@ -74,15 +75,7 @@ void SchedulePage::makeCurrent() {
         refresh();
 }
 
-void SchedulePage::setLoan(int loan, const LoanValues& values) {
-    m_inputs[static_cast<std::size_t>(loan)] = scheduleInputsOf(values);
-    m_stale = true;
-    if (isBuilt() && isVisible())
-        refresh();
-}
-
-void SchedulePage::setExtras(int loan, const ExtraPayments& extras) {
-    m_extras[static_cast<std::size_t>(loan)] = extras;
+void SchedulePage::followSchedules() {
     m_stale = true;
     if (isBuilt() && isVisible())
         refresh();
@@ -240,10 +233,9 @@ void SchedulePage::arrangeForWidth() {
 void SchedulePage::refresh() {
     m_stale = false;
     for (int loan = 0; loan < 2; ++loan) {
-        auto schedules = std::make_shared<const LoanSchedules>(loanSchedules(
-            m_inputs[static_cast<std::size_t>(loan)], m_extras[static_cast<std::size_t>(loan)]));
+        auto schedules = m_source.schedulesOf(loan);
         m_chart->setSeries(loan, balanceSeries(schedules->lender));
-        m_chart->setMissing(loan, noScheduleMessageOf(loan, schedules->lender.reason));
+        m_chart->setMissing(loan, noScheduleMessageOf(loan, *schedules));
         m_schedules[static_cast<std::size_t>(loan)] = std::move(schedules);
     }
     m_summaryNote->setVisible(std::any_of(m_schedules.begin(), m_schedules.end(),
@@ -273,7 +265,7 @@ void SchedulePage::showChosenLoan() {
     m_model->setSchedule(std::shared_ptr<const LenderSchedule>(schedules, &schedules->lender));
     const bool exists = schedules->lender.exists();
     m_extrasNote->setVisible(m_model->hasExtras());
-    m_reason->setText(noScheduleMessageOf(m_loan, schedules->lender.reason));
+    m_reason->setText(noScheduleMessageOf(m_loan, *schedules));
     m_reason->setVisible(!exists);
 
     const LastPaymentNote note = lastPaymentNote(*schedules);
@@ -314,9 +306,9 @@ void SchedulePage::showChosenLoan() {
     m_lastPaymentNote->setVisible(note.cause != LastPaymentCause::None);
 }
 
-QString SchedulePage::noScheduleMessageOf(int loan, NoScheduleReason reason) const {
-    return noScheduleMessage(
-        noScheduleWords(loan + 1, m_inputs[static_cast<std::size_t>(loan)], reason), m_format);
+QString SchedulePage::noScheduleMessageOf(int loan, const LoanSchedules& schedules) const {
+    return noScheduleMessage(noScheduleWords(loan + 1, schedules.inputs, schedules.lender.reason),
+                             m_format);
 }
 
 namespace {
@@ -330,28 +322,26 @@ QString defaultFileName(int loan, const char* extension) {
 } // namespace
 
 void SchedulePage::exportSchedule() {
-    const ScheduleInputs& inputs = m_inputs[static_cast<std::size_t>(m_loan)];
-    const ExtraPayments& extras = m_extras[static_cast<std::size_t>(m_loan)];
-    const LenderSchedule schedule = lenderSchedule(inputs);
+    const std::shared_ptr<const LoanSchedules> schedules = m_source.schedulesOf(m_loan);
     const QString caption = tr("Export Schedule");
-    if (!schedule.exists()) {
-        QMessageBox::information(this, caption, noScheduleMessageOf(m_loan, schedule.reason));
+    if (!schedules->lender.exists()) {
+        QMessageBox::information(this, caption, noScheduleMessageOf(m_loan, *schedules));
         return;
     }
     saveCsv(this, caption, defaultFileName(m_loan, "csv"),
-            [&](const QString& path) { return writeScheduleCsv(inputs, extras, path); });
+            [&](const QString& path) { return writeScheduleCsv(*schedules, path); });
 }
 
 std::string SchedulePage::csv() const {
-    const auto loan = static_cast<std::size_t>(m_loan);
-    return scheduleCsv(m_inputs[loan], m_extras[loan]);
+    const std::shared_ptr<const LoanSchedules> schedules = m_source.schedulesOf(m_loan);
+    return scheduleCsv(schedules->inputs, schedules->extras, schedules->lender);
 }
 
 FiguresDocument SchedulePage::document() {
     makeCurrent();
     const auto loan = static_cast<std::size_t>(m_loan);
     FiguresDocument document =
-        scheduleDocument(m_loan, m_inputs[loan], m_schedules[loan]->lender, *m_model,
+        scheduleDocument(m_loan, m_schedules[loan]->inputs, m_schedules[loan]->lender, *m_model,
                          *m_summary->model(), m_chart->chart(), m_format);
     // The notes as the page shows them.
     if (m_lastPaymentNote->isVisibleTo(this))

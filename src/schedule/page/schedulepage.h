@@ -1,7 +1,6 @@
 #pragma once
 
-#include "loan/core/loanvalues.h"
-#include "schedule/core/summary.h"
+#include "schedule/core/schedulessource.h"
 
 #include <QWidget>
 
@@ -22,21 +21,20 @@ class ScheduleModel;
 struct FiguresDocument;
 class TIntlSupport;
 
-// The Schedule page. It stays an empty widget until it is first shown, so the
+// The Schedule page: both loans' schedules as `source` keeps them, the extra
+// payments included. It stays an empty widget until it is first shown, so the
 // program starts as fast with it as without; from then on it follows every
-// loan it is given while it shows, and catches up when shown again.
+// change it is told of while it shows, and catches up when shown again.
 class SchedulePage : public QWidget {
     Q_OBJECT
   public:
-    // `format` must outlive the page.
-    explicit SchedulePage(const TIntlSupport& format, QWidget* parent = nullptr);
+    // `format` and `source` must outlive the page.
+    SchedulePage(const TIntlSupport& format, const LoanSchedulesSource& source,
+                 QWidget* parent = nullptr);
     ~SchedulePage() override;
 
-    // Loan 0 or 1 as it was last worked out.
-    void setLoan(int loan, const LoanValues& values);
-    // What the borrower pays early on loan 0 or 1; the lender's schedule,
-    // its totals and chart follow them.
-    void setExtras(int loan, const ExtraPayments& extras);
+    // The source's schedules have changed.
+    void followSchedules();
     // The chosen loan's lender's schedule, through a dialog: as CSV, printed
     // or as PDF. The page need not have been shown.
     void exportSchedule();
@@ -63,11 +61,10 @@ class SchedulePage : public QWidget {
     void arrangeForWidth();
     void refresh();
     void showChosenLoan();
-    QString noScheduleMessageOf(int loan, NoScheduleReason reason) const;
+    QString noScheduleMessageOf(int loan, const LoanSchedules& schedules) const;
 
     const TIntlSupport& m_format;
-    std::array<ScheduleInputs, 2> m_inputs{};
-    std::array<ExtraPayments, 2> m_extras{};
+    const LoanSchedulesSource& m_source;
     int m_loan = 0;
     bool m_stale = true;
     std::array<std::shared_ptr<const LoanSchedules>, 2> m_schedules;
@@ -86,7 +83,6 @@ class SchedulePage : public QWidget {
 };
 
 // Writes the loan's lender's schedule as CSV to `path`, whole or not at all.
-bool writeScheduleCsv(const ScheduleInputs& inputs, const ExtraPayments& extras,
-                      const QString& path);
+bool writeScheduleCsv(const LoanSchedules& schedules, const QString& path);
 
 } // namespace paysmith

@@ -4,6 +4,7 @@
 #include "app/settings/savedvalues.h"
 #include "app/settingsfile/settingsfile.h"
 #include "base/accessible/announcer.h"
+#include "compare/model/offersmodel.h"
 #include "compare/page/comparepage.h"
 #include "figures/kit/figuresdocument.h"
 #include "figures/kit/figuresprintout.h"
@@ -363,8 +364,8 @@ class MainWindowTest : public QObject {
         m_window->Calculate2(RecalcSource::Other);
         m_window->notebook()->addTab(new QWidget, "Other");
         m_window->notebook()->setCurrentIndex(2);
-        auto* compare = m_window->findChild<ComparePage*>();
-        compare->setInputs({{{{4000, 1, 100, 5000, 24}, {500, 0, 50, 0, 0}}}, 5, AprMethod::EU});
+        auto* offers = m_window->findChild<OffersModel*>();
+        offers->replaceInputs({{{{4000, 1, 100, 5000, 24}, {500, 0, 50, 0, 0}}}, 5, AprMethod::EU});
 
         m_window->btnResetClick();
 
@@ -377,7 +378,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(text("edtTotalPaid1"), QString("350,242.97"));
         // As a file without the comparison's keys gives them, and their
         // extras gone from the schedule.
-        QCOMPARE(compare->inputs(), ComparisonInputs{});
+        QCOMPARE(offers->inputs(), ComparisonInputs{});
         m_window->notebook()->setCurrentIndex(1);
         m_window->findChild<SchedulePage*>()->chooseLoan(1);
         QVERIFY(!m_window->findChild<SchedulePage*>()->model()->hasExtras());
@@ -459,7 +460,7 @@ class MainWindowTest : public QObject {
         const QString file = QString::fromStdString(readSettingsFile(settingsFilePath()));
         QVERIFY2(file.contains("\nFees2=4000\n") && !file.contains("KeepYears"), qPrintable(file));
         openWindow();
-        QCOMPARE(m_window->findChild<ComparePage*>()->inputs().offers[1].fees, 4000.0);
+        QCOMPARE(m_window->findChild<OffersModel*>()->inputs().offers[1].fees, 4000.0);
     }
 
     // Extra payments typed on the Compare page reach the Schedule page, whose
@@ -537,7 +538,7 @@ class MainWindowTest : public QObject {
                     (alerts.messages.value(0).contains(note) && focusedName() == entries[0]));
         }
         QCOMPARE(alerts.messages.size(), told);
-        const OfferTerms& taken = m_window->findChild<ComparePage*>()->inputs().offers[0];
+        const OfferTerms& taken = m_window->findChild<OffersModel*>()->inputs().offers[0];
         QTEST((QList<double>{taken.extraPerPeriod, taken.lumpSum, double(taken.lumpPeriod)}),
               "taken");
     }

@@ -1,10 +1,15 @@
 #include "compare/page/comparepage.h"
 
+#include "compare/model/offersmodel.h"
 #include "loan/core/exampleloan.h"
 #include "numfield/text/intlsupport.h"
+#include "numfield/widget/numericfield.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace paysmith {
@@ -13,13 +18,47 @@ namespace {
 
 using testing_support::loan;
 
+// The page on offers of its own, wired as the window wires it, with Loan 1 at
+// 6.75 % and Loan 2 at 5.75 %, both over 30 years.
+struct PageOnOffers {
+    explicit PageOnOffers(AprMethod region = AprMethod::US) : page(format, offers, region) {
+        QObject::connect(&offers, &OffersModel::changed, &page, &ComparePage::followOffers);
+        QObject::connect(&offers, &OffersModel::inputsReplaced, &page, &ComparePage::showNewInputs);
+        offers.setLoan(0, loan(6.75, 360));
+        offers.setLoan(1, loan(5.75, 360));
+        page.resize(900, 560);
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+    }
+
+    QStringList row(int index) const {
+        const auto* table = page.findChild<QTableWidget*>("twCompare");
+        QStringList shown{table->verticalHeaderItem(index)->text()};
+        for (int column = 0; column < 3; ++column)
+            shown << table->item(index, column)->text();
+        return shown;
+    }
+
+    void type(const char* name, const QString& text) {
+        auto* field = page.findChild<TNumericField*>(name);
+        field->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+
+    const TIntlSupport format;
+    OffersModel offers;
+    ComparePage page;
+};
+
 } // namespace
 
 class ComparePageTest : public QObject {
     Q_OBJECT
   private slots:
     // The rate row follows the method the region starts with, then the one
-    // the user picks from the box.
+    // the user picks from the box, which is kept.
     void rateRowFollowsTheChosenMethod_data() {
         QTest::addColumn<AprMethod>("region");
         QTest::addColumn<int>("key");
@@ -36,18 +75,65 @@ class ComparePageTest : public QObject {
         QFETCH(AprMethod, region);
         QFETCH(int, key);
         QFETCH(QStringList, row);
-        const TIntlSupport format;
-        ComparePage page(format, region);
-        page.setLoan(0, loan(6.75, 360));
-        page.setLoan(1, loan(5.75, 360));
-        page.show();
+        PageOnOffers on(region);
         if (key)
-            QTest::keyClick(page.findChild<QComboBox*>("cbAprMethod"), Qt::Key(key));
-        const auto* table = page.findChild<QTableWidget*>();
-        QStringList shown{table->verticalHeaderItem(1)->text()};
-        for (int column = 0; column < 3; ++column)
-            shown << table->item(1, column)->text();
-        QCOMPARE(shown, row);
+            QTest::keyClick(on.page.findChild<QComboBox*>("cbAprMethod"), Qt::Key(key));
+        QCOMPARE(on.row(1), row);
+        QCOMPARE(on.offers.inputs().method.has_value(), key != 0);
+    }
+
+    // Until the user types a span, the years kept follow the longer loan; a
+    // span out of range is refused and leaves the one before.
+    void yearsKeptAreTypedOrFollowTheLoans_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("kept"); // 0: none kept, the loans' term
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("left alone") << QString() << 0.0 << "Cost of borrowing if kept 30.00 years";
+        QTest::newRow("typed") << "7" << 7.0 << "Cost of borrowing if kept 7.00 years";
+        QTest::newRow("longer than either loan")
+            << "31" << 0.0 << "Cost of borrowing if kept 30.00 years";
+        QTest::newRow("shorter than a quarter")
+            << "0.1" << 0.0 << "Cost of borrowing if kept 30.00 years";
+    }
+
+    void yearsKeptAreTypedOrFollowTheLoans() {
+        QFETCH(QString, typed);
+        QFETCH(double, kept);
+        PageOnOffers on;
+        if (!typed.isEmpty())
+            on.type("edtKeepYears", typed);
+        QCOMPARE(on.offers.inputs().keepYears.value_or(0.0), kept);
+        QTEST(on.row(2).value(0), "caption");
+        // A longer loan moves a span that follows the loans, not a typed one.
+        on.offers.setLoan(1, loan(5.75, 480));
+        QCOMPARE(on.row(2).value(0), kept ? QString("Cost of borrowing if kept 7.00 years")
+                                          : QString("Cost of borrowing if kept 40.00 years"));
+    }
+
+    // The export writes what the page shows: a refused extra is left out.
+    void exportWritesTheComparisonShown() {
+        PageOnOffers on;
+        on.type("edtFees2", "3000");
+        ComparisonInputs inputs = on.offers.inputs();
+        inputs.offers[0].lumpSum = 5000;
+        inputs.offers[0].lumpPeriod = 400; // past the last payment
+        on.offers.replaceInputs(inputs);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("compared.csv");
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        on.page.exportComparison();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QVERIFY(lines.contains("Fees,0.00,3000.00"));
+        QVERIFY(lines.contains("Lump sum,0.00,0.00"));
+        QVERIFY(lines.contains("Lump sum with payment,0,0"));
+        QCOMPARE(on.row(0), (QStringList{"Fees and points", "0.00", "3,000.00", "3,000.00"}));
     }
 };
 

@@ -27,16 +27,40 @@ namespace {
 
 using testing_support::loan;
 
+// A page on both loans' schedules as the test sets them, told of each change
+// as the window tells it of the offers'.
+class PageOnLoans final : public LoanSchedulesSource {
+  public:
+    PageOnLoans() {
+        for (int k = 0; k < 2; ++k)
+            setLoan(k, {});
+    }
+    std::shared_ptr<const LoanSchedules> schedulesOf(int loan) const override {
+        return m_schedules[static_cast<std::size_t>(loan)];
+    }
+    void setLoan(int loan, const LoanValues& values, const ExtraPayments& extras = {}) {
+        m_schedules[static_cast<std::size_t>(loan)] =
+            std::make_shared<const LoanSchedules>(loanSchedules(scheduleInputsOf(values), extras));
+        page.followSchedules();
+    }
+
+    const TIntlSupport format;
+    SchedulePage page{format, *this};
+
+  private:
+    std::array<std::shared_ptr<const LoanSchedules>, 2> m_schedules;
+};
+
 } // namespace
 
 class SchedulePageTest : public QObject {
     Q_OBJECT
   private slots:
     void isBuiltWhenFirstShownAndFollowsTheLoans() {
-        const TIntlSupport format;
-        SchedulePage page(format);
-        page.setLoan(0, loan(6.75, 360));
-        page.setLoan(1, loan(5.75, 240));
+        PageOnLoans loans;
+        SchedulePage& page = loans.page;
+        loans.setLoan(0, loan(6.75, 360));
+        loans.setLoan(1, loan(5.75, 240));
         QVERIFY(!page.isBuilt());
 
         page.show();
@@ -51,7 +75,7 @@ class SchedulePageTest : public QObject {
         page.chooseLoan(1);
         QCOMPARE(model.rowCount(), 240);
 
-        page.setLoan(1, loan(5.75, 0));
+        loans.setLoan(1, loan(5.75, 0));
         QCOMPARE(model.rowCount(), 0);
         const auto* reason = page.findChild<QLabel*>("lblNoSchedule");
         QVERIFY(reason && reason->isVisible());
@@ -63,7 +87,7 @@ class SchedulePageTest : public QObject {
 
         // Hidden, the page only notes the change and catches up when shown.
         page.hide();
-        page.setLoan(1, loan(5.75, 12));
+        loans.setLoan(1, loan(5.75, 12));
         QCOMPARE(model.rowCount(), 0);
         page.show();
         QCOMPARE(model.rowCount(), 12);
@@ -73,10 +97,9 @@ class SchedulePageTest : public QObject {
     // Extras stand in a column of their own and pay the loan off early,
     // which the note under the table says, on paper too.
     void extrasAreToldApartFromTheCents() {
-        const TIntlSupport format;
-        SchedulePage page(format);
-        page.setLoan(0, loan(6.75, 360));
-        page.setExtras(0, {20000, 0, 0});
+        PageOnLoans loans;
+        SchedulePage& page = loans.page;
+        loans.setLoan(0, loan(6.75, 360), {20000, 0, 0});
         page.show();
         QVERIFY(page.model()->rowsAsText({0}).startsWith("1\t972.90\t200.00\t129.15\t843.75\t"));
         const auto* note = page.findChild<QLabel*>("lblLastPayment");
@@ -103,9 +126,9 @@ class SchedulePageTest : public QObject {
     void tableAndChartShowEveryPeriodOnce() {
         QFETCH(int, payments);
         const LoanValues values = loan(6.75, payments);
-        const TIntlSupport format;
-        SchedulePage page(format);
-        page.setLoan(0, values);
+        PageOnLoans loans;
+        SchedulePage& page = loans.page;
+        loans.setLoan(0, values);
         page.show();
         const ScheduleModel& model = *page.model();
         QCOMPARE(model.rowCount(), payments);
@@ -129,10 +152,10 @@ class SchedulePageTest : public QObject {
     // Tab leaves the table in one step, Ctrl+C copies the selected rows in
     // order, and the other loan's schedule starts at its first period.
     void tableWorksFromTheKeyboard() {
-        const TIntlSupport format;
-        SchedulePage page(format);
-        page.setLoan(0, loan(6.75, 360));
-        page.setLoan(1, loan(5.75, 240));
+        PageOnLoans loans;
+        SchedulePage& page = loans.page;
+        loans.setLoan(0, loan(6.75, 360));
+        loans.setLoan(1, loan(5.75, 240));
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         auto* table = page.findChild<QTableView*>("tvSchedule");
@@ -171,13 +194,13 @@ class SchedulePageTest : public QObject {
     // every page it runs onto, each period once, and a file that stays small.
     void printsTheChosenLoanAsADocument() {
         QFETCH(QPageSize::PageSizeId, paper);
-        const TIntlSupport format;
-        SchedulePage page(format);
+        PageOnLoans loans;
+        SchedulePage& page = loans.page;
         LoanValues taxed = loan(6.75, 360);
         taxed.entry.annualTaxes = 1800;
         taxed.entry.annualInsurance = 600;
-        page.setLoan(0, taxed);
-        page.setLoan(1, loan(5.75, 240));
+        loans.setLoan(0, taxed);
+        loans.setLoan(1, loan(5.75, 240));
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter writer(&pdf);
@@ -234,9 +257,9 @@ class SchedulePageTest : public QObject {
 
     void csvIsWrittenWholeOrNotAtAll() {
         QTemporaryDir folder;
-        const ScheduleInputs inputs{150000.0, 6.75, 360, 6, 0, 0};
+        const LoanSchedules inputs = loanSchedules({150000.0, 6.75, 360, 6, 0, 0});
         const QString path = folder.filePath("schedule.csv");
-        QVERIFY(writeScheduleCsv(inputs, {}, path));
+        QVERIFY(writeScheduleCsv(inputs, path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
@@ -247,7 +270,7 @@ class SchedulePageTest : public QObject {
         QVERIFY(lines[368].startsWith("Total,"));
 
         const QString unwritable = folder.filePath("missing/schedule.csv");
-        QVERIFY(!writeScheduleCsv(inputs, {}, unwritable));
+        QVERIFY(!writeScheduleCsv(inputs, unwritable));
         QVERIFY(!QFile::exists(unwritable));
     }
 };
