@@ -11,8 +11,7 @@ namespace {
 // The periods of the schedule with the extra per period alone, which the
 // lump sum must fall within; 0 without a schedule.
 std::int32_t periodsWithExtra(const ScheduleInputs& inputs, std::int64_t perPeriodCents) {
-    const LenderSchedule schedule = lenderSchedule(inputs, {perPeriodCents, 0, 0});
-    return schedule.exists() ? static_cast<std::int32_t>(schedule.rows.size()) : 0;
+    return lenderPeriods(inputs, {perPeriodCents, 0, 0});
 }
 
 } // namespace

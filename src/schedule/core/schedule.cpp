@@ -74,8 +74,9 @@ std::int64_t extraDueIn(const ExtraPayments& extras, std::int32_t period) {
 }
 
 template <typename Money>
-void addToTotals(Schedule<Money>& schedule, const ScheduleRow<Money>& row) {
-    schedule.rows.push_back(row);
+void addToTotals(Schedule<Money>& schedule, const ScheduleRow<Money>& row, bool keepRow = true) {
+    if (keepRow)
+        schedule.rows.push_back(row);
     schedule.totals.payment += row.payment;
     schedule.totals.principal += row.principal;
     schedule.totals.interest += row.interest;
@@ -205,7 +206,13 @@ LenderSchedule lenderSchedule(const ScheduleInputs& in) {
     return lenderSchedule(in, {});
 }
 
-LenderSchedule lenderSchedule(const ScheduleInputs& in, const ExtraPayments& extras) {
+namespace {
+
+// Without `keepRows`, only the figures and totals: `periods` counts the rows
+// either way.
+LenderSchedule lenderOf(const ScheduleInputs& in, const ExtraPayments& extras, bool keepRows,
+                        std::int32_t& periods) {
+    periods = 0;
     const Contract contract = contractOf(in);
     if (contract.reason != NoScheduleReason::None)
         return noSchedule<std::int64_t>(contract.reason);
@@ -216,7 +223,8 @@ LenderSchedule lenderSchedule(const ScheduleInputs& in, const ExtraPayments& ext
     schedule.insurance = roundedQuotient(roundCents(in.annualInsurance), schedule.periodsPerYear);
     schedule.payment = contract.payment;
 
-    schedule.rows.reserve(static_cast<std::size_t>(in.payments));
+    if (keepRows)
+        schedule.rows.reserve(static_cast<std::size_t>(in.payments));
     std::int64_t balance = contract.amount;
     for (std::int32_t period = 1; period <= in.payments; ++period) {
         const std::int64_t interest = contract.interestOn(balance);
@@ -226,15 +234,41 @@ LenderSchedule lenderSchedule(const ScheduleInputs& in, const ExtraPayments& ext
         const std::int64_t billed = period == in.payments ? owed : std::min(schedule.payment, owed);
         const std::int64_t extra = std::min(extraDueIn(extras, period), owed - billed);
         balance = owed - billed - extra;
-        addToTotals(schedule, {billed, billed - interest, interest, schedule.taxes,
-                               schedule.insurance, balance, extra});
+        addToTotals(schedule,
+                    {billed, billed - interest, interest, schedule.taxes, schedule.insurance,
+                     balance, extra},
+                    keepRows);
+        ++periods;
         if (balance == 0)
             break;
     }
     return schedule;
 }
 
-FormulaSchedule formulaSchedule(const ScheduleInputs& in) {
+} // namespace
+
+LenderSchedule lenderSchedule(const ScheduleInputs& in, const ExtraPayments& extras) {
+    std::int32_t periods = 0;
+    return lenderOf(in, extras, true, periods);
+}
+
+std::int32_t lenderPeriods(const ScheduleInputs& in, const ExtraPayments& extras) {
+    std::int32_t periods = 0;
+    return lenderOf(in, extras, false, periods).exists() ? periods : 0;
+}
+
+namespace {
+
+// The totals are the panel's, which the rows' sums match only to the last
+// bits.
+FormulaSchedule withTotalsOf(FormulaSchedule schedule, const ScheduleInputs& in,
+                             const LoanResults& results) {
+    schedule.totals = {schedule.payment * in.payments, in.amount, results.totalInterest,
+                       results.totalTaxes, results.totalInsurance};
+    return schedule;
+}
+
+FormulaSchedule formulaOf(const ScheduleInputs& in, bool withRows) {
     if (const NoScheduleReason reason = checkInputs(in); reason != NoScheduleReason::None)
         return noSchedule<double>(reason);
 
@@ -258,6 +292,8 @@ FormulaSchedule formulaSchedule(const ScheduleInputs& in) {
     schedule.taxes = in.annualTaxes / schedule.periodsPerYear;
     schedule.insurance = in.annualInsurance / schedule.periodsPerYear;
 
+    if (!withRows)
+        return withTotalsOf(schedule, in, results);
     schedule.rows.reserve(static_cast<std::size_t>(in.payments));
     double balance = in.amount;
     for (std::int32_t period = 1; period <= in.payments; ++period) {
@@ -266,11 +302,17 @@ FormulaSchedule formulaSchedule(const ScheduleInputs& in) {
         addToTotals(schedule, {schedule.payment, schedule.payment - interest, interest,
                                schedule.taxes, schedule.insurance, balance});
     }
-    // The totals are the panel's, which the rows' sums match only to the
-    // last bits.
-    schedule.totals = {schedule.payment * in.payments, in.amount, results.totalInterest,
-                       results.totalTaxes, results.totalInsurance};
-    return schedule;
+    return withTotalsOf(schedule, in, results);
+}
+
+} // namespace
+
+FormulaSchedule formulaSchedule(const ScheduleInputs& inputs) {
+    return formulaOf(inputs, true);
+}
+
+FormulaSchedule formulaFigures(const ScheduleInputs& inputs) {
+    return formulaOf(inputs, false);
 }
 
 } // namespace paysmith

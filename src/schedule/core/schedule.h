@@ -120,8 +120,14 @@ LenderSchedule lenderSchedule(const ScheduleInputs& inputs);
 // none with them either.
 LenderSchedule lenderSchedule(const ScheduleInputs& inputs, const ExtraPayments& extras);
 
+// How many periods that schedule has, worked out without keeping its rows; 0
+// for a loan without one.
+std::int32_t lenderPeriods(const ScheduleInputs& inputs, const ExtraPayments& extras);
+
 // The payment as the loan panel computes it, unrounded, paid every period; its
 // totals are the panel's own totals.
 FormulaSchedule formulaSchedule(const ScheduleInputs& inputs);
+// The same without its rows: the payment, taxes, insurance and totals.
+FormulaSchedule formulaFigures(const ScheduleInputs& inputs);
 
 } // namespace paysmith

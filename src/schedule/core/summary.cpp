@@ -44,7 +44,7 @@ SummaryLine line(const char* caption, Figure loan1, Figure loan2) {
 LoanSchedules loanSchedules(const ScheduleInputs& inputs, const ExtraPayments& extras) {
     LenderSchedule contract = lenderSchedule(inputs);
     LenderSchedule lender = extras.any() ? lenderSchedule(inputs, extras) : contract;
-    return {inputs, extras, std::move(lender), std::move(contract), formulaSchedule(inputs)};
+    return {inputs, extras, std::move(lender), std::move(contract), formulaFigures(inputs)};
 }
 
 LastPaymentNote lastPaymentNote(const LoanSchedules& loan) {

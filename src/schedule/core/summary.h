@@ -14,7 +14,7 @@ struct LoanSchedules {
     // The same without the extras, as the contract bills it: against the
     // formula's, only what whole cents change shows.
     LenderSchedule contract;
-    FormulaSchedule formula;
+    FormulaSchedule formula; // its figures only, without rows
 };
 
 // A loan's schedules; the formula's has no extras.
