@@ -51,6 +51,10 @@ printed="$work/printed.pdf"
 activate "$main" || fail "the main window did not get the focus"
 xdotool key alt+f p
 dialog=$(wait_for_window '^Print$') || fail "File > Print Schedule showed no print dialog"
+# Without its module, the program says so in a box of that title instead.
+module="$root/usr/bin/\.\./lib/[^\"]*/paysmith/paysmith_print\.so"
+grep -q "\"$module\", O_RDONLY[^)]*) = [0-9]" "$work/opened" ||
+  fail "the print module was not opened from the unpacked usr/lib"
 wait_until_active "$dialog" || fail "the print dialog did not get the focus"
 xdotool key alt+f ctrl+a
 xdotool type --delay 40 "$printed"
@@ -61,9 +65,6 @@ poll pdf_whole || fail "printing to a file wrote no whole PDF"
 [ "$(head -c 5 "$printed")" = '%PDF-' ] || fail "the printed file is no PDF"
 pages=$(pdfinfo "$printed" | awk '/^Pages:/ { print $2 }') || fail "pdfinfo cannot read the printed PDF"
 [ "${pages:-0}" -ge 1 ] || fail "the printed PDF has no page"
-module="$root/usr/bin/\.\./lib/[^\"]*/paysmith/paysmith_print\.so"
-grep -q "\"$module\", O_RDONLY[^)]*) = [0-9]" "$work/opened" ||
-  fail "the print module was not opened from the unpacked usr/lib"
 
 wmctrl -i -c "$main"
 wait_for_exit "$app" || fail "Paysmith did not end cleanly after its window was closed"
