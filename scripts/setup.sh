@@ -18,7 +18,7 @@ packages=(
 )
 for extra in "$@"; do
   case "$extra" in
-    package) packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db strace) ;;
+    package) packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db strace poppler-utils) ;;
     cross) packages+=(g++-aarch64-linux-gnu libc6-arm64-cross libc6-dev-arm64-cross qemu-user) ;;
     *) echo "setup.sh: unknown extra '$extra' (known: package, cross)" >&2; exit 2 ;;
   esac
