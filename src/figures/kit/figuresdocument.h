@@ -7,16 +7,17 @@
 
 namespace paysmith {
 
-// What a printout says, page breaks aside: the title and inputs, a loan's
-// schedule, the comparison of both loans and the chart.
+// What a printout says, page breaks aside: the title and inputs, a long
+// table of details (a loan's schedule), the comparison of both loans and the
+// chart.
 struct FiguresDocument {
     QString title;
     PrintedTable inputs;
-    // Without rows when the loan has no schedule; `reason` says why. Neither,
-    // and the document has no schedule.
-    PrintedTable schedule;
-    QString scheduleNote; // below the schedule, when any
-    QString reason;
+    // Without rows when there are none to show; `noDetailsReason` says why.
+    // Neither, and the document has no details.
+    PrintedTable details;
+    QString detailsNote; // below the details, when any
+    QString noDetailsReason;
     // None without rows.
     QString summaryTitle;
     PrintedTable summary;

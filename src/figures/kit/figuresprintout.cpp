@@ -122,19 +122,19 @@ int FiguresPrintout::setColumns(const PrintedTable& table, Width width) {
 
 void FiguresPrintout::layOut() {
     const int inputs = setColumns(m_document.inputs, Width::Natural);
-    const int schedule = setColumns(m_document.schedule, Width::FillPage);
+    const int details = setColumns(m_document.details, Width::FillPage);
     const int summary = setColumns(m_document.summary, Width::FillPage);
 
     startPage();
     putText(Style::Title, m_document.title);
     putTable(m_document.inputs, inputs);
     gap();
-    if (!m_document.schedule.rows.empty()) {
-        putTable(m_document.schedule, schedule);
-        if (!m_document.scheduleNote.isEmpty())
-            putText(Style::Note, m_document.scheduleNote);
-    } else if (!m_document.reason.isEmpty())
-        putText(Style::Note, m_document.reason);
+    if (!m_document.details.rows.empty()) {
+        putTable(m_document.details, details);
+        if (!m_document.detailsNote.isEmpty())
+            putText(Style::Note, m_document.detailsNote);
+    } else if (!m_document.noDetailsReason.isEmpty())
+        putText(Style::Note, m_document.noDetailsReason);
 
     // The comparison and the chart each keep to one page.
     if (!m_document.summary.rows.empty()) {

@@ -34,10 +34,10 @@ FiguresDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
             .arg(loan + 1);
     document.inputs = inputsTable(inputs, MoneyText(format));
     if (schedule.exists()) {
-        document.schedule = printedTable(rows, RowCaptions::None);
-        document.schedule.total = rows.totalTexts();
+        document.details = printedTable(rows, RowCaptions::None);
+        document.details.total = rows.totalTexts();
     } else {
-        document.reason =
+        document.noDetailsReason =
             noScheduleMessage(noScheduleWords(loan + 1, inputs, schedule.reason), format);
     }
     document.summaryTitle =

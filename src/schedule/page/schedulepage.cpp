@@ -345,7 +345,7 @@ FiguresDocument SchedulePage::document() {
                          *m_summary->model(), m_chart->chart(), m_format);
     // The notes as the page shows them.
     if (m_lastPaymentNote->isVisibleTo(this))
-        document.scheduleNote = m_lastPaymentNote->text();
+        document.detailsNote = m_lastPaymentNote->text();
     if (m_summaryNote->isVisibleTo(this))
         document.summaryNote = m_summaryNote->text();
     return document;

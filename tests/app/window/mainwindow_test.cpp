@@ -1090,8 +1090,8 @@ class MainWindowTest : public QObject {
         QWidget* page = m_window->notebook()->widget(index);
         const FiguresDocument document = index == 1 ? qobject_cast<SchedulePage*>(page)->document()
                                                     : qobject_cast<ComparePage*>(page)->document();
-        QStringList lines{document.scheduleNote, document.summaryNote};
-        for (const PrintedTable* table : {&document.inputs, &document.schedule, &document.summary})
+        QStringList lines{document.detailsNote, document.summaryNote};
+        for (const PrintedTable* table : {&document.inputs, &document.details, &document.summary})
             for (const QStringList& row : table->rows)
                 lines << row.join('\t');
         return lines;

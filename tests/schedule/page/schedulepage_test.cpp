@@ -83,7 +83,7 @@ class SchedulePageTest : public QObject {
         const QString why = QStringLiteral("Loan 2 has no schedule: it has no payments.");
         QCOMPARE(reason->text(), why);
         QCOMPARE(page.findChild<YearsChartWidget*>("chtBalance")->chart().missing[1], why);
-        QCOMPARE(page.document().reason, why);
+        QCOMPARE(page.document().noDetailsReason, why);
 
         // Hidden, the page only notes the change and catches up when shown.
         page.hide();
@@ -108,7 +108,7 @@ class SchedulePageTest : public QObject {
                  qPrintable(note->text()));
         QVERIFY(page.findChild<QLabel*>("lblSummaryWithoutExtras")->isVisible());
         const FiguresDocument document = page.document();
-        QCOMPARE(document.scheduleNote, note->text());
+        QCOMPARE(document.detailsNote, note->text());
         QVERIFY(!document.summaryNote.isEmpty());
     }
 
