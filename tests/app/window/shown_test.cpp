@@ -134,16 +134,17 @@ class ShownTest : public QObject {
         m_config.reset();
     }
 
-    // What only a dialog or a printout needs is loaded when first used: at
-    // start it would only cost every run memory. First, before any test opens
-    // a dialog in this process.
-    void theWindowOpensWithoutWhatOnlyDialogsUse() {
+    // What only a dialog, a printout or an unopened list needs is made or
+    // loaded when first used: at start it would only cost every run memory.
+    // First, before any test opens a dialog or a page in this process.
+    void theWindowOpensWithoutWhatItDoesNotShow() {
         QFile maps(QStringLiteral("/proc/self/maps"));
         QVERIFY(maps.open(QIODevice::ReadOnly));
         const QByteArray mapped = maps.readAll();
         for (const char* library : {"/libjpeg.", "/paysmith_logo.so", "/paysmith_print.so",
                                     "/libQt6PrintSupport.", "/libcups.", "/libQt6Network."})
             QVERIFY2(!mapped.contains(library), library);
+        QVERIFY(m_window->findChildren<QAbstractItemView*>().isEmpty());
     }
 
     // Each page, reached every way a user can: a click on its tab, the keys
