@@ -5,22 +5,23 @@
 #include "base/qt/qtstrings.h"
 #include "base/version.h"
 #include "dialogs/about/builddate.h"
+#include "dialogs/about/logomodule.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/common/modal.h"
-#include "dialogs/jpeg/jpegdecode.h"
 #include "dialogs/links/maker.h"
 #include "dialogs/shell/desktopshell.h"
 #include "dialogs/urllabel/urllabel.h"
 #include "resources/compiledresources.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QLibrary>
 #include <QPointer>
 #include <QPushButton>
-
-#include <cstring>
 
 namespace paysmith {
 
@@ -38,6 +39,14 @@ QLabel* addLabel(QWidget* parent, const QString& text, int left, int top) {
     return label;
 }
 
+// A build tree keeps the module beside the program; an installation keeps it
+// in the program's folder of libraries, found relative to the executable.
+QStringList logoModuleCandidates() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    return {programFolder.filePath(QStringLiteral(PAYSMITH_LOGO_MODULE)),
+            programFolder.filePath(QStringLiteral(PAYSMITH_INSTALLED_LOGO_MODULE))};
+}
+
 QImage readLogo() {
     useCompiledResources();
     QFile file(QStringLiteral(":/about/logo.jpg"));
@@ -51,16 +60,16 @@ QImage readLogo() {
 } // namespace
 
 QImage logoImage(std::span<const std::uint8_t> jpegBytes) {
-    const std::optional<RgbImage> decoded = decodeJpeg(jpegBytes);
-    if (!decoded)
-        return {};
-    QImage image(decoded->width, decoded->height, QImage::Format_RGB888);
-    // QImage pads its rows to four bytes; the decoder's rows are packed.
-    const std::size_t rowBytes = std::size_t(decoded->width) * 3;
-    for (int y = 0; y < decoded->height; ++y)
-        std::memcpy(image.scanLine(y), decoded->pixels.data() + rowBytes * std::size_t(y),
-                    rowBytes);
-    return image;
+    static LogoEntry entry = nullptr;
+    for (const QString& candidate : logoModuleCandidates()) {
+        if (entry)
+            break;
+        entry = reinterpret_cast<LogoEntry>(QLibrary(candidate).resolve(kLogoEntryName));
+    }
+    QImage picture;
+    if (entry)
+        entry(jpegBytes.data(), jpegBytes.size(), picture);
+    return picture;
 }
 
 TfrmAbout::TfrmAbout(AboutContext context, QWidget* parent)

@@ -300,7 +300,12 @@ TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber lo
 QComboBox* LoanPanel::addFrequencyBox(LoanNumber loan) {
     auto* box = new QComboBox(this);
     box->setObjectName(nameFor("cbFrequency%1", loan));
-    box->setEditable(true);
+    // What setEditable(true) does, less making the drop-down list at once:
+    // Qt makes it there for the non-editable box the style still sees, and
+    // it would cost every start its list view until the user first opens it.
+    auto* edit = new QLineEdit(box);
+    edit->setPalette(box->palette());
+    box->setLineEdit(edit);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     for (const PaymentFrequency& f : kPaymentFrequencies)

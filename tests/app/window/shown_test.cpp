@@ -3,6 +3,7 @@
 // fits its room.
 #include "app/window/settledwindow.h"
 
+#include "app/window/application.h"
 #include "dialogs/about/aboutdialog.h"
 #include "dialogs/disclaimer/disclaimerdialog.h"
 #include "dialogs/richlabel/richlabel.h"
@@ -11,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QTabBar>
@@ -132,6 +134,19 @@ class ShownTest : public QObject {
         m_config.reset();
     }
 
+    // What only a dialog, a printout or an unopened list needs is made or
+    // loaded when first used: at start it would only cost every run memory.
+    // First, before any test opens a dialog or a page in this process.
+    void theWindowOpensWithoutWhatItDoesNotShow() {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        for (const char* library : {"/libjpeg.", "/paysmith_logo.so", "/paysmith_print.so",
+                                    "/libQt6PrintSupport.", "/libcups.", "/libQt6Network."})
+            QVERIFY2(!mapped.contains(library), library);
+        QVERIFY(m_window->findChildren<QAbstractItemView*>().isEmpty());
+    }
+
     // Each page, reached every way a user can: a click on its tab, the keys
     // that turn the pages forward and back.
     void everyPageShowsWhatItHolds_data() {
@@ -207,5 +222,13 @@ class ShownTest : public QObject {
 
 } // namespace paysmith
 
-QTEST_MAIN(paysmith::ShownTest)
+// QTEST_MAIN's steps, with the program's own application, whose style reads
+// no image plug-in, so that the test loads what the program loads.
+int main(int argc, char* argv[]) {
+    paysmith::PaysmithApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    paysmith::ShownTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "shown_test.moc"
