@@ -257,6 +257,10 @@ std::int32_t lenderPeriods(const ScheduleInputs& in, const ExtraPayments& extras
     return lenderOf(in, extras, false, periods).exists() ? periods : 0;
 }
 
+LenderSchedule lenderFigures(const ScheduleInputs& in, std::int32_t& periods) {
+    return lenderOf(in, {}, false, periods);
+}
+
 namespace {
 
 // The totals are the panel's, which the rows' sums match only to the last

@@ -124,6 +124,10 @@ LenderSchedule lenderSchedule(const ScheduleInputs& inputs, const ExtraPayments&
 // for a loan without one.
 std::int32_t lenderPeriods(const ScheduleInputs& inputs, const ExtraPayments& extras);
 
+// The lender's schedule without extras and without its rows: its payment,
+// taxes, insurance and totals, and in `periods` how many rows it would have.
+LenderSchedule lenderFigures(const ScheduleInputs& inputs, std::int32_t& periods);
+
 // The payment as the loan panel computes it, unrounded, paid every period; its
 // totals are the panel's own totals.
 FormulaSchedule formulaSchedule(const ScheduleInputs& inputs);

@@ -42,9 +42,19 @@ SummaryLine line(const char* caption, Figure loan1, Figure loan2) {
 } // namespace
 
 LoanSchedules loanSchedules(const ScheduleInputs& inputs, const ExtraPayments& extras) {
-    LenderSchedule contract = lenderSchedule(inputs);
-    LenderSchedule lender = extras.any() ? lenderSchedule(inputs, extras) : contract;
-    return {inputs, extras, std::move(lender), std::move(contract), formulaFigures(inputs)};
+    LoanSchedules schedules{inputs, extras, lenderSchedule(inputs, extras),
+                            {},     0,      formulaFigures(inputs)};
+    if (extras.any()) {
+        schedules.contract = lenderFigures(inputs, schedules.contractPeriods);
+    } else {
+        // Without extras the lender's schedule is the contract's.
+        const LenderSchedule& lender = schedules.lender;
+        schedules.contract = {lender.reason, lender.periodsPerYear, lender.payment,
+                              lender.taxes,  lender.insurance,      {},
+                              lender.totals};
+        schedules.contractPeriods = static_cast<std::int32_t>(lender.rows.size());
+    }
+    return schedules;
 }
 
 LastPaymentNote lastPaymentNote(const LoanSchedules& loan) {
@@ -53,8 +63,7 @@ LastPaymentNote lastPaymentNote(const LoanSchedules& loan) {
         return {};
     const ScheduleRow<std::int64_t>& last = lender.rows.back();
     LastPaymentNote note{LastPaymentCause::None, last.payment + last.extra, lender.payment,
-                         static_cast<std::int32_t>(lender.rows.size()),
-                         static_cast<std::int32_t>(loan.contract.rows.size())};
+                         static_cast<std::int32_t>(lender.rows.size()), loan.contractPeriods};
     if (note.periods < note.contractPeriods) {
         // The lump sum counts when it fell within the schedule; the extras
         // ended it, so rounding never reached the contract's last period.

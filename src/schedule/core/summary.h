@@ -12,8 +12,10 @@ struct LoanSchedules {
     ExtraPayments extras;
     LenderSchedule lender; // with the extras, as the page's table shows it
     // The same without the extras, as the contract bills it: against the
-    // formula's, only what whole cents change shows.
+    // formula's, only what whole cents change shows. Its figures only: the
+    // rows are the lender's.
     LenderSchedule contract;
+    std::int32_t contractPeriods = 0;
     FormulaSchedule formula; // its figures only, without rows
 };
 
