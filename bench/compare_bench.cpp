@@ -32,12 +32,12 @@ void BM_CompareRefreshCore(benchmark::State& state) {
     using namespace paysmith;
     Offers offers;
     offers.setInputs(comparisonInputs());
-    offers.setLoan(1, kLoans[1]);
+    offers.setLoan(WhichLoan::Loan2, kLoans[1]);
     // Loan 1 alternates between two rates, so that every refresh has a loan
     // worked out anew, as when its panel publishes it.
     ScheduleInputs loan1[] = {kLoans[0], kLoans[0]};
     loan1[1].annualRatePercent = 6.8;
-    offers.setLoan(0, loan1[0]);
+    offers.setLoan(WhichLoan::Loan1, loan1[0]);
     {
         const Comparison& result = offers.comparison();
         if (!result.offers[0].path || !result.offers[1].path || !keptLeadOf(result)) {
@@ -50,13 +50,13 @@ void BM_CompareRefreshCore(benchmark::State& state) {
     }
     std::size_t next = 1;
     for (auto _ : state) {
-        offers.setLoan(0, loan1[next]);
+        offers.setLoan(WhichLoan::Loan1, loan1[next]);
         next = 1 - next;
         const Comparison& result = offers.comparison();
         benchmark::DoNotOptimize(keptLeadOf(result));
-        for (int k = 0; k < 2; ++k) {
-            benchmark::DoNotOptimize(costSoFarSeries(result.offers[k].path));
-            benchmark::DoNotOptimize(offers.offer(k)->extrasNote);
+        for (const WhichLoan loan : kBothLoans) {
+            benchmark::DoNotOptimize(costSoFarSeries(result.offers[indexOf(loan)].path));
+            benchmark::DoNotOptimize(offers.offer(loan)->extrasNote);
         }
     }
 }

@@ -54,12 +54,12 @@ void BM_ComparePageRefresh(benchmark::State& state) {
                      &paysmith::ComparePage::followOffers);
     page.resize(900, 560);
     offers.replaceInputs(comparisonInputs());
-    offers.setLoan(0, loan1[0]);
-    offers.setLoan(1, workedOut(format, 140000.0, 5.75));
+    offers.setLoan(paysmith::WhichLoan::Loan1, loan1[0]);
+    offers.setLoan(paysmith::WhichLoan::Loan2, workedOut(format, 140000.0, 5.75));
     page.show();
     QApplication::processEvents();
     const QString before = costOfLoan1(page);
-    offers.setLoan(0, loan1[1]);
+    offers.setLoan(paysmith::WhichLoan::Loan1, loan1[1]);
     const paysmith::Comparison& shown = offers.offers().comparison();
     if (!shown.offers[0].path || !shown.offers[1].path || costOfLoan1(page) == before) {
         state.SkipWithError("the page does not show both offers' new figures");
@@ -67,7 +67,7 @@ void BM_ComparePageRefresh(benchmark::State& state) {
     }
     std::size_t next = 0;
     for (auto _ : state) {
-        offers.setLoan(0, loan1[next]);
+        offers.setLoan(paysmith::WhichLoan::Loan1, loan1[next]);
         QApplication::processEvents();
         next = 1 - next;
     }

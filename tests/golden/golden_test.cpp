@@ -180,17 +180,17 @@ class GoldenTest : public QObject {
             {"report.json",
              bytes(loanReport(IniDocument(settings.toStdString()), decimalMark).json)});
         auto* schedule = window->findChild<SchedulePage*>();
-        for (int loan = 0; loan < 2; ++loan) {
+        for (const WhichLoan loan : kBothLoans) {
             schedule->chooseLoan(loan);
-            const QString number = QString::number(loan + 1);
+            const QString number = QString::number(numberOf(loan));
             outputs.push_back({"schedule" + number + ".csv", bytes(schedule->csv())});
             outputs.push_back({"print-schedule" + number + ".txt",
                                printedText(schedule->document(), schedule->font().family())});
         }
         const Offers& offers = window->findChild<OffersModel*>()->offers();
-        outputs.push_back(
-            {"compare.csv", bytes(comparisonCsv(offers.offer(0)->offer, offers.offer(1)->offer,
-                                                offers.comparison()))});
+        outputs.push_back({"compare.csv", bytes(comparisonCsv(offers.offer(WhichLoan::Loan1)->offer,
+                                                              offers.offer(WhichLoan::Loan2)->offer,
+                                                              offers.comparison()))});
         auto* compare = window->findChild<ComparePage*>();
         outputs.push_back(
             {"print-compare.txt", printedText(compare->document(), compare->font().family())});

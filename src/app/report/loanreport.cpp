@@ -235,15 +235,15 @@ std::string loanReportJson(const SavedValues& saved, std::vector<ReportNote>& no
     // an offer without a schedule.
     Offers offers;
     offers.setInputs(saved.comparison);
-    for (int loan = 0; loan < 2; ++loan) {
-        const auto k = static_cast<std::size_t>(loan);
+    for (const WhichLoan loan : kBothLoans) {
+        const std::size_t k = indexOf(loan);
         offers.setLoan(loan,
                        loans[k].values ? scheduleInputsOf(*loans[k].values) : ScheduleInputs{});
-        noteLeftOutExtras(loan + 1, *offers.offer(loan), notes);
+        noteLeftOutExtras(numberOf(loan), *offers.offer(loan), notes);
     }
     const Comparison& comparison = offers.comparison();
-    for (int loan = 0; loan < 2; ++loan)
-        if (const auto k = static_cast<std::size_t>(loan); loans[k].values)
+    for (const WhichLoan loan : kBothLoans)
+        if (const std::size_t k = indexOf(loan); loans[k].values)
             addOfferJson(loans[k].json, offers.offer(loan)->offer, comparison.offers[k],
                          comparison.keepYears);
     return "{\"loans\": [" + loans[0].json.text() + ", " + loans[1].json.text() +

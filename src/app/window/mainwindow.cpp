@@ -75,8 +75,8 @@ TfrmMain* TfrmMain::instance() {
     return g_mainWindow;
 }
 
-LoanPanel* TfrmMain::loanPanel(LoanNumber loan) const {
-    return loan == LoanNumber::First ? m_loan1 : m_loan2;
+LoanPanel* TfrmMain::loanPanel(WhichLoan loan) const {
+    return loan == WhichLoan::Loan1 ? m_loan1 : m_loan2;
 }
 
 void TfrmMain::FormCreate() {
@@ -185,9 +185,9 @@ void TfrmMain::createNotebook(QWidget* client) {
     auto* centred = new QHBoxLayout(page);
     centred->setContentsMargins(0, 0, 0, 0);
     centred->addWidget(loans, 0, Qt::AlignHCenter | Qt::AlignTop);
-    m_loan1 = new LoanPanel(LoanNumber::First, m_services.numberFormat, loans);
+    m_loan1 = new LoanPanel(WhichLoan::Loan1, m_services.numberFormat, loans);
     m_loan1->move(7, 7);
-    m_loan2 = new LoanPanel(LoanNumber::Second, m_services.numberFormat, loans);
+    m_loan2 = new LoanPanel(WhichLoan::Loan2, m_services.numberFormat, loans);
     // A translation's longer captions widen the panels.
     m_loan2->move(m_loan1->geometry().right() + kLoanPanelsGap, 7);
     loans->setFixedSize(m_loan2->geometry().right() + 1, kLoanPanelsHeight);
@@ -233,7 +233,7 @@ void TfrmMain::createNotebook(QWidget* client) {
     for (LoanPanel* panel : {m_loan1, m_loan2}) {
         panel->setErrorHandler([this](const std::exception& error) { AppOnException(error); });
         connect(panel, &LoanPanel::workedOut, m_offers,
-                [this, loan = panel == m_loan1 ? 0 : 1](const LoanValues& values) {
+                [this, loan = panel->loan()](const LoanValues& values) {
                     m_offers->setLoan(loan, values);
                 });
     }

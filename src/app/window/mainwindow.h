@@ -62,7 +62,7 @@ class TfrmMain : public QMainWindow {
     // The window while it exists, for the dialogs that centre themselves on it.
     static TfrmMain* instance();
 
-    LoanPanel* loanPanel(LoanNumber loan) const;
+    LoanPanel* loanPanel(WhichLoan loan) const;
     QTabWidget* notebook() const { return m_notebook; }
     std::int32_t FirstRunDone() const { return m_firstRunDone; }
     HelpWindow* helpWindow() const { return m_help; }

@@ -49,10 +49,6 @@ bool atLeastAYearApart(const Moment& from, const Moment& to) {
 
 } // namespace
 
-WhichLoan otherLoan(WhichLoan loan) {
-    return loan == WhichLoan::Loan1 ? WhichLoan::Loan2 : WhichLoan::Loan1;
-}
-
 WhichLoan Crossover::cheaperAt(double years) const {
     WhichLoan cheaper = cheaperAtStart;
     for (const Crossing& crossing : crossings)

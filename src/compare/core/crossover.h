@@ -1,15 +1,12 @@
 #pragma once
 
 #include "compare/core/costpath.h"
+#include "loan/core/whichloan.h"
 
 #include <optional>
 #include <vector>
 
 namespace paysmith {
-
-enum class WhichLoan { Loan1, Loan2 };
-
-WhichLoan otherLoan(WhichLoan loan);
 
 // A lasting change of lead: from `years` on the offer `cheaper` has the lower
 // cost so far, and keeps it for at least a year or to the end of the longer

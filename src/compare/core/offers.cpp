@@ -15,8 +15,8 @@ WorkedOffer workOutOffer(const ScheduleInputs& loan, const OfferTerms& terms) {
     return worked;
 }
 
-bool Offers::setLoan(int loan, const ScheduleInputs& inputs) {
-    const std::size_t k = index(loan);
+bool Offers::setLoan(WhichLoan loan, const ScheduleInputs& inputs) {
+    const std::size_t k = indexOf(loan);
     if (m_loans[k] == inputs)
         return false;
     m_loans[k] = inputs;
@@ -36,8 +36,8 @@ bool Offers::setInputs(const ComparisonInputs& inputs) {
     return true;
 }
 
-std::shared_ptr<const WorkedOffer> Offers::offer(int loan) const {
-    const std::size_t k = index(loan);
+std::shared_ptr<const WorkedOffer> Offers::offer(WhichLoan loan) const {
+    const std::size_t k = indexOf(loan);
     if (!m_worked[k])
         m_worked[k] =
             std::make_shared<const WorkedOffer>(workOutOffer(m_loans[k], m_inputs.offers[k]));
@@ -50,7 +50,8 @@ double Offers::keepYears() const {
 
 const Comparison& Offers::comparison() const {
     if (!m_comparison)
-        m_comparison = comparisonOf(offer(0)->figures, offer(1)->figures, keepYears());
+        m_comparison = comparisonOf(offer(WhichLoan::Loan1)->figures,
+                                    offer(WhichLoan::Loan2)->figures, keepYears());
     return *m_comparison;
 }
 

@@ -39,19 +39,17 @@ WorkedOffer workOutOffer(const ScheduleInputs& loan, const OfferTerms& terms);
 class Offers {
   public:
     // Each says whether anything changed.
-    bool setLoan(int loan, const ScheduleInputs& inputs);
+    bool setLoan(WhichLoan loan, const ScheduleInputs& inputs);
     bool setInputs(const ComparisonInputs& inputs);
 
-    const ScheduleInputs& loan(int loan) const { return m_loans[index(loan)]; }
+    const ScheduleInputs& loan(WhichLoan loan) const { return m_loans[indexOf(loan)]; }
     const ComparisonInputs& inputs() const { return m_inputs; }
     // Shared, so that a view may hold it while the offers move on.
-    std::shared_ptr<const WorkedOffer> offer(int loan) const;
+    std::shared_ptr<const WorkedOffer> offer(WhichLoan loan) const;
     double keepYears() const;
     const Comparison& comparison() const;
 
   private:
-    static std::size_t index(int loan) { return loan == 0 ? 0 : 1; }
-
     std::array<ScheduleInputs, 2> m_loans{};
     ComparisonInputs m_inputs;
     mutable std::array<std::shared_ptr<const WorkedOffer>, 2> m_worked;

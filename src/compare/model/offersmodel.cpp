@@ -4,8 +4,8 @@ namespace paysmith {
 
 OffersModel::OffersModel(QObject* parent) : QObject(parent) {}
 
-void OffersModel::setLoan(int loan, const LoanValues& values) {
-    LoanValues& held = m_values[loan == 0 ? 0 : 1];
+void OffersModel::setLoan(WhichLoan loan, const LoanValues& values) {
+    LoanValues& held = m_values[indexOf(loan)];
     if (held == values)
         return;
     held = values;
@@ -26,7 +26,7 @@ void OffersModel::replaceInputs(const ComparisonInputs& inputs) {
         emit changed();
 }
 
-std::shared_ptr<const LoanSchedules> OffersModel::schedulesOf(int loan) const {
+std::shared_ptr<const LoanSchedules> OffersModel::schedulesOf(WhichLoan loan) const {
     std::shared_ptr<const WorkedOffer> offer = m_offers.offer(loan);
     return {offer, &offer->schedules};
 }

@@ -19,8 +19,8 @@ class OffersModel : public QObject, public LoanSchedulesSource {
   public:
     explicit OffersModel(QObject* parent = nullptr);
 
-    // Loan 0 or 1 as it was last worked out.
-    void setLoan(int loan, const LoanValues& values);
+    // The loan as it was last worked out.
+    void setLoan(WhichLoan loan, const LoanValues& values);
     // The terms, the years kept and the method as the Compare page's entries
     // take them.
     void setInputs(const ComparisonInputs& inputs);
@@ -28,10 +28,10 @@ class OffersModel : public QObject, public LoanSchedulesSource {
     // Reset. The entries show them even when they are the same.
     void replaceInputs(const ComparisonInputs& inputs);
 
-    const LoanValues& loanValues(int loan) const { return m_values[loan == 0 ? 0 : 1]; }
+    const LoanValues& loanValues(WhichLoan loan) const { return m_values[indexOf(loan)]; }
     const Offers& offers() const { return m_offers; }
     const ComparisonInputs& inputs() const { return m_offers.inputs(); }
-    std::shared_ptr<const LoanSchedules> schedulesOf(int loan) const override;
+    std::shared_ptr<const LoanSchedules> schedulesOf(WhichLoan loan) const override;
 
   signals:
     void changed();

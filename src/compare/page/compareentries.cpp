@@ -28,9 +28,10 @@ CompareEntries::CompareEntries(const TIntlSupport& format, LoanOf loan, QWidget*
         label->setBuddy(buddy);
         entries->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
     };
-    for (int number = 0; number < 2; ++number) {
-        const auto k = static_cast<std::size_t>(number);
-        const QString name = number == 0 ? tr("Loan 1") : tr("Loan 2");
+    for (const WhichLoan which : kBothLoans) {
+        const std::size_t k = indexOf(which);
+        const int number = static_cast<int>(k);
+        const QString name = which == WhichLoan::Loan1 ? tr("Loan 1") : tr("Loan 2");
         for (const int column : {number + 1, number + 4})
             entries->addWidget(new QLabel(name, this), 0, column, Qt::AlignCenter);
         m_fees[k] =
@@ -47,7 +48,7 @@ CompareEntries::CompareEntries(const TIntlSupport& format, LoanOf loan, QWidget*
             number == 0 ? "edtLumpPeriod1" : "edtLumpPeriod2", nftInteger, "iiiiii",
             tr("The payment of %1 that the lump sum goes with; 0 for no lump sum").arg(name));
         m_guards[k] = new ExtrasGuard(
-            m_extra[k], m_lump[k], m_lumpPeriod[k], [loan, number] { return loan(number); }, this);
+            m_extra[k], m_lump[k], m_lumpPeriod[k], [loan, which] { return loan(which); }, this);
         entries->addWidget(m_fees[k], 1, number + 1);
         entries->addWidget(m_points[k], 2, number + 1);
         entries->addWidget(m_extra[k], 1, number + 4);
@@ -172,8 +173,8 @@ void CompareEntries::showKeepYears(double years, double longest) {
         m_keepYears->setFloatValue(years);
 }
 
-ExtraPayments CompareEntries::shownExtras(int loan) const {
-    return m_guards[static_cast<std::size_t>(loan)]->shown();
+ExtraPayments CompareEntries::shownExtras(WhichLoan loan) const {
+    return m_guards[indexOf(loan)]->shown();
 }
 
 void CompareEntries::showExtrasNote(const QString& note) {

@@ -23,8 +23,8 @@ class TNumericField;
 class CompareEntries : public QWidget {
     Q_OBJECT
   public:
-    // The loan 0 or 1 that extras are checked against, as it stands.
-    using LoanOf = std::function<ScheduleInputs(int loan)>;
+    // The loan that extras are checked against, as it stands.
+    using LoanOf = std::function<ScheduleInputs(WhichLoan loan)>;
 
     // `format` must outlive the entries.
     CompareEntries(const TIntlSupport& format, LoanOf loan, QWidget* parent);
@@ -38,7 +38,7 @@ class CompareEntries : public QWidget {
     ComparisonInputs taken(const ComparisonInputs& before);
     // The span the figures are for, and the longest it may be.
     void showKeepYears(double years, double longest);
-    ExtraPayments shownExtras(int loan) const;
+    ExtraPayments shownExtras(WhichLoan loan) const;
     void showExtrasNote(const QString& note);
     QString extrasNote() const;
 

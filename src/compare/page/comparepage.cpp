@@ -58,7 +58,7 @@ void ComparePage::build() {
     layout->setSpacing(4);
 
     m_entries = new CompareEntries(
-        m_format, [this](int loan) { return m_offers.offers().loan(loan); }, this);
+        m_format, [this](WhichLoan loan) { return m_offers.offers().loan(loan); }, this);
     connect(m_entries, &CompareEntries::entered, this,
             [this] { publish(m_entries->taken(m_offers.inputs())); });
     connect(m_entries, &CompareEntries::methodChosen, this, [this](AprMethod method) {
@@ -101,8 +101,8 @@ void ComparePage::publish(const ComparisonInputs& inputs) {
 void ComparePage::refresh() {
     m_stale = false;
     const Offers& offers = m_offers.offers();
-    const double longest =
-        std::max({kMinKeepYears, termYearsOf(offers.loan(0)), termYearsOf(offers.loan(1))});
+    const double longest = std::max({kMinKeepYears, termYearsOf(offers.loan(WhichLoan::Loan1)),
+                                     termYearsOf(offers.loan(WhichLoan::Loan2))});
     m_entries->showKeepYears(offers.keepYears(), longest);
     m_view->showComparison(offers, shownMethod());
     showExtrasNote();
@@ -111,7 +111,7 @@ void ComparePage::refresh() {
 void ComparePage::showExtrasNote() {
     const Offers& offers = m_offers.offers();
     QStringList lines;
-    for (int loan = 0; loan < 2; ++loan) {
+    for (const WhichLoan loan : kBothLoans) {
         // The model has worded the extras it holds; others the fields show.
         const std::shared_ptr<const WorkedOffer> offer = offers.offer(loan);
         const ExtraPayments shown = m_entries->shownExtras(loan);
@@ -120,7 +120,7 @@ void ComparePage::showExtrasNote() {
                                       : extrasNote(offer->offer.loan, shown);
         if (!words.empty())
             lines << tr("Loan %1: %2")
-                         .arg(QString::number(loan + 1),
+                         .arg(QString::number(numberOf(loan)),
                               translatedWithNumbers("paysmith::Schedule", words.text,
                                                     words.numbers));
     }

@@ -29,8 +29,8 @@ FiguresDocument ComparePage::document() {
     inputs.header = {QString(), tr("Loan 1"), tr("Loan 2")};
     inputs.alignments = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight};
     // The lines are the same for both loans.
-    const auto one = inputLines(offers.loan(0));
-    const auto two = inputLines(offers.loan(1));
+    const auto one = inputLines(offers.loan(WhichLoan::Loan1));
+    const auto two = inputLines(offers.loan(WhichLoan::Loan2));
     for (std::size_t k = 0; k < one.size(); ++k)
         inputs.rows.push_back(
             {translated("paysmith::ScheduleDocument", std::string_view(one[k].caption)),
@@ -60,7 +60,8 @@ FiguresDocument ComparePage::document() {
 void ComparePage::exportComparison() {
     const Offers& offers = m_offers.offers();
     const std::string csv =
-        comparisonCsv(offers.offer(0)->offer, offers.offer(1)->offer, offers.comparison());
+        comparisonCsv(offers.offer(WhichLoan::Loan1)->offer, offers.offer(WhichLoan::Loan2)->offer,
+                      offers.comparison());
     saveCsv(this, tr("Export Comparison"), tr("loans-compared.csv"),
             [&csv](const QString& path) { return writeWholeFile(path, csv).written; });
 }

@@ -41,10 +41,6 @@ struct RowFigures {
     }
 };
 
-int loanNumber(WhichLoan loan) {
-    return loan == WhichLoan::Loan1 ? 1 : 2;
-}
-
 std::optional<double> units(const std::optional<std::int64_t>& cents) {
     if (!cents)
         return std::nullopt;
@@ -134,26 +130,28 @@ void ComparisonView::showComparison(const Offers& offers, AprMethod method) {
     if (result.crossover)
         for (const Crossing& crossing : result.crossover->crossings)
             marks.push_back(
-                {crossing.years, tr("Loan %1 cheaper").arg(loanNumber(crossing.cheaper))});
+                {crossing.years, tr("Loan %1 cheaper").arg(numberOf(crossing.cheaper))});
     m_chart->setMarks(std::move(marks));
-    for (int loan = 0; loan < 2; ++loan) {
+    for (const WhichLoan loan : kBothLoans) {
         std::vector<QPointF> points;
-        for (const CostPoint& p : costSoFarSeries(result.offers[loan].path))
+        for (const CostPoint& p : costSoFarSeries(result.offers[indexOf(loan)].path))
             points.emplace_back(p.years, static_cast<double>(p.cents) / 100.0);
-        m_chart->setSeries(loan, std::move(points));
-        m_chart->setMissing(loan, missingPathText(offers, loan));
+        const auto series = static_cast<int>(indexOf(loan));
+        m_chart->setSeries(series, std::move(points));
+        m_chart->setMissing(series, missingPathText(offers, loan));
     }
 }
 
-QString ComparisonView::missingPathText(const Offers& offers, int loan) const {
+QString ComparisonView::missingPathText(const Offers& offers, WhichLoan loan) const {
     const std::shared_ptr<const WorkedOffer> offer = offers.offer(loan);
     if (offer->figures.path)
         return {};
     // Which loan, and why, in the words the Schedule page uses.
     const QString reason = noScheduleMessage(
-        noScheduleWords(loan + 1, offer->offer.loan, offer->schedules.contract.reason), m_format);
-    return reason.isEmpty() ? tr("Loan %1's fees and points are too large to count.").arg(loan + 1)
-                            : reason;
+        noScheduleWords(loan, offer->offer.loan, offer->schedules.contract.reason), m_format);
+    return reason.isEmpty()
+               ? tr("Loan %1's fees and points are too large to count.").arg(numberOf(loan))
+               : reason;
 }
 
 QString ComparisonView::sentenceText(const Offers& offers) const {
@@ -161,7 +159,7 @@ QString ComparisonView::sentenceText(const Offers& offers) const {
     const std::optional<KeptLead> lead = keptLeadOf(comparison);
     if (!lead) {
         QStringList why;
-        for (int loan = 0; loan < 2; ++loan)
+        for (const WhichLoan loan : kBothLoans)
             why << missingPathText(offers, loan);
         why.removeAll(QString());
         return tr("The costs over time cannot be compared.") + u' ' + why.join(u' ');
@@ -170,14 +168,14 @@ QString ComparisonView::sentenceText(const Offers& offers) const {
     const QString kept = money.ofNumber(comparison.keepYears, kYearsMask);
     QString text =
         lead->cheaper
-            ? tr("Kept %1 years, Loan %2 costs less.").arg(kept).arg(loanNumber(*lead->cheaper))
+            ? tr("Kept %1 years, Loan %2 costs less.").arg(kept).arg(numberOf(*lead->cheaper))
             : tr("Kept %1 years, both offers cost the same.").arg(kept);
     if (lead->later.empty())
         return lead->cheaper ? text + u' ' + tr("Kept longer, it stays the cheaper one.") : text;
     QStringList changes;
     for (const Crossing& crossing : lead->later)
         changes << tr("Loan %1 from %2 years on")
-                       .arg(loanNumber(crossing.cheaper))
+                       .arg(numberOf(crossing.cheaper))
                        .arg(money.ofNumber(crossing.years, kYearsMask));
     return text + u' ' +
            tr("Kept longer, the cheaper one changes: %1.").arg(changes.join(QStringLiteral(", ")));

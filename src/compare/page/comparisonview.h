@@ -30,7 +30,7 @@ class ComparisonView : public QWidget {
 
   private:
     // Why `loan` has no line in the chart; empty when it has one.
-    QString missingPathText(const Offers& offers, int loan) const;
+    QString missingPathText(const Offers& offers, WhichLoan loan) const;
     QString sentenceText(const Offers& offers) const;
 
     const TIntlSupport& m_format;

@@ -154,12 +154,8 @@ const LoanFieldFormat& formatOf(Kind kind) {
     return kMoneyField;
 }
 
-QString nameFor(const char* pattern, LoanNumber loan) {
-    return QString::fromLatin1(pattern).arg(loan == LoanNumber::First ? 1 : 2);
-}
-
-int indexOf(LoanNumber loan) {
-    return loan == LoanNumber::First ? 0 : 1;
+QString nameFor(const char* pattern, WhichLoan loan) {
+    return QString::fromLatin1(pattern).arg(numberOf(loan));
 }
 
 QLabel* addLabel(QWidget* parent, const QString& caption, int rightEdge, int top) {
@@ -189,10 +185,10 @@ QString shownTerm(std::u16string_view term) {
 
 } // namespace
 
-LoanPanel::LoanPanel(LoanNumber loan, const TIntlSupport& format, QWidget* parent)
-    : QFrame(parent), m_format(format) {
+LoanPanel::LoanPanel(WhichLoan loan, const TIntlSupport& format, QWidget* parent)
+    : QFrame(parent), m_loan(loan), m_format(format) {
     installLoanPanelAccessibility();
-    setObjectName(loan == LoanNumber::First ? "Panel1" : "Panel3");
+    setObjectName(loan == WhichLoan::Loan1 ? "Panel1" : "Panel3");
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFixedSize(319, 322);
     createControls(loan);
@@ -237,10 +233,10 @@ LoanPanel::~LoanPanel() {
         child->disconnect(this);
 }
 
-void LoanPanel::createControls(LoanNumber loan) {
+void LoanPanel::createControls(WhichLoan loan) {
     QFont bold = font();
     bold.setBold(true);
-    m_controls.title = new QLabel(loan == LoanNumber::First ? tr("Loan 1") : tr("Loan 2"), this);
+    m_controls.title = new QLabel(loan == WhichLoan::Loan1 ? tr("Loan 1") : tr("Loan 2"), this);
     m_controls.title->setFont(bold);
     m_controls.title->move(11, 6);
     setAccessibleName(m_controls.title->text());
@@ -256,7 +252,7 @@ void LoanPanel::createControls(LoanNumber loan) {
     m_controls.termCaption = addLabel(this, tr("The term of this loan is"), 198, 168);
     m_controls.termCaption->setFont(bold);
     m_controls.term = new QLabel(this);
-    m_controls.term->setObjectName(loan == LoanNumber::First ? "lblTerm" : "lblTerm2");
+    m_controls.term->setObjectName(loan == WhichLoan::Loan1 ? "lblTerm" : "lblTerm2");
     m_controls.term->setFont(bold);
     m_controls.term->setGeometry(201, 168, 112, kLabelHeight);
     // Read on its own, the caption would be heard before the line that
@@ -277,7 +273,7 @@ void LoanPanel::createControls(LoanNumber loan) {
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
 }
 
-TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber loan) {
+TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, WhichLoan loan) {
     auto* field = new TNumericField(m_format, this);
     field->setObjectName(nameFor(row.name, loan));
     field->setDataType(formatOf(row.kind).type);
@@ -297,7 +293,7 @@ TNumericField* LoanPanel::addNumericField(const LoanPanelRow& row, LoanNumber lo
     return field;
 }
 
-QComboBox* LoanPanel::addFrequencyBox(LoanNumber loan) {
+QComboBox* LoanPanel::addFrequencyBox(WhichLoan loan) {
     auto* box = new QComboBox(this);
     box->setObjectName(nameFor("cbFrequency%1", loan));
     // What setEditable(true) does, less making the drop-down list at once:

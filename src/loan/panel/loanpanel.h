@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loan/core/loanvalues.h"
+#include "loan/core/whichloan.h"
 
 #include <QFrame>
 
@@ -15,8 +16,6 @@ namespace paysmith {
 class TIntlSupport;
 class TNumericField;
 struct LoanPanelRow;
-
-enum class LoanNumber { First, Second };
 
 // What started a recalculation: the loan's own frequency box repairs an
 // unknown frequency text; every other source leaves it standing.
@@ -52,7 +51,9 @@ class LoanPanel : public QFrame {
     Q_OBJECT
   public:
     // `format` must outlive the panel.
-    LoanPanel(LoanNumber loan, const TIntlSupport& format, QWidget* parent);
+    LoanPanel(WhichLoan loan, const TIntlSupport& format, QWidget* parent);
+
+    WhichLoan loan() const { return m_loan; }
     ~LoanPanel() override;
 
     const LoanControls& controls() const { return m_controls; }
@@ -93,10 +94,10 @@ class LoanPanel : public QFrame {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void createControls(LoanNumber loan);
+    void createControls(WhichLoan loan);
     void growForLongCaptions();
-    TNumericField* addNumericField(const LoanPanelRow& row, LoanNumber loan);
-    QComboBox* addFrequencyBox(LoanNumber loan);
+    TNumericField* addNumericField(const LoanPanelRow& row, WhichLoan loan);
+    QComboBox* addFrequencyBox(WhichLoan loan);
     void showInputs(const LoanEntry& entry, InputSet which);
     // A recalculation that the panel's own controls start; what it changes
     // of the payment and the term is announced to screen readers.
@@ -107,6 +108,7 @@ class LoanPanel : public QFrame {
     void showResults(const LoanResults& results);
     void setTermText(const QString& text);
 
+    WhichLoan m_loan;
     const TIntlSupport& m_format;
     LoanControls m_controls;
     LoanState m_state;

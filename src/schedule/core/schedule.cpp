@@ -132,10 +132,9 @@ Contract contractOf(const ScheduleInputs& in) {
 
 } // namespace
 
-NoScheduleWords noScheduleWords(std::int32_t loanNumber, const ScheduleInputs& in,
-                                NoScheduleReason reason) {
+NoScheduleWords noScheduleWords(WhichLoan loan, const ScheduleInputs& in, NoScheduleReason reason) {
     NoScheduleWords words;
-    words.loanNumber = loanNumber;
+    words.loanNumber = numberOf(loan);
     switch (reason) {
     case NoScheduleReason::None:
         return words;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loan/core/loanvalues.h"
+#include "loan/core/whichloan.h"
 #include "schedule/core/extrapayments.h"
 
 #include <array>
@@ -51,7 +52,7 @@ struct NoScheduleWords {
 
 // The one wording of a missing schedule, for the page, its chart, the
 // printout and the export alike. `reason` is the lender's schedule's.
-NoScheduleWords noScheduleWords(std::int32_t loanNumber, const ScheduleInputs& inputs,
+NoScheduleWords noScheduleWords(WhichLoan loan, const ScheduleInputs& inputs,
                                 NoScheduleReason reason);
 
 // Money is whole cents (std::int64_t) for the lender's convention and

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loan/core/whichloan.h"
 #include "schedule/core/summary.h"
 
 #include <memory>
@@ -10,8 +11,8 @@ namespace paysmith {
 // and is told when they change.
 class LoanSchedulesSource {
   public:
-    // Loan 0 or 1, shared so that a view may keep it while the loans change.
-    virtual std::shared_ptr<const LoanSchedules> schedulesOf(int loan) const = 0;
+    // Shared, so that a view may keep them while the loans change.
+    virtual std::shared_ptr<const LoanSchedules> schedulesOf(WhichLoan loan) const = 0;
 
   protected:
     ~LoanSchedulesSource() = default;

@@ -24,21 +24,21 @@ PrintedTable inputsTable(const ScheduleInputs& inputs, const MoneyText& money) {
 
 } // namespace
 
-FiguresDocument scheduleDocument(int loan, const ScheduleInputs& inputs,
+FiguresDocument scheduleDocument(WhichLoan loan, const ScheduleInputs& inputs,
                                  const LenderSchedule& schedule, const ScheduleModel& rows,
                                  const QAbstractItemModel& summary, const YearsChart& chart,
                                  const TIntlSupport& format) {
     FiguresDocument document;
     document.title =
         QCoreApplication::translate("paysmith::ScheduleDocument", "Lender's schedule of Loan %1")
-            .arg(loan + 1);
+            .arg(numberOf(loan));
     document.inputs = inputsTable(inputs, MoneyText(format));
     if (schedule.exists()) {
         document.details = printedTable(rows, RowCaptions::None);
         document.details.total = rows.totalTexts();
     } else {
         document.noDetailsReason =
-            noScheduleMessage(noScheduleWords(loan + 1, inputs, schedule.reason), format);
+            noScheduleMessage(noScheduleWords(loan, inputs, schedule.reason), format);
     }
     document.summaryTitle =
         QCoreApplication::translate("paysmith::ScheduleDocument", "Both loans compared");

@@ -81,12 +81,12 @@ void SchedulePage::followSchedules() {
         refresh();
 }
 
-void SchedulePage::chooseLoan(int loan) {
+void SchedulePage::chooseLoan(WhichLoan loan) {
     const bool other = loan != m_loan;
     m_loan = loan;
     if (!isBuilt())
         return;
-    m_loanButtons[static_cast<std::size_t>(loan)]->setChecked(true);
+    m_loanButtons[indexOf(loan)]->setChecked(true);
     showChosenLoan();
     // Another loan's schedule starts at its first period.
     if (other)
@@ -104,17 +104,19 @@ void SchedulePage::build() {
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(tr("Lender's schedule of"), this));
     auto* group = new QButtonGroup(this);
-    for (int loan = 0; loan < 2; ++loan) {
-        auto* button = new QRadioButton(loan == 0 ? tr("Loan &1") : tr("Loan &2"), this);
-        button->setObjectName(loan == 0 ? "rbScheduleLoan1" : "rbScheduleLoan2");
-        setHint(button, loan == 0 ? tr("Show the lender's schedule of Loan 1")
-                                  : tr("Show the lender's schedule of Loan 2"));
-        group->addButton(button, loan);
+    for (const WhichLoan loan : kBothLoans) {
+        const bool first = loan == WhichLoan::Loan1;
+        auto* button = new QRadioButton(first ? tr("Loan &1") : tr("Loan &2"), this);
+        button->setObjectName(first ? "rbScheduleLoan1" : "rbScheduleLoan2");
+        setHint(button, first ? tr("Show the lender's schedule of Loan 1")
+                              : tr("Show the lender's schedule of Loan 2"));
+        group->addButton(button, static_cast<int>(indexOf(loan)));
         bar->addWidget(button);
-        m_loanButtons[static_cast<std::size_t>(loan)] = button;
+        m_loanButtons[indexOf(loan)] = button;
     }
-    m_loanButtons[static_cast<std::size_t>(m_loan)]->setChecked(true);
-    connect(group, &QButtonGroup::idClicked, this, [this](int loan) { chooseLoan(loan); });
+    m_loanButtons[indexOf(m_loan)]->setChecked(true);
+    connect(group, &QButtonGroup::idClicked, this,
+            [this](int index) { chooseLoan(kBothLoans[static_cast<std::size_t>(index)]); });
     bar->addStretch();
     addPageButtons(
         bar, this,
@@ -232,11 +234,12 @@ void SchedulePage::arrangeForWidth() {
 
 void SchedulePage::refresh() {
     m_stale = false;
-    for (int loan = 0; loan < 2; ++loan) {
+    for (const WhichLoan loan : kBothLoans) {
         auto schedules = m_source.schedulesOf(loan);
-        m_chart->setSeries(loan, balanceSeries(schedules->lender));
-        m_chart->setMissing(loan, noScheduleMessageOf(loan, *schedules));
-        m_schedules[static_cast<std::size_t>(loan)] = std::move(schedules);
+        const auto series = static_cast<int>(indexOf(loan));
+        m_chart->setSeries(series, balanceSeries(schedules->lender));
+        m_chart->setMissing(series, noScheduleMessageOf(loan, *schedules));
+        m_schedules[indexOf(loan)] = std::move(schedules);
     }
     m_summaryNote->setVisible(std::any_of(m_schedules.begin(), m_schedules.end(),
                                           [](auto& s) { return s->lender.totals.extra != 0; }));
@@ -257,7 +260,7 @@ void SchedulePage::refresh() {
 }
 
 void SchedulePage::showChosenLoan() {
-    const auto& schedules = m_schedules[static_cast<std::size_t>(m_loan)];
+    const auto& schedules = m_schedules[indexOf(m_loan)];
     if (!schedules)
         return;
     // The model shares the schedule, so a later refresh cannot pull it away
@@ -306,16 +309,16 @@ void SchedulePage::showChosenLoan() {
     m_lastPaymentNote->setVisible(note.cause != LastPaymentCause::None);
 }
 
-QString SchedulePage::noScheduleMessageOf(int loan, const LoanSchedules& schedules) const {
-    return noScheduleMessage(noScheduleWords(loan + 1, schedules.inputs, schedules.lender.reason),
+QString SchedulePage::noScheduleMessageOf(WhichLoan loan, const LoanSchedules& schedules) const {
+    return noScheduleMessage(noScheduleWords(loan, schedules.inputs, schedules.lender.reason),
                              m_format);
 }
 
 namespace {
 
-QString defaultFileName(int loan, const char* extension) {
+QString defaultFileName(WhichLoan loan, const char* extension) {
     return QCoreApplication::translate("paysmith::SchedulePage", "loan%1-schedule.%2")
-        .arg(loan + 1)
+        .arg(numberOf(loan))
         .arg(QLatin1String(extension));
 }
 
@@ -339,7 +342,7 @@ std::string SchedulePage::csv() const {
 
 FiguresDocument SchedulePage::document() {
     makeCurrent();
-    const auto loan = static_cast<std::size_t>(m_loan);
+    const std::size_t loan = indexOf(m_loan);
     FiguresDocument document =
         scheduleDocument(m_loan, m_schedules[loan]->inputs, m_schedules[loan]->lender, *m_model,
                          *m_summary->model(), m_chart->chart(), m_format);

@@ -45,7 +45,7 @@ class SchedulePage : public QWidget {
 
     bool isBuilt() const { return m_model != nullptr; }
     ScheduleModel* model() const { return m_model; }
-    void chooseLoan(int loan);
+    void chooseLoan(WhichLoan loan);
     // The chosen loan's inputs and schedule, the comparison of both loans and
     // their chart, as the page shows them, for paper.
     FiguresDocument document();
@@ -61,11 +61,11 @@ class SchedulePage : public QWidget {
     void arrangeForWidth();
     void refresh();
     void showChosenLoan();
-    QString noScheduleMessageOf(int loan, const LoanSchedules& schedules) const;
+    QString noScheduleMessageOf(WhichLoan loan, const LoanSchedules& schedules) const;
 
     const TIntlSupport& m_format;
     const LoanSchedulesSource& m_source;
-    int m_loan = 0;
+    WhichLoan m_loan = WhichLoan::Loan1;
     bool m_stale = true;
     std::array<std::shared_ptr<const LoanSchedules>, 2> m_schedules;
 

@@ -145,7 +145,7 @@ class MainWindowTest : public QObject {
         QApplication::clipboard()->setText("Constant");
         edit->paste();
         QCOMPARE(combo("cbFrequency1")->currentText(), QString("Constant"));
-        QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().FrequencyIndex, 0);
+        QCOMPARE(m_window->loanPanel(WhichLoan::Loan1)->state().FrequencyIndex, 0);
         QCOMPARE(label("lblTerm"), QString("15.00 years."));
         QCOMPARE(text("edtPayment1"), QString("10,125.00"));
     }
@@ -154,7 +154,7 @@ class MainWindowTest : public QObject {
         writeSettings("[LastValues]\nFrequency1=monthly 12\n[GeneralValues]\nRun=1\n");
         openWindow();
         QCOMPARE(combo("cbFrequency1")->currentText(), QString("monthly 12"));
-        QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().FrequencyIndex, 0);
+        QCOMPARE(m_window->loanPanel(WhichLoan::Loan1)->state().FrequencyIndex, 0);
         QCOMPARE(label("lblTerm"), QString("15.00 years."));
         QVERIFY(!m_window->helpWindow());
 
@@ -175,7 +175,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(installTranslations(*qApp), QString("de"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
         QWidget panels;
-        const LoanPanel localPanel(LoanNumber::First, TIntlSupport(systemIntlSettings()), &panels);
+        const LoanPanel localPanel(WhichLoan::Loan1, TIntlSupport(systemIntlSettings()), &panels);
         const auto captions = localPanel.findChildren<QLabel*>();
         QVERIFY(std::any_of(captions.begin(), captions.end(), [](QLabel* caption) {
             return caption->text() == "Darlehensbetrag  €";
@@ -205,7 +205,7 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(focused(), "90000");
         turnPage(1);
         QCOMPARE(m_window->notebook()->currentIndex(), 1);
-        QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().Amount, 90000.0);
+        QCOMPARE(m_window->loanPanel(WhichLoan::Loan1)->state().Amount, 90000.0);
         QCOMPARE(text("edtLoan1"), QString("90,000.00"));
         QCOMPARE(text("edtPayment1"), QString("583.74"));
     }
@@ -380,7 +380,7 @@ class MainWindowTest : public QObject {
         // extras gone from the schedule.
         QCOMPARE(offers->inputs(), ComparisonInputs{});
         m_window->notebook()->setCurrentIndex(1);
-        m_window->findChild<SchedulePage*>()->chooseLoan(1);
+        m_window->findChild<SchedulePage*>()->chooseLoan(WhichLoan::Loan2);
         QVERIFY(!m_window->findChild<SchedulePage*>()->model()->hasExtras());
     }
 
@@ -482,7 +482,7 @@ class MainWindowTest : public QObject {
 
         m_window->notebook()->setCurrentIndex(1);
         auto* page = m_window->findChild<SchedulePage*>();
-        page->chooseLoan(1);
+        page->chooseLoan(WhichLoan::Loan2);
         QCOMPARE(page->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QString("Extra"));
         QCOMPARE(page->model()->index(0, 2).data().toString(), QString("100.00"));
@@ -735,7 +735,7 @@ class MainWindowTest : public QObject {
         QFETCH(QStringList, entry);
         openWindow();
         const LoanPanel* panel =
-            m_window->loanPanel(entry[0].endsWith('1') ? LoanNumber::First : LoanNumber::Second);
+            m_window->loanPanel(entry[0].endsWith('1') ? WhichLoan::Loan1 : WhichLoan::Loan2);
         const auto kept = [](const LoanValues& values) {
             const SavedLoanValues saved = savedValuesOf(values);
             return QStringList{
@@ -922,7 +922,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(text("edtInterest1"), QString("6.7500"));
         QCOMPARE(text("edtLoan2"), QString("150,000.00"));
         QCOMPARE(combo("cbFrequency1")->currentText(), QString("Monthly 12"));
-        QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().FrequencyIndex, 6);
+        QCOMPARE(m_window->loanPanel(WhichLoan::Loan1)->state().FrequencyIndex, 6);
         QCOMPARE(text("edtAnnualTaxes1"), QString("1,200.00"));
     }
 
@@ -939,8 +939,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(m_shown.size(), 1);
         QCOMPARE(text("edtPayment1"), paymentBefore);
         QCOMPARE(label("lblTerm"), QString("30.00 years."));
-        QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().Interest, -1300.0);
-        QCOMPARE(m_window->loanPanel(LoanNumber::First)->state().Amount, 80000.0);
+        QCOMPARE(m_window->loanPanel(WhichLoan::Loan1)->state().Interest, -1300.0);
+        QCOMPARE(m_window->loanPanel(WhichLoan::Loan1)->state().Amount, 80000.0);
         QCOMPARE(text("edtLoan1"), QString("150,000.00"));
         QCOMPARE(focusedName(), QString("edtLoan1"));
     }
@@ -1111,7 +1111,7 @@ class MainWindowTest : public QObject {
     // Everything a loan's panel shows: its fields, frequency and labels.
     QStringList shown(int loan) const {
         const LoanPanel* panel =
-            m_window->loanPanel(loan == 1 ? LoanNumber::First : LoanNumber::Second);
+            m_window->loanPanel(loan == 1 ? WhichLoan::Loan1 : WhichLoan::Loan2);
         QStringList shown;
         for (const auto* field : panel->findChildren<TNumericField*>())
             shown << field->objectName() + "=" + field->text();

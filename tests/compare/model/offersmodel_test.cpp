@@ -38,13 +38,13 @@ class OffersModelTest : public QObject {
         QTest::addColumn<QList<double>>("figures"); // kept, APR 1, 2, payoff 1, 2, closing 2
         const QList<double> before{30, 6.75, 5.75, 360, 360, 0};
         QTest::newRow("loan worked out anew")
-            << Change([](OffersModel& m) { m.setLoan(0, loan(7.0, 360)); }) << 1
+            << Change([](OffersModel& m) { m.setLoan(WhichLoan::Loan1, loan(7.0, 360)); }) << 1
             << QList<bool>{true, false} << QList<double>{30, 7.0, 5.75, 360, 360, 0};
         QTest::newRow("same loan again")
-            << Change([](OffersModel& m) { m.setLoan(0, loan(6.75, 360)); }) << 0
+            << Change([](OffersModel& m) { m.setLoan(WhichLoan::Loan1, loan(6.75, 360)); }) << 0
             << QList<bool>{false, false} << before;
         QTest::newRow("longer loan moves the years kept")
-            << Change([](OffersModel& m) { m.setLoan(1, loan(5.75, 480)); }) << 1
+            << Change([](OffersModel& m) { m.setLoan(WhichLoan::Loan2, loan(5.75, 480)); }) << 1
             << QList<bool>{false, true} << QList<double>{40, 6.75, 5.75, 360, 480, 0};
         QTest::newRow("fees") << Change([](OffersModel& m) {
             ComparisonInputs inputs = m.inputs();
@@ -79,21 +79,23 @@ class OffersModelTest : public QObject {
         QFETCH(QList<bool>, workedAnew);
         QFETCH(QList<double>, figures);
         OffersModel model;
-        model.setLoan(0, loan(6.75, 360));
-        model.setLoan(1, loan(5.75, 360));
-        const std::array before{model.offers().offer(0), model.offers().offer(1)};
+        model.setLoan(WhichLoan::Loan1, loan(6.75, 360));
+        model.setLoan(WhichLoan::Loan2, loan(5.75, 360));
+        const std::array before{model.offers().offer(WhichLoan::Loan1),
+                                model.offers().offer(WhichLoan::Loan2)};
         Received received;
         connect(&model, &OffersModel::changed, this, [&] {
             const Offers& offers = model.offers();
             ++received.changes;
             received.keepYears = offers.comparison().keepYears;
-            for (std::size_t k = 0; k < 2; ++k) {
-                const std::shared_ptr<const WorkedOffer> offer = offers.offer(int(k));
+            for (const WhichLoan loan : kBothLoans) {
+                const std::size_t k = indexOf(loan);
+                const std::shared_ptr<const WorkedOffer> offer = offers.offer(loan);
                 received.workedAnew[k] = offer != before[k];
                 received.aprPercent[k] = offer->figures.rates->aprPercent;
                 received.payoffPeriods[k] = offer->figures.payoff->periods;
             }
-            received.closing2 = *offers.offer(1)->figures.closingCents;
+            received.closing2 = *offers.offer(WhichLoan::Loan2)->figures.closingCents;
         });
         change(model);
         QTEST(received.changes, "changes");

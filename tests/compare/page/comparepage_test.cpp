@@ -24,8 +24,8 @@ struct PageOnOffers {
     explicit PageOnOffers(AprMethod region = AprMethod::US) : page(format, offers, region) {
         QObject::connect(&offers, &OffersModel::changed, &page, &ComparePage::followOffers);
         QObject::connect(&offers, &OffersModel::inputsReplaced, &page, &ComparePage::showNewInputs);
-        offers.setLoan(0, loan(6.75, 360));
-        offers.setLoan(1, loan(5.75, 360));
+        offers.setLoan(WhichLoan::Loan1, loan(6.75, 360));
+        offers.setLoan(WhichLoan::Loan2, loan(5.75, 360));
         page.resize(900, 560);
         page.show();
         page.activateWindow();
@@ -105,7 +105,7 @@ class ComparePageTest : public QObject {
         QCOMPARE(on.offers.inputs().keepYears.value_or(0.0), kept);
         QTEST(on.row(2).value(0), "caption");
         // A longer loan moves a span that follows the loans, not a typed one.
-        on.offers.setLoan(1, loan(5.75, 480));
+        on.offers.setLoan(WhichLoan::Loan2, loan(5.75, 480));
         QCOMPARE(on.row(2).value(0), kept ? QString("Cost of borrowing if kept 7.00 years")
                                           : QString("Cost of borrowing if kept 40.00 years"));
     }

@@ -49,7 +49,7 @@ class LoanPanelTest : public QObject {
         QFETCH(int, source);
         QWidget window;
         const TIntlSupport format;
-        LoanPanel panel(LoanNumber::First, format, &window);
+        LoanPanel panel(WhichLoan::Loan1, format, &window);
         panel.controls().amount->setFloatValue(150000.0);
         panel.controls().rate->setFloatValue(6.75);
         panel.controls().payments->setIntegerValue(360);
@@ -73,9 +73,9 @@ class LoanPanelTest : public QObject {
         QTest::addColumn<int>("loan");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("paymentDescription");
-        QTest::newRow("loan 1") << int(LoanNumber::First) << "Loan 1"
+        QTest::newRow("loan 1") << int(WhichLoan::Loan1) << "Loan 1"
                                 << "Calculated payment (PITI) amount";
-        QTest::newRow("loan 2") << int(LoanNumber::Second) << "Loan 2"
+        QTest::newRow("loan 2") << int(WhichLoan::Loan2) << "Loan 2"
                                 << "Calculated payment amount";
     }
 
@@ -83,7 +83,7 @@ class LoanPanelTest : public QObject {
         QFETCH(int, loan);
         QWidget window;
         const TIntlSupport format;
-        LoanPanel panel(static_cast<LoanNumber>(loan), format, &window);
+        LoanPanel panel(static_cast<WhichLoan>(loan), format, &window);
         const LoanControls& c = panel.controls();
         c.amount->setFloatValue(150000.0);
         c.rate->setFloatValue(6.75);
@@ -123,7 +123,7 @@ class LoanPanelTest : public QObject {
     void newPaymentIsAnnounced() {
         QWidget window;
         const TIntlSupport format;
-        LoanPanel panel(LoanNumber::Second, format, &window);
+        LoanPanel panel(WhichLoan::Loan2, format, &window);
         const LoanControls& c = panel.controls();
         c.rate->setFloatValue(6.75);
         c.payments->setIntegerValue(12);

@@ -155,7 +155,7 @@ TEST_P(NoSchedule, GivesTheReasonInsteadOfRows) {
     EXPECT_TRUE(formula.exists() || formula.rows.empty());
     // Every reason names the loan; a payment that never repays shows itself
     // against the first period's interest.
-    const NoScheduleWords words = noScheduleWords(2, c.inputs, lender.reason);
+    const NoScheduleWords words = noScheduleWords(WhichLoan::Loan2, c.inputs, lender.reason);
     EXPECT_EQ(words.pattern.empty(), lender.exists());
     EXPECT_TRUE(lender.exists() || words.pattern.starts_with("Loan %1 has no schedule: "));
     EXPECT_EQ(words.loanNumber, 2);

@@ -32,14 +32,14 @@ using testing_support::loan;
 class PageOnLoans final : public LoanSchedulesSource {
   public:
     PageOnLoans() {
-        for (int k = 0; k < 2; ++k)
-            setLoan(k, {});
+        for (const WhichLoan loan : kBothLoans)
+            setLoan(loan, {});
     }
-    std::shared_ptr<const LoanSchedules> schedulesOf(int loan) const override {
-        return m_schedules[static_cast<std::size_t>(loan)];
+    std::shared_ptr<const LoanSchedules> schedulesOf(WhichLoan loan) const override {
+        return m_schedules[indexOf(loan)];
     }
-    void setLoan(int loan, const LoanValues& values, const ExtraPayments& extras = {}) {
-        m_schedules[static_cast<std::size_t>(loan)] =
+    void setLoan(WhichLoan loan, const LoanValues& values, const ExtraPayments& extras = {}) {
+        m_schedules[indexOf(loan)] =
             std::make_shared<const LoanSchedules>(loanSchedules(scheduleInputsOf(values), extras));
         page.followSchedules();
     }
@@ -59,8 +59,8 @@ class SchedulePageTest : public QObject {
     void isBuiltWhenFirstShownAndFollowsTheLoans() {
         PageOnLoans loans;
         SchedulePage& page = loans.page;
-        loans.setLoan(0, loan(6.75, 360));
-        loans.setLoan(1, loan(5.75, 240));
+        loans.setLoan(WhichLoan::Loan1, loan(6.75, 360));
+        loans.setLoan(WhichLoan::Loan2, loan(5.75, 240));
         QVERIFY(!page.isBuilt());
 
         page.show();
@@ -72,10 +72,10 @@ class SchedulePageTest : public QObject {
         QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("843.75"));
         QCOMPARE(model.index(359, 6).data().toString(), QStringLiteral("0.00"));
 
-        page.chooseLoan(1);
+        page.chooseLoan(WhichLoan::Loan2);
         QCOMPARE(model.rowCount(), 240);
 
-        loans.setLoan(1, loan(5.75, 0));
+        loans.setLoan(WhichLoan::Loan2, loan(5.75, 0));
         QCOMPARE(model.rowCount(), 0);
         const auto* reason = page.findChild<QLabel*>("lblNoSchedule");
         QVERIFY(reason && reason->isVisible());
@@ -87,7 +87,7 @@ class SchedulePageTest : public QObject {
 
         // Hidden, the page only notes the change and catches up when shown.
         page.hide();
-        loans.setLoan(1, loan(5.75, 12));
+        loans.setLoan(WhichLoan::Loan2, loan(5.75, 12));
         QCOMPARE(model.rowCount(), 0);
         page.show();
         QCOMPARE(model.rowCount(), 12);
@@ -99,7 +99,7 @@ class SchedulePageTest : public QObject {
     void extrasAreToldApartFromTheCents() {
         PageOnLoans loans;
         SchedulePage& page = loans.page;
-        loans.setLoan(0, loan(6.75, 360), {20000, 0, 0});
+        loans.setLoan(WhichLoan::Loan1, loan(6.75, 360), {20000, 0, 0});
         page.show();
         QVERIFY(page.model()->rowsAsText({0}).startsWith("1\t972.90\t200.00\t129.15\t843.75\t"));
         const auto* note = page.findChild<QLabel*>("lblLastPayment");
@@ -128,7 +128,7 @@ class SchedulePageTest : public QObject {
         const LoanValues values = loan(6.75, payments);
         PageOnLoans loans;
         SchedulePage& page = loans.page;
-        loans.setLoan(0, values);
+        loans.setLoan(WhichLoan::Loan1, values);
         page.show();
         const ScheduleModel& model = *page.model();
         QCOMPARE(model.rowCount(), payments);
@@ -154,8 +154,8 @@ class SchedulePageTest : public QObject {
     void tableWorksFromTheKeyboard() {
         PageOnLoans loans;
         SchedulePage& page = loans.page;
-        loans.setLoan(0, loan(6.75, 360));
-        loans.setLoan(1, loan(5.75, 240));
+        loans.setLoan(WhichLoan::Loan1, loan(6.75, 360));
+        loans.setLoan(WhichLoan::Loan2, loan(5.75, 240));
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         auto* table = page.findChild<QTableView*>("tvSchedule");
@@ -170,7 +170,7 @@ class SchedulePageTest : public QObject {
         QVERIFY(lines[1].startsWith("3\t972.90\t"));
 
         table->scrollToBottom();
-        page.chooseLoan(1);
+        page.chooseLoan(WhichLoan::Loan2);
         QCOMPARE(table->verticalScrollBar()->value(), 0);
 
         // Tab goes on to the comparison and the chart, which a screen reader
@@ -199,8 +199,8 @@ class SchedulePageTest : public QObject {
         LoanValues taxed = loan(6.75, 360);
         taxed.entry.annualTaxes = 1800;
         taxed.entry.annualInsurance = 600;
-        loans.setLoan(0, taxed);
-        loans.setLoan(1, loan(5.75, 240));
+        loans.setLoan(WhichLoan::Loan1, taxed);
+        loans.setLoan(WhichLoan::Loan2, loan(5.75, 240));
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter writer(&pdf);
