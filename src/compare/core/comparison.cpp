@@ -29,10 +29,6 @@ OfferTerms enteredTerms(const OfferTerms& before, OfferTerms entered) {
     return entered;
 }
 
-Offer offerOf(const ScheduleInputs& loan, const OfferTerms& terms) {
-    return Offer{loan, terms.fees, terms.pointsPercent, extrasOf(terms)};
-}
-
 double termYearsOf(const ScheduleInputs& loan) {
     const std::int32_t perYear = periodsPerYearOf(loan.frequencyIndex);
     return perYear > 0 && loan.payments > 0 ? static_cast<double>(loan.payments) / perYear : 0.0;

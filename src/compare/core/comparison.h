@@ -41,9 +41,6 @@ ExtraPayments extrasOf(const OfferTerms& terms);
 // the number is 0 stays, waiting for its number.
 OfferTerms enteredTerms(const OfferTerms& before, OfferTerms entered);
 
-// The loan with the user's terms.
-Offer offerOf(const ScheduleInputs& loan, const OfferTerms& terms);
-
 // The comparison's inputs. A span or method the user has not chosen follows
 // the loans (the longer term) and the user's region.
 struct ComparisonInputs {
