@@ -130,10 +130,6 @@
         <translation>%1, Darlehen 2</translation>
     </message>
     <message>
-        <source>Closing f&amp;ees</source>
-        <translation>Abschluss&amp;gebühren</translation>
-    </message>
-    <message>
         <source>Poin&amp;ts (%)</source>
         <translation>Pun&amp;kte (%)</translation>
     </message>
@@ -155,7 +151,7 @@
     </message>
     <message>
         <source>Years &amp;kept</source>
-        <translation>&amp;Haltedauer (Jahre)</translation>
+        <translation>Haltedauer (&amp;Jahre)</translation>
     </message>
     <message>
         <source>APR (United States)</source>
@@ -172,6 +168,10 @@
     <message>
         <source>&amp;Rate shown as</source>
         <translation>Zins&amp;angabe als</translation>
+    </message>
+    <message>
+        <source>&amp;Closing fees</source>
+        <translation>Abschluss&amp;gebühren</translation>
     </message>
 </context>
 <context>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
+        <translation>Dr&amp;ucken...</translation>
     </message>
     <message>
         <source>Print the comparison</source>
@@ -669,15 +669,15 @@ unter:  %2</translation>
     </message>
     <message>
         <source>%1 lists every charge of a purchase or a refinance, from the lender&apos;s fees to title, escrow and prepaid interest, and adds up the cash you bring to the closing table.</source>
-        <translation>%1 listet jede Gebühr eines Kaufs oder einer Umschuldung auf, von den Gebühren des Kreditgebers über Grundbuch und Treuhand bis zu vorausbezahlten Zinsen, und addiert den Betrag, den Sie zum Abschluss mitbringen.</translation>
+        <translation>%1 listet jede Gebühr eines Kaufs oder einer Umschuldung auf, vom Kreditgeber über Grundbuch und Treuhand bis zu vorausbezahlten Zinsen, und addiert, was Sie zum Abschluss mitbringen.</translation>
     </message>
     <message>
         <source>%1 costs $29.95 for one computer, with a year of free updates. Try it for 30 days before you buy.</source>
-        <translation>%1 kostet 29,95 US-Dollar für einen Computer, mit einem Jahr kostenloser Updates. Testen Sie es 30 Tage lang, bevor Sie kaufen.</translation>
+        <translation>%1 kostet 29,95 US-Dollar je Computer, ein Jahr Updates inklusive. Testen Sie es 30 Tage vor dem Kauf.</translation>
     </message>
     <message>
         <source>Put up to four lenders&apos; estimates side by side and see which offer really costs less. Try %1 today!</source>
-        <translation>Stellen Sie bis zu vier Angebote von Kreditgebern nebeneinander und sehen Sie, welches wirklich weniger kostet. Testen Sie %1 noch heute!</translation>
+        <translation>Stellen Sie bis zu vier Kreditangebote nebeneinander und sehen Sie, welches wirklich weniger kostet. Testen Sie %1 noch heute!</translation>
     </message>
     <message>
         <source>New in version 3: &lt;B&gt;estimate import&lt;/B&gt; reads the figures straight from your lender&apos;s loan estimate, so you check the numbers instead of typing them, and a printed summary shows where every dollar goes.</source>
@@ -909,7 +909,7 @@ unter:  %2</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
+        <translation>Dr&amp;ucken...</translation>
     </message>
     <message>
         <source>Print the chosen loan&apos;s schedule and the comparison</source>
@@ -1100,6 +1100,10 @@ unter:  %2</translation>
     <message>
         <source>This field cannot take the pasted number</source>
         <translation>Dieses Feld kann die eingefügte Zahl nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>%1 (from %2 to %3)</source>
+        <translation>%1 (von %2 bis %3)</translation>
     </message>
 </context>
 <context>
@@ -1343,11 +1347,11 @@ unter:  %2</translation>
     </message>
     <message>
         <source>&amp;Contact Support ...</source>
-        <translation>&amp;Support kontaktieren ...</translation>
+        <translation>Support &amp;kontaktieren ...</translation>
     </message>
     <message>
         <source>Check for a New &amp;Version of this Software ...</source>
-        <translation>Nach einer neuen &amp;Version dieser Software suchen ...</translation>
+        <translation>Nach einer neuen Version dieser Software s&amp;uchen ...</translation>
     </message>
     <message>
         <source> Compare </source>

@@ -7,8 +7,10 @@ namespace paysmith {
 
 namespace {
 
-constexpr std::array<std::pair<int, std::string_view>, 1> kTopics{{
+constexpr std::array<std::pair<int, std::string_view>, 3> kTopics{{
     {kFirstRunHelpContext, "getting-started.html"},
+    {kScheduleHelpContext, "schedule.html"},
+    {kCompareHelpContext, "compare.html"},
 }};
 
 } // namespace

@@ -332,6 +332,16 @@ void TfrmMain::mnuHelpContentsClick() {
     help().showContents();
 }
 
+void TfrmMain::showHelpOnPage() {
+    const QWidget* page = m_notebook->currentWidget();
+    if (page == m_schedule)
+        showHelpTopic(kScheduleHelpContext);
+    else if (page == m_compare)
+        showHelpTopic(kCompareHelpContext);
+    else
+        help().showContents();
+}
+
 void TfrmMain::showHelpTopic(int context) {
     help().showTopic(context);
 }

@@ -127,6 +127,8 @@ class TfrmMain : public QMainWindow {
     void SaveValuesAtExit();
     void restoreInputs(const SavedValues& defaults, InputSet which);
     void showHelpTopic(int context);
+    // The help of the page in front; Contents for a page without its own.
+    void showHelpOnPage();
     HelpWindow& help();
     void ApplicationActivate();
     void addDestinationSender(QObject* sender);

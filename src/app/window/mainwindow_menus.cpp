@@ -18,6 +18,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace paysmith {
@@ -176,10 +177,11 @@ void TfrmMain::createMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
-    QAction* contents = addEntry(help, "mnuHelpContents", tr("&Contents"), "contents");
-    contents->setShortcut(Qt::Key_F1);
-    contents->setShortcutContext(Qt::WindowShortcut);
-    connect(contents, &QAction::triggered, this, guardedSlot(&TfrmMain::mnuHelpContentsClick));
+    connect(addEntry(help, "mnuHelpContents", tr("&Contents"), "contents"), &QAction::triggered,
+            this, guardedSlot(&TfrmMain::mnuHelpContentsClick));
+    // F1 is help on what is in front, which the Contents entry is not.
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
+            guardedSlot(&TfrmMain::showHelpOnPage));
     help->addSeparator();
     connect(addEntry(help, "mnuMainDisclaimer", tr("&Disclaimer ..."), "disclaimer"),
             &QAction::triggered, this, guardedSlot(&TfrmMain::ShowDisclaimer));

@@ -64,7 +64,7 @@ CompareEntries::CompareEntries(const TIntlSupport& format, LoanOf loan, QWidget*
         fields[0]->setAccessibleName(tr("%1, Loan 1").arg(plain));
         fields[1]->setAccessibleName(tr("%1, Loan 2").arg(plain));
     };
-    row(tr("Closing f&ees"), 1, 0, m_fees);
+    row(tr("&Closing fees"), 1, 0, m_fees);
     row(tr("Poin&ts (%)"), 2, 0, m_points);
     row(tr("E&xtra each payment"), 1, 3, m_extra);
     row(tr("&Lump sum"), 2, 3, m_lump);

@@ -466,10 +466,8 @@ void TNumericFieldModel::reportError() {
     if (m_reportedCode == ErrRange) {
         // The sentence alone leaves the user guessing at what the field takes.
         const auto [low, high] = range();
-        const std::u16string limits =
-            rangeLimitsText(low, high, isIntegerType(DataType()) ? 0 : decimalPlaces(), m_intl);
-        if (!limits.empty())
-            message += u" (" + limits + u")";
+        message = rangeMessage(message, low, high, isIntegerType(DataType()) ? 0 : decimalPlaces(),
+                               m_intl);
     }
     if (OnError)
         OnError(*this, m_reportedCode, message);

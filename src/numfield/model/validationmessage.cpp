@@ -34,6 +34,23 @@ std::optional<std::u16string> limitText(long double value, int decimalPlaces,
     return text;
 }
 
+// The English pattern's text between its sentence (%1) and limits (%2, %3),
+// which the model writes and a widget reads back.
+struct RangePatternPieces {
+    std::u16string_view open;
+    std::u16string_view to;
+    std::u16string_view close;
+};
+
+RangePatternPieces rangePatternPieces() {
+    const std::u16string_view pattern = rangeMessagePattern();
+    const std::size_t first = pattern.find(u"%1") + 2;
+    const std::size_t second = pattern.find(u"%2");
+    const std::size_t third = pattern.find(u"%3");
+    return {pattern.substr(first, second - first), pattern.substr(second + 2, third - second - 2),
+            pattern.substr(third + 2)};
+}
+
 } // namespace
 
 std::u16string_view validationMessage(int code) {
@@ -64,28 +81,34 @@ std::u16string_view validationMessage(int code) {
     }
 }
 
-std::u16string rangeLimitsText(long double low, long double high, int decimalPlaces,
-                               const TIntlSupport& intl) {
+std::u16string_view rangeMessagePattern() {
+    return u"" QT_TRANSLATE_NOOP("paysmith::TNumericField", "%1 (from %2 to %3)");
+}
+
+std::u16string rangeMessage(std::u16string_view sentence, long double low, long double high,
+                            int decimalPlaces, const TIntlSupport& intl) {
     const std::optional<std::u16string> from = limitText(low, decimalPlaces, intl);
     const std::optional<std::u16string> to = limitText(high, decimalPlaces, intl);
     if (!from || !to)
-        return {};
-    return u"from " + *from + u" to " + *to;
+        return std::u16string(sentence);
+    const RangePatternPieces pieces = rangePatternPieces();
+    return std::u16string(sentence) + std::u16string(pieces.open) + *from +
+           std::u16string(pieces.to) + *to + std::u16string(pieces.close);
 }
 
 std::optional<RangeMessageParts> rangeMessageParts(std::u16string_view message) {
-    constexpr std::u16string_view kOpen = u" (from ";
-    constexpr std::u16string_view kTo = u" to ";
-    const std::size_t open = message.rfind(kOpen);
-    if (open == std::u16string_view::npos || !message.ends_with(u')'))
+    const RangePatternPieces pieces = rangePatternPieces();
+    const std::size_t open = message.rfind(pieces.open);
+    if (open == std::u16string_view::npos || !message.ends_with(pieces.close))
         return std::nullopt;
+    const std::size_t limitsAt = open + pieces.open.size();
     const std::u16string_view limits =
-        message.substr(open + kOpen.size(), message.size() - open - kOpen.size() - 1);
-    const std::size_t to = limits.find(kTo);
+        message.substr(limitsAt, message.size() - limitsAt - pieces.close.size());
+    const std::size_t to = limits.find(pieces.to);
     if (to == std::u16string_view::npos)
         return std::nullopt;
     return RangeMessageParts{message.substr(0, open), limits.substr(0, to),
-                             limits.substr(to + kTo.size())};
+                             limits.substr(to + pieces.to.size())};
 }
 
 } // namespace paysmith

@@ -44,7 +44,7 @@ QString fieldMessage(std::u16string_view message) {
     const auto parts = rangeMessageParts(message);
     if (!parts)
         return translated(kContext, message);
-    return QCoreApplication::translate(kContext, "%1 (from %2 to %3)")
+    return translated(kContext, rangeMessagePattern())
         .arg(translated(kContext, parts->sentence), toQString(parts->from), toQString(parts->to));
 }
 

@@ -49,9 +49,15 @@ class HelpWindowTest : public QObject {
     void installedHelpHasEveryPageTheProgramOpens() {
         const QString installed = QStringLiteral(PAYSMITH_HELP_FOLDER);
         QVERIFY(QFile::exists(installed + "/" + QString::fromUtf8(kHelpContentsPage)));
-        const auto page = helpPageForContext(kFirstRunHelpContext);
-        QVERIFY(page.has_value());
-        QVERIFY(QFile::exists(installed + "/" + QString::fromUtf8(page->data(), page->size())));
+        for (const int context :
+             {kFirstRunHelpContext, kScheduleHelpContext, kCompareHelpContext}) {
+            const auto page = helpPageForContext(context);
+            QVERIFY(page.has_value());
+            for (const QString& language : {QString(), QStringLiteral("/de")})
+                QVERIFY2(QFile::exists(installed + language + "/" +
+                                       QString::fromUtf8(page->data(), page->size())),
+                         page->data());
+        }
     }
 
     // The installed pages' headings take the colour of their style sheet.

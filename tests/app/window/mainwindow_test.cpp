@@ -24,11 +24,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMultiMap>
 #include <QPdfWriter>
 #include <QPointer>
 #include <QRadioButton>
@@ -196,6 +198,17 @@ class MainWindowTest : public QObject {
         QVERIFY2(file.contains("Frequency1=Biannually 2\n") &&
                      file.contains("Frequency2=Weekly 52\n"),
                  qPrintable(file));
+        // A range error names its limits in German words, its numbers in the
+        // window's format.
+        RecordingAlerts alerts;
+        const ScopedFieldAlerts useAlerts(alerts);
+        openWindow();
+        enterByTab("edtTerm1");
+        QTest::keyClicks(focused(), "99999");
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QTRY_COMPARE(alerts.messages.size(), 1);
+        QCOMPARE(alerts.messages[0],
+                 QString("Der Wert liegt nicht im erlaubten Bereich (von −32,768 bis 32,767)"));
     }
 
     void changingPageLeavesTheEditedFieldFirst() {
@@ -210,16 +223,85 @@ class MainWindowTest : public QObject {
         QCOMPARE(text("edtPayment1"), QString("583.74"));
     }
 
-    void f1OpensTheHelpContents() {
+    // F1 opens the help of the page in front, wherever the focus is on it;
+    // without a help folder the window names the page it looked for.
+    void f1OpensThePageInFrontsHelp_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("topic");
+        QTest::newRow("loans") << 0 << "index.html";
+        QTest::newRow("schedule") << 1 << "schedule.html";
+        QTest::newRow("compare") << 2 << "compare.html";
+        QTest::newRow("promotion") << 3 << "index.html";
+    }
+
+    void f1OpensThePageInFrontsHelp() {
+        QFETCH(int, page);
         writeSettings("[GeneralValues]\nRun=1\n");
         openWindow();
         QVERIFY(!m_window->helpWindow());
-        enterByTab("edtTerm2");
-        QTest::keyClick(focused(), Qt::Key_F1);
+        if (page == 0)
+            enterByTab("edtTerm2");
+        else
+            turnPage(page);
+        QTest::keyClick(focused() ? focused() : m_window.get(), Qt::Key_F1);
         QVERIFY(m_window->helpWindow());
         QVERIFY(m_window->helpWindow()->isVisible());
-        QVERIFY(m_window->helpWindow()->findChild<QTextBrowser*>()->toPlainText().contains(
-            "index.html"));
+        const QString shown = m_window->helpWindow()->findChild<QTextBrowser*>()->toPlainText();
+        QFETCH(QString, topic);
+        QVERIFY2(shown.contains(topic), qPrintable(shown));
+    }
+
+    // No two controls of one window answer the same Alt letter: the page in
+    // front with the menu bar's titles, each menu among its own entries, and
+    // the help window; mainwindow_german runs this in German.
+    void mnemonicsAreUniqueInEveryWindow() {
+        openWindow();
+        const auto clashes = [](const QStringList& captions) {
+            QMultiMap<QKeySequence, QString> byLetter;
+            for (const QString& caption : captions)
+                byLetter.insert(QKeySequence::mnemonic(caption), caption);
+            QStringList found;
+            for (const QKeySequence& letter : byLetter.uniqueKeys())
+                if (!letter.isEmpty() && byLetter.count(letter) > 1)
+                    found << QStringList(byLetter.values(letter)).join(" / ");
+            return found.join("; ");
+        };
+        const auto captionsIn = [&clashes](QWidget* window) {
+            QStringList captions;
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<QLabel*>(control);
+                const auto* tabs = qobject_cast<QTabBar*>(control);
+                if (!control->isVisibleTo(window))
+                    continue;
+                if (auto* button = qobject_cast<QAbstractButton*>(control))
+                    captions << button->text();
+                else if (label && label->buddy())
+                    captions << label->text();
+                else if (auto* group = qobject_cast<QGroupBox*>(control))
+                    captions << group->title();
+                for (int i = 0; tabs && i < tabs->count(); ++i)
+                    captions << tabs->tabText(i);
+                if (qobject_cast<QMenuBar*>(control))
+                    for (const QAction* title : control->actions())
+                        captions << title->text();
+            }
+            return clashes(captions);
+        };
+        for (int page = 0; page < m_window->notebook()->count(); ++page) {
+            turnPage(page);
+            // A page built as it shows lays its controls out, and shows them, next.
+            QCoreApplication::processEvents();
+            QVERIFY2(captionsIn(m_window.get()).isEmpty(), qPrintable(captionsIn(m_window.get())));
+        }
+        for (const QMenu* menu : m_window->findChildren<QMenu*>()) {
+            QStringList entries;
+            for (const QAction* entry : menu->actions())
+                entries << (entry->isVisible() ? entry->text() : QString());
+            QVERIFY2(clashes(entries).isEmpty(), qPrintable(clashes(entries)));
+        }
+        m_window->mnuHelpContentsClick();
+        QVERIFY2(captionsIn(m_window->helpWindow()).isEmpty(),
+                 qPrintable(captionsIn(m_window->helpWindow())));
     }
 
     void closingClosesTheHelp() {

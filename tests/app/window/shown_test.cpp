@@ -3,6 +3,7 @@
 // fits its room.
 #include "app/window/settledwindow.h"
 
+#include "app/i18n/translations.h"
 #include "app/window/application.h"
 #include "dialogs/about/aboutdialog.h"
 #include "dialogs/disclaimer/disclaimerdialog.h"
@@ -223,10 +224,12 @@ class ShownTest : public QObject {
 } // namespace paysmith
 
 // QTEST_MAIN's steps, with the program's own application, whose style reads
-// no image plug-in, so that the test loads what the program loads.
+// no image plug-in, so that the test loads what the program loads, and in
+// the user's language, whose captions may be longer (shown_german).
 int main(int argc, char* argv[]) {
     paysmith::PaysmithApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    paysmith::installTranslations(app);
     paysmith::ShownTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
