@@ -4,15 +4,15 @@ namespace paysmith {
 
 namespace {
 
-Rgb rgbOf(const QColor& colour) {
-    return {colour.red(), colour.green(), colour.blue()};
-}
-
 QColor qColorOf(Rgb colour) {
     return {colour.red, colour.green, colour.blue};
 }
 
 } // namespace
+
+Rgb rgbOf(const QColor& colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
 
 double contrastRatio(const QColor& first, const QColor& second) {
     return contrastRatio(rgbOf(first), rgbOf(second));

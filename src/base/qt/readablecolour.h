@@ -6,6 +6,7 @@
 
 namespace paysmith {
 
+Rgb rgbOf(const QColor& colour);
 double contrastRatio(const QColor& first, const QColor& second);
 // `text` where it reads on `background`, else black or white.
 QColor readableText(const QColor& text, const QColor& background);
