@@ -169,12 +169,16 @@ class ShownTest : public QObject {
     Q_OBJECT
   private slots:
     void init() {
+        // A desktop in a dark theme, or one turned dark under the open window.
         m_palette = QApplication::palette();
-        if (QByteArray(QTest::currentDataTag()).contains("dark"))
+        const QByteArray tag(QTest::currentDataTag());
+        if (tag.contains("in a dark palette"))
             QApplication::setPalette(darkPalette());
         m_config = std::make_unique<QTemporaryDir>();
         m_window = testing_support::openSettledWindow(*m_config);
         QVERIFY(m_window);
+        if (tag.contains("turned dark"))
+            QApplication::setPalette(darkPalette());
     }
 
     void cleanup() {
@@ -214,8 +218,8 @@ class ShownTest : public QObject {
             for (const auto& way : ways)
                 QTest::addRow("page %d by %s", page, way.name) << page << way.key << way.modifiers;
         for (int page = 0; page < 5; ++page)
-            QTest::addRow("page %d in a dark palette", page)
-                << page << 0 << Qt::KeyboardModifiers();
+            for (const char* dark : {"in a dark palette", "turned dark"})
+                QTest::addRow("page %d %s", page, dark) << page << 0 << Qt::KeyboardModifiers();
     }
 
     void everyPageShowsWhatItHolds() {
