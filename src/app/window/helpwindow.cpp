@@ -1,8 +1,11 @@
 #include "app/window/helpwindow.h"
 
+#include "app/core/helpstyle.h"
 #include "app/core/helptopics.h"
+#include "base/qt/readablecolour.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -43,7 +46,8 @@ HelpWindow::HelpWindow(QString helpFolder, QWidget* parent)
                                      ? QStringLiteral("style.css")
                                      : QStringLiteral("../style.css")));
     if (styles.open(QIODevice::ReadOnly))
-        m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(styles.readAll()));
+        m_sheet = styles.readAll().toStdString();
+    applyStyle();
     for (const QKeySequence& key :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
@@ -56,6 +60,20 @@ HelpWindow::HelpWindow(QString helpFolder, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_browser);
+}
+
+void HelpWindow::applyStyle() {
+    m_browser->document()->setDefaultStyleSheet(QString::fromStdString(helpStyleSheet(
+        m_sheet, rgbOf(palette().color(QPalette::Base)), rgbOf(palette().color(QPalette::Link)))));
+    // A page shown is laid out in the colours it was shown in.
+    if (!m_browser->source().isEmpty())
+        m_browser->reload();
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyStyle();
 }
 
 void HelpWindow::showContents() {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
+
 class QTextBrowser;
 
 namespace paysmith {
@@ -19,13 +21,19 @@ class HelpWindow : public QWidget {
     // False when the context number has no page or the page is missing.
     bool showTopic(int context);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     bool showPage(const QString& fileName);
+    // The pages' style sheet, its colours made to read on the palette's.
+    void applyStyle();
     // Inside the available area of the screen its window (the parent) is on:
     // centred over that window the first time, where it was left after that.
     void keepOnScreen();
 
     QString m_folder;
+    std::string m_sheet;
     QTextBrowser* m_browser;
     bool m_placed = false;
 };

@@ -212,17 +212,6 @@ void TfrmMain::createNotebook(QWidget* client) {
     connect(m_secondPromo, &PromoPage::pictureClicked, this,
             [this] { guarded([this] { imgProductShotClick(); }); });
 
-    // The active tab's caption is blue. A style sheet would do it too, but it
-    // would also stop the window's font from reaching the pages.
-    auto colourActiveTab = [this](int current) {
-        QTabBar* tabs = m_notebook->tabBar();
-        for (int i = 0; i < tabs->count(); ++i)
-            tabs->setTabTextColor(i, i == current ? QColor(Qt::blue)
-                                                  : palette().color(QPalette::WindowText));
-    };
-    connect(m_notebook, &QTabWidget::currentChanged, this, colourActiveTab);
-    colourActiveTab(m_notebook->currentIndex());
-
     // A field left by a click on a tab must be left while its page still
     // shows, so the focus leaves the page before the tab changes.
     connect(m_notebook, &QTabWidget::tabBarClicked, this, [this](int index) {

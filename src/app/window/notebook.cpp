@@ -2,8 +2,10 @@
 
 #include "base/accessible/announcer.h"
 #include "base/accessible/childaccessible.h"
+#include "base/qt/readablecolour.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 
 namespace paysmith {
 
@@ -88,6 +90,22 @@ QAccessibleInterface* createAccessible(const QString&, QObject* object) {
 NotebookTabBar::NotebookTabBar(QWidget* parent) : QTabBar(parent) {
     [[maybe_unused]] static const bool installed =
         (QAccessible::installFactory(createAccessible), true);
+    connect(this, &QTabBar::currentChanged, this, &NotebookTabBar::colourCurrentTab);
+}
+
+// A style sheet would do it too, but it would also stop the window's font from
+// reaching the pages. The other tabs keep no colour of their own, so they
+// follow the palette.
+void NotebookTabBar::colourCurrentTab() {
+    const QColor current = readableAccent(Qt::blue, palette().color(QPalette::Window));
+    for (int i = 0; i < count(); ++i)
+        setTabTextColor(i, i == currentIndex() ? current : QColor());
+}
+
+void NotebookTabBar::changeEvent(QEvent* event) {
+    QTabBar::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        colourCurrentTab();
 }
 
 Notebook::Notebook(QWidget* parent) : QTabWidget(parent) {

@@ -11,6 +11,13 @@ class NotebookTabBar : public QTabBar {
     Q_OBJECT
   public:
     explicit NotebookTabBar(QWidget* parent);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // The current tab's caption is blue, or as blue as reads on the window.
+    void colourCurrentTab();
 };
 
 // The main window's notebook of pages, with a NotebookTabBar.

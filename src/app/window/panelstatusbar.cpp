@@ -1,5 +1,6 @@
 #include "app/window/panelstatusbar.h"
 
+#include "base/palette/accentkeeper.h"
 #include "base/qt/qtstrings.h"
 #include "dialogs/common/linkmenu.h"
 #include "dialogs/links/maker.h"
@@ -34,7 +35,7 @@ PanelStatusBar::PanelStatusBar(QWidget* parent)
     linkFont.setPixelSize(11);
     linkFont.setUnderline(true);
     m_webPanel->setFont(linkFont);
-    m_webPanel->setStyleSheet(QStringLiteral("color: blue"));
+    keepAccent(m_webPanel, Qt::blue);
 
     m_hintPanel->setObjectName("HintPanel");
     m_hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -104,6 +104,7 @@ void TfrmAbout::FormCreate() {
     graphic->setAutoFillBackground(true);
     QPalette white = graphic->palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     graphic->setPalette(white);
 
     m_logo = new ClickablePicture(graphic);

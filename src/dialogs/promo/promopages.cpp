@@ -40,8 +40,10 @@ PromoPage::PromoPage(const char* name, const char* panelName) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
     panel->setAutoFillBackground(true);
+    // White in a dark desktop palette too, and so its text stays black.
     QPalette white = panel->palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(white);
     layout->addWidget(panel);
     m_panel = panel;

@@ -3,6 +3,7 @@
 #include "dialogs/richlabel/richlabelaccessible.h"
 
 #include "base/qt/qtstrings.h"
+#include "base/qt/readablecolour.h"
 #include "dialogs/common/linkmenu.h"
 #include "dialogs/shell/desktopshell.h"
 
@@ -59,6 +60,10 @@ void TRichLabel::setURLColor(const QColor& colour) {
     update();
 }
 
+QColor TRichLabel::shownURLColor() const {
+    return readableAccent(m_urlColor, palette().color(backgroundRole()));
+}
+
 void TRichLabel::setTransparent(bool transparent) {
     setAutoFillBackground(!transparent);
     update();
@@ -84,12 +89,13 @@ void TRichLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setClipRect(rect());
     const QColor textColour = palette().color(foregroundRole());
+    const QColor linkColour = shownURLColor();
     for (const LaidOutLine& line : m_layout.lines) {
         if (line.top >= height())
             break;
         for (const PlacedRun& run : line.runs) {
             painter.setFont(fontOf(run.style));
-            painter.setPen(run.style.link ? m_urlColor : textColour);
+            painter.setPen(run.style.link ? linkColour : textColour);
             painter.drawText(run.x, line.top + line.baseline, toQString(run.text));
         }
     }

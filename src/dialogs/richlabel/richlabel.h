@@ -20,6 +20,9 @@ class TRichLabel : public QWidget {
     void setMarkupText(const QString& markup);
     QColor URLColor() const { return m_urlColor; }
     void setURLColor(const QColor& colour);
+    // The links' colour as drawn: lightened or darkened until it reads on the
+    // label's background.
+    QColor shownURLColor() const;
     // A transparent label lets its parent's background show through.
     bool Transparent() const { return !autoFillBackground(); }
     void setTransparent(bool transparent);

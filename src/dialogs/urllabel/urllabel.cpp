@@ -1,12 +1,15 @@
 #include "dialogs/urllabel/urllabel.h"
 
 #include "base/qt/qtstrings.h"
+#include "base/qt/readablecolour.h"
 #include "dialogs/shell/desktopshell.h"
 #include "dialogs/urllabel/urllabelaccessible.h"
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QStyle>
 #include <QTimer>
 
 namespace paysmith {
@@ -70,6 +73,24 @@ void TUrlLabel::setFontColour(LabelColour colour) {
     QPalette coloured = palette();
     coloured.setColor(foregroundRole(), toQColor(colour));
     setPalette(coloured);
+}
+
+QColor TUrlLabel::shownColour() const {
+    return readableAccent(palette().color(foregroundRole()), palette().color(backgroundRole()));
+}
+
+// As a label draws its plain text, in the shown colour: the colours a link is
+// given are chosen for a light window.
+void TUrlLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    QPalette shown = palette();
+    shown.setColor(foregroundRole(), shownColour());
+    const int wrap = wordWrap() ? Qt::TextWordWrap : 0;
+    style()->drawItemText(
+        &painter, contentsRect(),
+        static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment())) | wrap, shown,
+        isEnabled(), text(), foregroundRole());
 }
 
 void TUrlLabel::Click() {

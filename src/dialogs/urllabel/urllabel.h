@@ -33,6 +33,9 @@ class TUrlLabel : public ClickableLabel {
     LabelColour rememberedColor() const { return m_state.rememberedColor(); }
     bool isHighlighted() const { return m_hoverTimer != nullptr; }
     LabelColour fontColour() const;
+    // The font's colour as drawn: lightened or darkened until it reads on the
+    // label's background.
+    QColor shownColour() const;
 
     // The click: opens the address, if any, then raises clicked(). A refused
     // address beeps and is reported through openRefused().
@@ -44,6 +47,7 @@ class TUrlLabel : public ClickableLabel {
   protected:
     void mouseClick() override { Click(); }
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void hoverTick();

@@ -2,6 +2,7 @@
 
 #include "base/accessible/chartaccessible.h"
 #include "base/qt/qtstrings.h"
+#include "base/qt/readablecolour.h"
 #include "numfield/text/intlsupport.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ namespace paysmith {
 
 namespace {
 
+// As printed; on a dark screen a line is lightened until it shows.
 const QColor kLoanColours[2] = {QColor(0, 0, 200), QColor(200, 0, 0)};
 
 QString chartText(const char* text) {
@@ -200,7 +202,8 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
         QPainterPath path(at(series[loan].front()));
         for (const QPointF& p : series[loan])
             path.lineTo(at(p));
-        painter.setPen(QPen(kLoanColours[loan], 1.5 * stroke));
+        painter.setPen(
+            QPen(readableAccent(kLoanColours[loan], ink.background, kLineContrast), 1.5 * stroke));
         painter.drawPath(path);
         // The legend, top right, where a falling balance leaves room.
         const double keyLeft = chart.legend == LegendCorner::TopLeft

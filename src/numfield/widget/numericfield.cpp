@@ -1,6 +1,7 @@
 #include "numfield/widget/numericfield.h"
 
 #include "base/qt/qtstrings.h"
+#include "base/qt/readablecolour.h"
 
 #include "numfield/model/validationmessage.h"
 #include "numfield/widget/fieldalerts.h"
@@ -196,28 +197,46 @@ QRect TNumericField::caretRect(int textRight) const {
     return {};
 }
 
-void TNumericField::paintEvent(QPaintEvent*) {
-    syncAvailability();
-    QColor background = orPalette(m_color, palette().color(QPalette::Base));
-    QColor foreground = palette().color(QPalette::Text);
+TColorPair TNumericField::colorsOf(bool selected) const {
+    TColorPair chosen{QColor(), m_color};
+    TColorPair fallback{palette().color(QPalette::Text), palette().color(QPalette::Base)};
     switch (m_model.look()) {
     case FieldLook::Disabled:
-        background = orPalette(m_efColors.Disabled.BackColor, palette().color(QPalette::Base));
-        foreground = orPalette(m_efColors.Disabled.TextColor,
-                               palette().color(QPalette::Disabled, QPalette::Text));
+        chosen = m_efColors.Disabled;
+        fallback.TextColor = palette().color(QPalette::Disabled, QPalette::Text);
         break;
     case FieldLook::Error:
-        background = orPalette(m_efColors.Error.BackColor, Qt::red);
-        foreground = orPalette(m_efColors.Error.TextColor, Qt::black);
+        chosen = {orPalette(m_efColors.Error.TextColor, Qt::black),
+                  orPalette(m_efColors.Error.BackColor, Qt::red)};
         break;
     case FieldLook::Normal:
         break;
     }
+    if (selected) {
+        chosen = m_efColors.Highlight;
+        fallback = {palette().color(QPalette::HighlightedText),
+                    palette().color(QPalette::Highlight)};
+    }
+    const QColor background = orPalette(chosen.BackColor, fallback.BackColor);
+    if (chosen.TextColor.isValid())
+        return {chosen.TextColor, background};
+    // A background of the program's own stays as it is in a dark desktop
+    // palette, whose light text would vanish on it.
+    return {chosen.BackColor.isValid() ? readableText(fallback.TextColor, background)
+                                       : fallback.TextColor,
+            background};
+}
 
+TColorPair TNumericField::shownColors() const {
+    return colorsOf(m_model.showsSelection());
+}
+
+void TNumericField::paintEvent(QPaintEvent*) {
+    syncAvailability();
     // Qt paints every widget into the window's back buffer and puts it on
     // the screen in one step, so the field is drawn off-screen as it is.
     QPainter painter(this);
-    painter.drawPixmap(0, 0, framePixmap(background));
+    painter.drawPixmap(0, 0, framePixmap(colorsOf(false).BackColor));
 
     const QRect inner = innerRect();
     // While the note of a refused key is up, the field is ringed in the
@@ -231,13 +250,10 @@ void TNumericField::paintEvent(QPaintEvent*) {
     const QRect textRect = this->textRect();
     const int textRight = textRect.right() + 1;
     painter.setClipRect(inner);
-    if (m_model.showsSelection()) {
-        painter.fillRect(textRect, orPalette(m_efColors.Highlight.BackColor,
-                                             palette().color(QPalette::Highlight)));
-        foreground =
-            orPalette(m_efColors.Highlight.TextColor, palette().color(QPalette::HighlightedText));
-    }
-    painter.setPen(foreground);
+    const TColorPair colours = shownColors();
+    if (m_model.showsSelection())
+        painter.fillRect(textRect, colours.BackColor);
+    painter.setPen(colours.TextColor);
     painter.drawText(textRect, Qt::AlignRight | Qt::AlignVCenter, shown);
 
     if (hasFocus() && m_caretVisible) {

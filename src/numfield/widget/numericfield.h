@@ -47,6 +47,9 @@ class TNumericField : public QWidget, private FieldRequests {
     void setColor(const QColor& color);
     const TEFColors& EFColors() const { return m_efColors; }
     void setEFColors(const TEFColors& colors);
+    // The colours the text is drawn in and on, as things stand: the
+    // selection's while it shows.
+    TColorPair shownColors() const;
     const TCaret& CaretIns() const { return m_caretIns; }
     void setCaretIns(const TCaret& caret);
     const TCaret& CaretOvr() const { return m_caretOvr; }
@@ -104,6 +107,7 @@ class TNumericField : public QWidget, private FieldRequests {
     void putAwayRefusal();
     void revealInPages();
     QPixmap framePixmap(const QColor& background) const;
+    TColorPair colorsOf(bool selected) const;
     FocusTarget focusTarget() const;
     void syncAvailability();
     void showContextMenu(const QPoint& globalPosition);

@@ -1,6 +1,7 @@
 #include "schedule/page/schedulepage.h"
 
 #include "base/hint/hint.h"
+#include "base/palette/accentkeeper.h"
 #include "base/print/printing.h"
 #include "base/qt/qtstrings.h"
 #include "base/qt/wholefile.h"
@@ -132,7 +133,7 @@ void SchedulePage::build() {
 
     m_reason = new QLabel(this);
     m_reason->setObjectName("lblNoSchedule");
-    m_reason->setStyleSheet(QStringLiteral("color: #b00000"));
+    keepAccent(m_reason, QColor(0xb0, 0, 0));
     m_reason->setWordWrap(true);
     m_reason->hide();
     layout->addWidget(m_reason);

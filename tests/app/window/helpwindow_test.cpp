@@ -1,8 +1,10 @@
 #include "app/window/helpwindow.h"
 
 #include "app/core/helptopics.h"
+#include "base/qt/readablecolour.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -60,13 +62,39 @@ class HelpWindowTest : public QObject {
         }
     }
 
-    // The installed pages' headings take the colour of their style sheet.
-    void headingsFollowTheStyleSheet() {
+    // The installed pages' headings take the colour of their style sheet,
+    // and every coloured text, headings and links, reads on the page in a
+    // light and in a dark desktop palette.
+    void headingsAndLinksRead_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light palette") << false;
+        QTest::newRow("dark palette") << true;
+    }
+
+    void headingsAndLinksRead() {
+        QFETCH(bool, dark);
+        const auto restore =
+            qScopeGuard([light = QApplication::palette()] { QApplication::setPalette(light); });
+        if (dark)
+            QApplication::setPalette(QPalette(QColor(53, 53, 53)));
         HelpWindow help(QStringLiteral(PAYSMITH_HELP_FOLDER), nullptr);
         help.showContents();
-        const QTextBlock heading = help.findChild<QTextBrowser*>()->document()->firstBlock();
-        QCOMPARE(heading.text(), QString("Paysmith Help"));
-        QCOMPARE(heading.charFormat().foreground().color(), QColor("#1d4f94"));
+        const QTextDocument* page = help.findChild<QTextBrowser*>()->document();
+        QCOMPARE(page->firstBlock().text(), QString("Paysmith Help"));
+        if (!dark)
+            QCOMPARE(page->firstBlock().charFormat().foreground().color(), QColor("#1d4f94"));
+        int coloured = 0;
+        for (QTextBlock block = page->begin(); block.isValid(); block = block.next())
+            for (auto run = block.begin(); !run.atEnd(); ++run) {
+                const QTextCharFormat format = run.fragment().charFormat();
+                if (!format.hasProperty(QTextFormat::ForegroundBrush))
+                    continue;
+                ++coloured;
+                QVERIFY2(contrastRatio(format.foreground().color(),
+                                       help.palette().color(QPalette::Base)) >= kTextContrast,
+                         qPrintable(run.fragment().text()));
+            }
+        QVERIFY(coloured > 1);
     }
 
     void escapeAndCtrlWCloseTheWindow() {

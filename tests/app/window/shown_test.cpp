@@ -1,13 +1,15 @@
 // What a user sees of every page and dialog at the designed size: each
 // control that the program did not hide on purpose shows, says something and
-// fits its room.
+// fits its room, in colours that read in a light or a dark desktop palette.
 #include "app/window/settledwindow.h"
 
 #include "app/i18n/translations.h"
 #include "app/window/application.h"
+#include "base/qt/readablecolour.h"
 #include "dialogs/about/aboutdialog.h"
 #include "dialogs/disclaimer/disclaimerdialog.h"
 #include "dialogs/richlabel/richlabel.h"
+#include "dialogs/urllabel/urllabel.h"
 #include "numfield/widget/numericfield.h"
 
 #include <QAbstractButton>
@@ -119,20 +121,71 @@ QStringList problemsBelow(QWidget* top) {
     return problems;
 }
 
+// A dark desktop theme's palette.
+QPalette darkPalette() {
+    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::Link, QColor(42, 130, 218));
+    return dark;
+}
+
+// The texts shown below `top` whose colour does not stand out from what is
+// behind it: fields, links, labels and the current tab.
+QStringList unreadableBelow(QWidget* top) {
+    QStringList problems;
+    const auto check = [&](QWidget* widget, const char* what, QColor text, QColor behind) {
+        if (const double ratio = contrastRatio(text, behind); ratio < kTextContrast)
+            problems << QStringLiteral("%1%2 in %3 on %4 (%5:1)")
+                            .arg(widget->objectName(), what, text.name(), behind.name())
+                            .arg(ratio, 0, 'f', 1);
+    };
+    for (QWidget* widget : top->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || !widget->isEnabled())
+            continue;
+        const QColor text = widget->palette().color(widget->foregroundRole());
+        const QColor behind = widget->palette().color(widget->backgroundRole());
+        if (auto* field = qobject_cast<TNumericField*>(widget))
+            check(field, "", field->shownColors().TextColor, field->shownColors().BackColor);
+        else if (auto* link = qobject_cast<TUrlLabel*>(widget))
+            check(link, "", link->shownColour(), behind);
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull())
+            check(label, "", text, behind);
+        else if (auto* rich = qobject_cast<TRichLabel*>(widget)) {
+            check(rich, "", text, behind);
+            check(rich, " link", rich->shownURLColor(), behind);
+        } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            const QColor caption = tabs->tabTextColor(tabs->currentIndex());
+            check(tabs, " current tab", caption.isValid() ? caption : text, behind);
+        }
+    }
+    return problems;
+}
+
 } // namespace
 
 class ShownTest : public QObject {
     Q_OBJECT
   private slots:
     void init() {
+        // A desktop in a dark theme, or one turned dark under the open window.
+        m_palette = QApplication::palette();
+        const QByteArray tag(QTest::currentDataTag());
+        if (tag.contains("in a dark palette"))
+            QApplication::setPalette(darkPalette());
         m_config = std::make_unique<QTemporaryDir>();
         m_window = testing_support::openSettledWindow(*m_config);
         QVERIFY(m_window);
+        if (tag.contains("turned dark"))
+            QApplication::setPalette(darkPalette());
     }
 
     void cleanup() {
         m_window.reset();
         m_config.reset();
+        QApplication::setPalette(m_palette);
     }
 
     // What only a dialog, a printout or an unopened list needs is made or
@@ -165,6 +218,9 @@ class ShownTest : public QObject {
         for (int page = 0; page < 5; ++page)
             for (const auto& way : ways)
                 QTest::addRow("page %d by %s", page, way.name) << page << way.key << way.modifiers;
+        for (int page = 0; page < 5; ++page)
+            for (const char* dark : {"in a dark palette", "turned dark"})
+                QTest::addRow("page %d %s", page, dark) << page << 0 << Qt::KeyboardModifiers();
     }
 
     void everyPageShowsWhatItHolds() {
@@ -185,7 +241,7 @@ class ShownTest : public QObject {
         QWidget* shown = notebook->currentWidget();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         QCoreApplication::processEvents();
-        const QStringList problems = problemsBelow(shown);
+        const QStringList problems = problemsBelow(shown) + unreadableBelow(m_window.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }
 
@@ -193,6 +249,8 @@ class ShownTest : public QObject {
         QTest::addColumn<QString>("dialog");
         QTest::newRow("About") << QStringLiteral("About");
         QTest::newRow("Disclaimer") << QStringLiteral("Disclaimer");
+        QTest::newRow("About in a dark palette") << QStringLiteral("About");
+        QTest::newRow("Disclaimer in a dark palette") << QStringLiteral("Disclaimer");
     }
 
     void everyDialogShowsWhatItHolds() {
@@ -206,7 +264,7 @@ class ShownTest : public QObject {
                 return;
             if (!QTest::qWaitForWindowExposed(open))
                 return;
-            problems = problemsBelow(open);
+            problems = problemsBelow(open) + unreadableBelow(open);
             open->reject();
         });
         if (dialog == QLatin1String("About"))
@@ -219,6 +277,7 @@ class ShownTest : public QObject {
   private:
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<TfrmMain> m_window;
+    QPalette m_palette;
 };
 
 } // namespace paysmith
