@@ -270,15 +270,14 @@ class ShownTest : public QObject {
                      qPrintable(QStringLiteral("column %1 is cut").arg(column)));
         }
 
+        // From the first paint on, before the event loop runs.
         notebook->setCurrentWidget(compare);
         auto* chart = m_window->findChild<YearsChartWidget*>("chtCost");
-        QVERIFY(QTest::qWaitForWindowExposed(chart));
-        QCoreApplication::processEvents();
-        compare->layout()->activate();
         QVERIFY2(chart->width() >= 600 && chart->height() >= 250,
                  qPrintable(QStringLiteral("chart squeezed to %1 x %2")
                                 .arg(chart->width())
                                 .arg(chart->height())));
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
         const YearsChartLayout layout = chart->laidOut();
         const std::vector<MarkLabel>& labels = layout.markLabels;
         QCOMPARE(labels.size(), chart->chart().marks.size());
