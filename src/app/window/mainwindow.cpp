@@ -47,9 +47,12 @@ TfrmMain* g_mainWindow = nullptr;
 constexpr int kClientWidth = 658;
 constexpr int kClientHeight = 435;
 // Both loan panels with the page's margin on their left and top, and from the
-// first panel's right edge to the second's left.
+// first panel's right edge to the second's left. The designed page is 654
+// wide, which leaves 5 right of the second panel: with that margin the
+// centred panels stand at their designed place until the page grows.
 constexpr int kLoanPanelsHeight = 329;
 constexpr int kLoanPanelsGap = 5;
+constexpr int kLoanPanelsRightMargin = 5;
 
 } // namespace
 
@@ -190,7 +193,8 @@ void TfrmMain::createNotebook(QWidget* client) {
     m_loan2 = new LoanPanel(WhichLoan::Loan2, m_services.numberFormat, loans);
     // A translation's longer captions widen the panels.
     m_loan2->move(m_loan1->geometry().right() + kLoanPanelsGap, 7);
-    loans->setFixedSize(m_loan2->geometry().right() + 1, kLoanPanelsHeight);
+    loans->setFixedSize(m_loan2->geometry().right() + 1 + kLoanPanelsRightMargin,
+                        kLoanPanelsHeight);
     m_notebook->addTab(page, tr(" Paysmith "));
     m_schedule = new SchedulePage(m_services.numberFormat, *m_offers);
     m_schedule->setObjectName("pgSchedule");

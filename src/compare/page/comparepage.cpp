@@ -42,6 +42,9 @@ void ComparePage::showNewInputs() {
 
 void ComparePage::showEvent(QShowEvent* event) {
     makeCurrent();
+    // Laid out with its figures now, not when the event loop gets round to
+    // it, so that the first paint shows the chart at its size, not its least.
+    layout()->activate();
     QWidget::showEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include "base/version.h"
 #include "dialogs/about/builddate.h"
 #include "dialogs/about/logomodule.h"
+#include "dialogs/common/bevelpanel.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/common/modal.h"
 #include "dialogs/links/maker.h"
@@ -17,7 +18,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QFrame>
 #include <QLabel>
 #include <QLibrary>
 #include <QPointer>
@@ -96,16 +96,9 @@ void TfrmAbout::FormCreate() {
     setFont(tahoma);
     setFixedSize(kClientWidth, kClientHeight);
 
-    auto* graphic = new QFrame(this);
+    auto* graphic = new BevelPanel(this);
     graphic->setObjectName("pnlGraphic");
     graphic->setGeometry(8, 9, 431, 76);
-    graphic->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    graphic->setLineWidth(2);
-    graphic->setAutoFillBackground(true);
-    QPalette white = graphic->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    graphic->setPalette(white);
 
     m_logo = new ClickablePicture(graphic);
     m_logo->setObjectName("imgLogo");

@@ -3,11 +3,11 @@
 #include "base/hint/hint.h"
 #include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
+#include "dialogs/common/bevelpanel.h"
 #include "dialogs/common/clickable.h"
 #include "dialogs/links/promotions.h"
 #include "dialogs/richlabel/richlabel.h"
 
-#include <QFrame>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -35,16 +35,8 @@ PromoPage::PromoPage(const char* name, const char* panelName) {
     setObjectName(name);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
-    auto* panel = new QFrame(this);
+    auto* panel = new BevelPanel(this);
     panel->setObjectName(panelName);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(2);
-    panel->setAutoFillBackground(true);
-    // White in a dark desktop palette too, and so its text stays black.
-    QPalette white = panel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    panel->setPalette(white);
     layout->addWidget(panel);
     m_panel = panel;
 }

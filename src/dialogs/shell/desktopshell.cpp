@@ -3,10 +3,15 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileSystemWatcher>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+
+#include <memory>
 
 namespace paysmith {
 
@@ -25,6 +30,11 @@ void answerLater(ShellAnswerHandler answered, ShellAnswer answer) {
 // xdg-open is what every Linux desktop answers to, and unlike Qt's own
 // request it tells through its exit status whether the desktop refused the
 // target. Without it Qt's request serves, which only knows whether it started.
+//
+// The opener runs detached: a generic desktop's xdg-open waits for the browser
+// it starts, and a link followed just before closing must not die with the
+// program. Since a detached process cannot be waited for, a shell around it
+// writes its exit status to a file of ours, which a watcher reads.
 class SystemShell : public DesktopShell {
   public:
     void openTarget(const QString& target, QWidget*, ShellAnswerHandler answered) override {
@@ -35,31 +45,60 @@ class SystemShell : public DesktopShell {
             answerLater(std::move(answered), opened ? ShellAnswer::Accepted : ShellAnswer::Refused);
             return;
         }
-        auto* process = new QProcess(qApp);
-        process->setProgram(opener);
-        process->setArguments({target});
-        process->setStandardInputFile(QProcess::nullDevice());
-        process->setStandardOutputFile(QProcess::nullDevice());
-        process->setStandardErrorFile(QProcess::nullDevice());
-        auto finish = [process, answered](ShellAnswer answer) {
+        const QString statusPath = newStatusFile();
+        if (statusPath.isEmpty() || !startOpener(opener, target, statusPath)) {
+            QFile::remove(statusPath);
+            answerLater(std::move(answered), ShellAnswer::Refused);
+            return;
+        }
+        // The opener may have answered before the watcher looks: read once
+        // from the event loop as well.
+        auto* watcher = new QFileSystemWatcher({statusPath}, qApp);
+        auto readStatus = [watcher, statusPath, answered = std::move(answered)] {
+            QFile status(statusPath);
+            if (!status.open(QIODevice::ReadOnly))
+                return;
+            const QByteArray written = status.readAll();
+            if (!written.endsWith('\n') || watcher->files().isEmpty())
+                return;
+            watcher->removePath(statusPath);
+            watcher->deleteLater();
+            QFile::remove(statusPath);
             if (answered)
-                answered(answer);
-            process->deleteLater();
+                answered(written.trimmed() == "0" ? ShellAnswer::Accepted : ShellAnswer::Refused);
         };
-        QObject::connect(process, &QProcess::finished, qApp,
-                         [finish](int exitCode, QProcess::ExitStatus status) {
-                             const bool accepted = status == QProcess::NormalExit && exitCode == 0;
-                             finish(accepted ? ShellAnswer::Accepted : ShellAnswer::Refused);
-                         });
-        QObject::connect(process, &QProcess::errorOccurred, qApp,
-                         [finish](QProcess::ProcessError error) {
-                             if (error == QProcess::FailedToStart)
-                                 finish(ShellAnswer::Refused);
-                         });
-        process->start();
+        QObject::connect(watcher, &QFileSystemWatcher::fileChanged, watcher, readStatus);
+        QTimer::singleShot(0, watcher, readStatus);
     }
 
     void beep() override { QApplication::beep(); }
+
+  private:
+    QString newStatusFile() {
+        if (!m_statusFolder)
+            m_statusFolder = std::make_unique<QTemporaryDir>();
+        if (!m_statusFolder->isValid())
+            return {};
+        const QString path = m_statusFolder->filePath(QString::number(++m_requests));
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) ? path : QString();
+    }
+
+    static bool startOpener(const QString& opener, const QString& target,
+                            const QString& statusPath) {
+        QProcess process;
+        process.setProgram(QStringLiteral("/bin/sh"));
+        process.setArguments({QStringLiteral("-c"),
+                              QStringLiteral("\"$0\" \"$1\" >/dev/null 2>&1; echo $?"), opener,
+                              target});
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.setStandardOutputFile(statusPath);
+        process.setStandardErrorFile(QProcess::nullDevice());
+        return process.startDetached();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_statusFolder;
+    int m_requests = 0;
 };
 
 SystemShell g_systemShell;

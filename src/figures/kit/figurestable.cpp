@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace paysmith {
 
 namespace {
@@ -21,6 +23,25 @@ QTableWidgetItem* readOnlyItem(const QString& text, Qt::Alignment alignment) {
     return item;
 }
 
+// As wide as its captions and figures, however wide its stretched last
+// column has been laid out: measured back, that column would keep a table
+// grown once (a page built narrow, then widened) from ever giving room back.
+class FiguresTable : public QTableWidget {
+  public:
+    using QTableWidget::QTableWidget;
+
+  protected:
+    QSize viewportSizeHint() const override {
+        QSize size = QTableWidget::viewportSizeHint();
+        const QHeaderView* header = horizontalHeader();
+        int needed = 0;
+        for (int column = 0; column < columnCount(); ++column)
+            needed += std::max(header->sectionSizeHint(column), sizeHintForColumn(column));
+        size.rwidth() += needed - header->length();
+        return size;
+    }
+};
+
 QString tableText(const char* text) {
     return QCoreApplication::translate("paysmith::FiguresTable", text);
 }
@@ -28,7 +49,7 @@ QString tableText(const char* text) {
 } // namespace
 
 QTableWidget* figuresTable(QWidget* parent, const char* name, int rows) {
-    auto* table = new QTableWidget(rows, 3, parent);
+    auto* table = new FiguresTable(rows, 3, parent);
     table->setObjectName(QLatin1String(name));
     QFont small = parent->font();
     small.setPixelSize(11);

@@ -26,14 +26,15 @@ QString chartText(const char* text) {
     return QCoreApplication::translate("paysmith::YearsChartWidget", text);
 }
 
-// 1, 2 or 5 times a power of ten, so that about four ticks cover `range`.
+// The least of 1, 2 or 5 times a power of ten that reaches `range` in at most
+// five steps, so that the axis ends within a step of the data: a cost of
+// 440K is read against 500K, not 600K.
 double tickStep(double range) {
     if (!(range > 0))
         return 1;
-    const double rough = range / 4;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double power = std::pow(10.0, std::floor(std::log10(range / 5)));
     for (double factor : {1.0, 2.0, 5.0})
-        if (factor * power >= rough)
+        if (5 * factor * power >= range)
             return factor * power;
     return 10 * power;
 }
@@ -77,7 +78,101 @@ double widest(const QFontMetricsF& metrics, const QStringList& texts) {
     return width;
 }
 
+// Where the reasons of loans without a line go: under the title, across.
+QRectF missingBoxOf(const QRectF& area, double line, double pad) {
+    return QRectF(area.left() + pad, area.top() + line + pad, area.width() - 2 * pad,
+                  area.height());
+}
+
+// What the chart's parts take in `area`, and the lines the missing loans'
+// reasons fill under the title.
+struct Frame {
+    QStringList missing;
+    double missingHeight = 0;
+    Axis balances;
+    Axis years;
+    QRectF plot;
+};
+
+Frame frameOf(const QFontMetricsF& metrics, const QRectF& area, const YearsChart& chart) {
+    Frame frame;
+    const double line = metrics.height();
+    const double pad = line / 4;
+    const double stroke = line / 12;
+    double maxYears = 0;
+    double maxBalance = 0;
+    for (const ChartMark& mark : chart.marks)
+        maxYears = std::max(maxYears, mark.years);
+    for (const auto& points : chart.series)
+        for (const QPointF& p : points) {
+            maxYears = std::max(maxYears, p.x());
+            maxBalance = std::max(maxBalance, p.y());
+        }
+    for (std::size_t loan = 0; loan < chart.series.size(); ++loan)
+        if (chart.series[loan].empty() && !chart.missing[loan].isEmpty())
+            frame.missing << chart.missing[loan];
+    if (!frame.missing.isEmpty())
+        frame.missingHeight = metrics
+                                  .boundingRect(missingBoxOf(area, line, pad), Qt::TextWordWrap,
+                                                frame.missing.join(QLatin1Char('\n')))
+                                  .height();
+    frame.balances = axisTo(maxBalance);
+    frame.years = axisTo(maxYears);
+    // The last year's label is centred on the frame's right edge; the margin
+    // keeps its right half inside the area.
+    const double rightMargin =
+        std::max(2 * pad, metrics.horizontalAdvance(frame.years.labels.back()) / 2 + stroke);
+    frame.plot = area.adjusted(widest(metrics, frame.balances.labels) + 3 * pad,
+                               line + 2 * pad + frame.missingHeight, -rightMargin, -line - 2 * pad);
+    return frame;
+}
+
+// Each mark's label beside its line, inside the frame, on rows of text up from
+// the frame's bottom: on the lowest row, and on the side of its line, where it
+// overlaps no label before it. A label wider than the frame is shortened; one
+// that finds no room below the legend is left out, as the mark's line still
+// shows and the page says in words where the costs cross.
+std::vector<MarkLabel> markLabelsOf(const QFontMetricsF& metrics, const Frame& frame,
+                                    const YearsChart& chart) {
+    const double line = metrics.height();
+    const double pad = line / 4;
+    const QRectF& plot = frame.plot;
+    const double legendHeight = pad + 2 * line;
+    const auto rowCount = static_cast<int>(std::floor((plot.height() - pad - legendHeight) / line));
+    std::vector<MarkLabel> labels;
+    for (const ChartMark& mark : chart.marks) {
+        MarkLabel label;
+        label.text = metrics.elidedText(mark.label, Qt::ElideRight, plot.width() - 2 * pad);
+        const double width = metrics.horizontalAdvance(label.text);
+        const double foot = plot.left() + mark.years / frame.years.end * plot.width();
+        const auto inside = [&](double left) {
+            return std::max(plot.left() + pad, std::min(left, plot.right() - pad - width));
+        };
+        const double sides[2] = {inside(foot + pad), inside(foot - pad - width)};
+        for (int row = 0; row < rowCount && label.box.isEmpty(); ++row)
+            for (const double left : sides) {
+                const QRectF box(left, plot.bottom() - pad - line * (row + 1), width, line);
+                const bool clear =
+                    std::none_of(labels.begin(), labels.end(), [&](const auto& other) {
+                        return other.box.adjusted(-pad, 0, pad, 0).intersects(box);
+                    });
+                if (clear) {
+                    label.box = box;
+                    break;
+                }
+            }
+        labels.push_back(std::move(label));
+    }
+    return labels;
+}
+
 } // namespace
+
+YearsChartLayout layOutYearsChart(const QFontMetricsF& metrics, const QRectF& area,
+                                  const YearsChart& chart) {
+    const Frame frame = frameOf(metrics, area, chart);
+    return {frame.plot, frame.balances.end, markLabelsOf(metrics, frame, chart)};
+}
 
 void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& chart,
                     const ChartInk& ink) {
@@ -94,19 +189,8 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     painter.drawText(QRectF(area.left(), area.top(), area.width(), line + pad), Qt::AlignCenter,
                      chart.title);
 
-    double maxYears = 0;
-    double maxBalance = 0;
-    for (const ChartMark& mark : chart.marks)
-        maxYears = std::max(maxYears, mark.years);
-    for (const auto& points : series)
-        for (const QPointF& p : points) {
-            maxYears = std::max(maxYears, p.x());
-            maxBalance = std::max(maxBalance, p.y());
-        }
-    QStringList missing;
-    for (std::size_t loan = 0; loan < series.size(); ++loan)
-        if (series[loan].empty() && !chart.missing[loan].isEmpty())
-            missing << chart.missing[loan];
+    const Frame frame = frameOf(metrics, area, chart);
+    QStringList missing = frame.missing;
     if (series[0].empty() && series[1].empty()) {
         if (missing.isEmpty())
             missing << chartText(QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "No schedule"));
@@ -116,26 +200,14 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
         return;
     }
     // A loan without a line says why under the title, and the plot makes room.
-    const QRectF missingBox(area.left() + pad, area.top() + line + pad, area.width() - 2 * pad,
-                            area.height());
-    const double missingHeight =
-        missing.isEmpty()
-            ? 0.0
-            : metrics.boundingRect(missingBox, Qt::TextWordWrap, missing.join(QLatin1Char('\n')))
-                  .height();
-    if (missingHeight > 0)
-        painter.drawText(missingBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+    if (frame.missingHeight > 0)
+        painter.drawText(missingBoxOf(area, line, pad),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                          missing.join(QLatin1Char('\n')));
 
-    const Axis balances = axisTo(maxBalance);
-    const Axis years = axisTo(maxYears);
-    // The last year's label is centred on the frame's right edge; the margin
-    // keeps its right half inside the area.
-    const double rightMargin =
-        std::max(2 * pad, metrics.horizontalAdvance(years.labels.back()) / 2 + stroke);
-    const QRectF plot =
-        area.adjusted(widest(metrics, balances.labels) + 3 * pad, line + 2 * pad + missingHeight,
-                      -rightMargin, -line - 2 * pad);
+    const Axis& balances = frame.balances;
+    const Axis& years = frame.years;
+    const QRectF& plot = frame.plot;
     auto at = [&](QPointF p) {
         return QPointF(plot.left() + p.x() / years.end * plot.width(),
                        plot.bottom() - p.y() / balances.end * plot.height());
@@ -160,36 +232,14 @@ void drawYearsChart(QPainter& painter, const QRectF& area, const YearsChart& cha
     }
 
     painter.setPen(QPen(ink.frame, stroke, Qt::DashLine));
-    // Labels go on rows of text up from the bottom of the frame, each on the
-    // lowest row where it overlaps no label before it, so that marks close
-    // together stay readable; with more than the frame holds, the bottom row
-    // takes the rest.
-    const auto rowCount =
-        static_cast<std::size_t>(std::max(1.0, std::floor((plot.height() - pad) / line)));
-    std::vector<std::vector<QRectF>> rows(rowCount);
     for (const ChartMark& mark : chart.marks) {
         const QPointF foot = at({mark.years, 0});
         painter.drawLine(foot, QPointF(foot.x(), plot.top()));
-        // Beside its line, inside the frame.
-        const double width = metrics.horizontalAdvance(mark.label);
-        const bool leftOfLine = foot.x() + pad + width > plot.right();
-        const double left = leftOfLine ? foot.x() - pad - width : foot.x() + pad;
-        std::size_t row = 0;
-        while (row < rowCount &&
-               std::any_of(rows[row].begin(), rows[row].end(), [&](const QRectF& taken) {
-                   return taken.left() < left + width + pad && left < taken.right() + pad;
-               }))
-            ++row;
-        if (row == rowCount)
-            row = 0;
-        const QRectF box(left, plot.bottom() - pad - line * static_cast<double>(row + 1), width,
-                         line);
-        rows[row].push_back(box);
-        painter.save();
-        painter.setPen(ink.text);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, mark.label);
-        painter.restore();
     }
+    painter.setPen(ink.text);
+    for (const MarkLabel& label : markLabelsOf(metrics, frame, chart))
+        if (!label.box.isEmpty())
+            painter.drawText(label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
 
     const double keyLength = metrics.horizontalAdvance(QStringLiteral("MM"));
     const QString names[2] = {chartText(QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "Loan 1")),
@@ -268,6 +318,10 @@ void YearsChartWidget::describe() {
                     : m_chart.missing[loan]);
     describeChartWidget(this, m_chart.title, lines, m_format.DecimalMark(), m_format.GroupMark(),
                         wording);
+}
+
+YearsChartLayout YearsChartWidget::laidOut() const {
+    return layOutYearsChart(QFontMetricsF(font(), this), rect(), m_chart);
 }
 
 void YearsChartWidget::paintEvent(QPaintEvent*) {

@@ -4,11 +4,13 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QRectF>
 #include <QWidget>
 
 #include <array>
 #include <vector>
 
+class QFontMetricsF;
 class QPainter;
 
 namespace paysmith {
@@ -44,6 +46,24 @@ struct ChartInk {
     QColor text;
 };
 
+// A mark's label as drawn, shortened to fit; an empty box when no room was
+// left for it.
+struct MarkLabel {
+    QString text;
+    QRectF box;
+};
+
+// Where drawYearsChart puts what may collide: the frame of the lines, the
+// figure its top stands for and each mark's label, in the order of the marks.
+struct YearsChartLayout {
+    QRectF plot;
+    double top = 0;
+    std::vector<MarkLabel> markLabels;
+};
+
+YearsChartLayout layOutYearsChart(const QFontMetricsF& metrics, const QRectF& area,
+                                  const YearsChart& chart);
+
 // Both loans' figures against time in years, filling `area` in the
 // painter's font. The widgets and the printouts all draw through this, so on
 // paper a chart stays lines and text at any resolution.
@@ -70,6 +90,8 @@ class YearsChartWidget : public QWidget {
     // Why loan 0 or 1 has no line; empty when it has one.
     void setMissing(int loan, const QString& why);
     const YearsChart& chart() const { return m_chart; }
+    // Where the chart's parts go at its present size.
+    YearsChartLayout laidOut() const;
 
     static constexpr int kMaxPoints = 600;
 

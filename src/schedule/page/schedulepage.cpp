@@ -66,6 +66,9 @@ bool writeScheduleCsv(const LoanSchedules& schedules, const QString& path) {
 
 void SchedulePage::showEvent(QShowEvent* event) {
     makeCurrent();
+    // Laid out with its figures now, so that the first paint shows the table
+    // and chart at their sizes, not their least.
+    layout()->activate();
     QWidget::showEvent(event);
 }
 

@@ -112,7 +112,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(m_window->windowTitle(), QString("Paysmith, 4.6"));
         QCOMPARE(m_window->centralWidget()->size(), QSize(658, 435));
         QCOMPARE(m_window->size(), m_window->minimumSize());
-        QCOMPARE(m_window->findChild<QWidget*>("Panel1")->geometry(), QRect(7, 7, 319, 322));
+        // Placed on the page itself, not only inside the panels' own box.
+        QWidget* page = m_window->notebook()->widget(0);
+        for (const auto& [name, place] : {std::pair{"Panel1", QRect(7, 7, 319, 322)},
+                                          std::pair{"Panel3", QRect(330, 7, 319, 322)}}) {
+            QWidget* panel = m_window->findChild<QWidget*>(name);
+            QCOMPARE(QRect(panel->mapTo(page, QPoint()), panel->size()), place);
+        }
         QCOMPARE(m_window->findChild<QWidget*>("SpeedButton1")->x(), 624);
         QCOMPARE(m_window->notebook()->tabText(0), QString(" Paysmith "));
     }
@@ -126,7 +132,7 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(m_window->size(), grown);
         QWidget* loan1 = m_window->findChild<QWidget*>("Panel1");
         QCOMPARE(loan1->size(), QSize(319, 322));
-        QCOMPARE(loan1->mapTo(m_window.get(), QPoint()).x(), (1280 - 649) / 2 + 7);
+        QCOMPARE(loan1->mapTo(m_window.get(), QPoint()).x(), (1280 - 654) / 2 + 7);
         turnPage(1);
         auto* table = m_window->findChild<QTableView*>("tvSchedule");
         QTRY_VERIFY(table->rowAt(table->viewport()->height() - 1) >= 24);

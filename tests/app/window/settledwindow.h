@@ -15,13 +15,15 @@ namespace paysmith::testing_support {
 
 // The main window as a returning user opens it, with its settings below
 // `config`: an earlier run's file, so no first-run help, messages swallowed
-// and no help folder. Shown and active; empty when it could not be.
-inline std::unique_ptr<TfrmMain> openSettledWindow(const QTemporaryDir& config) {
+// and no help folder, with the lines `more` after its general keys. Shown and
+// active; empty when it could not be.
+inline std::unique_ptr<TfrmMain> openSettledWindow(const QTemporaryDir& config,
+                                                   const QByteArray& more = {}) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     const QString path = settingsFilePath();
     QFile file(path);
     if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly) ||
-        file.write("[GeneralValues]\nRun=1\n") < 0)
+        file.write("[GeneralValues]\nRun=1\n" + more) < 0)
         return nullptr;
     file.close();
     MainWindowServices services;

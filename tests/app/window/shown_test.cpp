@@ -10,16 +10,20 @@
 #include "dialogs/disclaimer/disclaimerdialog.h"
 #include "dialogs/richlabel/richlabel.h"
 #include "dialogs/urllabel/urllabel.h"
+#include "figures/kit/yearschart.h"
 #include "numfield/widget/numericfield.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -169,6 +173,8 @@ QStringList unreadableBelow(QWidget* top) {
 class ShownTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { installTranslations(*qApp); }
+
     void init() {
         // A desktop in a dark theme, or one turned dark under the open window.
         m_palette = QApplication::palette();
@@ -272,6 +278,68 @@ class ShownTest : public QObject {
         else
             m_window->ShowDisclaimer();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    // Maximised on a laptop's 1,280 x 800 screen, in English and in German
+    // (the tests shown_laptop and shown_laptop_german), whether reopened so or
+    // maximised again after the pages were seen at the normal size: the room
+    // goes to what the pages show. Loan 2's fees make the costs cross a year
+    // or so past the years kept, so that two marks' labels meet.
+    void maximisedPagesGiveTheirRoomToWhatTheyShow_data() {
+        QTest::addColumn<bool>("again");
+        QTest::newRow("reopened maximised") << false;
+        QTest::newRow("maximised again after 900 x 600") << true;
+    }
+
+    void maximisedPagesGiveTheirRoomToWhatTheyShow() {
+        QFETCH(bool, again);
+        if (QGuiApplication::primaryScreen()->size() != QSize(1280, 800))
+            QSKIP("runs on the 1,280 x 800 screen of shown_laptop");
+        m_window = testing_support::openSettledWindow(
+            *m_config, "WindowWidth=900\nWindowHeight=600\nWindowMaximized=1\n"
+                       "KeepYears=8\n[LastValues]\nFees2=20000\n");
+        QVERIFY(m_window && m_window->isMaximized());
+        QTabWidget* notebook = m_window->notebook();
+        auto* schedule = m_window->findChild<QWidget*>("pgSchedule");
+        auto* compare = m_window->findChild<QWidget*>("pgCompare");
+        for (int shown = 0; again && shown < 2; ++shown) {
+            for (QWidget* page : {compare, schedule}) {
+                notebook->setCurrentWidget(page);
+                QVERIFY(QTest::qWaitForWindowExposed(page));
+                QCoreApplication::processEvents();
+                page->layout()->activate(); // as the event loop would, now
+            }
+            m_window->setWindowState(shown == 0 ? Qt::WindowNoState : Qt::WindowMaximized);
+        }
+        QTRY_COMPARE(m_window->frameGeometry().width(),
+                     m_window->screen()->availableSize().width());
+
+        notebook->setCurrentWidget(schedule);
+        auto* table = m_window->findChild<QTableView*>("tvSchedule");
+        QVERIFY(QTest::qWaitForWindowExposed(table));
+        QCoreApplication::processEvents();
+        schedule->layout()->activate();
+        QHeaderView* header = table->horizontalHeader();
+        for (int column = 0; column < header->count(); ++column) {
+            const int needed =
+                std::max(header->sectionSizeHint(column),
+                         static_cast<QAbstractItemView*>(table)->sizeHintForColumn(column));
+            QVERIFY(header->sectionSize(column) >= needed);
+            QVERIFY(header->sectionViewportPosition(column) + needed <= table->viewport()->width());
+        }
+
+        // From the first paint on, before the event loop runs.
+        notebook->setCurrentWidget(compare);
+        auto* chart = m_window->findChild<YearsChartWidget*>("chtCost");
+        QVERIFY(chart->width() >= 600 && chart->height() >= 250);
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        const YearsChartLayout layout = chart->laidOut();
+        const std::vector<MarkLabel>& labels = layout.markLabels;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            QVERIFY2(layout.plot.contains(labels[i].box), qPrintable(labels[i].text));
+            for (std::size_t j = 0; j < i; ++j)
+                QVERIFY2(!labels[i].box.intersects(labels[j].box), qPrintable(labels[i].text));
+        }
     }
 
   private:

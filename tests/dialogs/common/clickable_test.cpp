@@ -1,3 +1,4 @@
+#include "dialogs/common/bevelpanel.h"
 #include "dialogs/common/clickable.h"
 
 #include <QClipboard>
@@ -8,6 +9,18 @@ namespace paysmith {
 class ClickableTest : public QObject {
     Q_OBJECT
   private slots:
+    // Two bevels, lowered outside and raised inside: each edge's outer pixel
+    // is shaded the opposite way of its inner one.
+    void aBevelPanelIsLoweredOutsideAndRaisedInside() {
+        BevelPanel panel;
+        panel.resize(40, 30);
+        const QImage image = panel.grab().toImage();
+        const auto lightness = [&](int x, int y) { return QColor(image.pixel(x, y)).lightness(); };
+        QVERIFY(lightness(0, 0) < lightness(1, 1));     // top left: shadow, then light
+        QVERIFY(lightness(39, 29) > lightness(38, 28)); // bottom right: light, then shadow
+        QCOMPARE(image.pixel(20, 15), QColor(Qt::white).rgb());
+    }
+
     // A click is the left button pressed and released over the picture.
     void clickNeedsTheLeftButtonPressedAndReleasedOverIt() {
         QWidget window;

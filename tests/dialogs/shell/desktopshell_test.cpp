@@ -9,7 +9,7 @@
 namespace paysmith {
 
 // The system shell through a stand-in xdg-open on PATH that writes down its
-// argument and exits with the status it is given.
+// argument and its parents and exits with the status it is given.
 class DesktopShellTest : public QObject {
     Q_OBJECT
   private slots:
@@ -30,7 +30,9 @@ class DesktopShellTest : public QObject {
         const QString record = bin.filePath("opened");
         QFile opener(bin.filePath("xdg-open"));
         QVERIFY(opener.open(QIODevice::WriteOnly));
-        opener.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+        opener.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n"
+                                    "echo $PPID $(cut -d' ' -f4 /proc/$PPID/stat) > '%1.parents'\n"
+                                    "exit %2\n")
                          .arg(record)
                          .arg(status)
                          .toUtf8());
@@ -48,6 +50,12 @@ class DesktopShellTest : public QObject {
         QFile written(record);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(written.readAll()), target);
+        // An opener that is the program's child dies with it, cutting off a
+        // link followed just before closing.
+        QFile parents(record + ".parents");
+        QVERIFY(parents.open(QIODevice::ReadOnly));
+        const QString self = QString::number(QCoreApplication::applicationPid());
+        QVERIFY(!QString::fromUtf8(parents.readAll()).simplified().split(' ').contains(self));
     }
 };
 
