@@ -23,7 +23,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "loan calculator that compares two loans s
 set(CPACK_PACKAGE_DESCRIPTION
     "Paysmith works out the payment per period of two loans from the amount\n\
 borrowed, the payment frequency, the number of payments, the annual interest\n\
-rate and the annual taxes and insurance, with the totals paid over the term.")
+rate and the annual taxes and insurance, with the totals paid over the term.\n\
+Its Schedule page lists each loan's payments as a lender bills them, with\n\
+extra payments; its Compare page weighs both as offers with their fees and\n\
+points, APR or APRC, the cost if kept for some years and which costs less.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
