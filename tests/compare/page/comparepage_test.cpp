@@ -1,10 +1,12 @@
 #include "compare/page/comparepage.h"
 
+#include "base/accessible/announcer.h"
 #include "compare/model/offersmodel.h"
 #include "loan/core/exampleloan.h"
 #include "numfield/text/intlsupport.h"
 #include "numfield/widget/numericfield.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QTableWidget>
@@ -108,6 +110,81 @@ class ComparePageTest : public QObject {
         on.offers.setLoan(WhichLoan::Loan2, loan(5.75, 480));
         QCOMPARE(on.row(2).value(0), kept ? QString("Cost of borrowing if kept 7.00 years")
                                           : QString("Cost of borrowing if kept 40.00 years"));
+    }
+
+    // What changes the figures is told, as the loan page tells its own; a
+    // change that leaves them as they were is not told again.
+    void changedResultsAreTold_data() {
+        QTest::addColumn<QString>("control"); // empty: Loan 2 lengthened elsewhere
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told"); // empty: nothing
+        QTest::newRow("fees typed")
+            << "edtFees2"
+            << "3000"
+            << "Loan 1: APR 6.750 %, cost 200,240.76, balance then 0.00. Loan 2: APR 5.937 %, "
+               "cost 168,128.75, balance then 0.00. Kept 30.00 years, Loan 2 costs less. Kept "
+               "longer, it stays the cheaper one.";
+        QTest::newRow("same fees typed") << "edtFees1"
+                                         << "0"
+                                         << "";
+        QTest::newRow("method chosen") << "cbAprMethod"
+                                       << ""
+                                       << "Loan 1: APRC 6.963 %";
+        QTest::newRow("loan changed")
+            << ""
+            << ""
+            << "Loan 1: APR 6.750 %, cost 200,240.76, balance then 0.00. Loan 2: APR 5.750 %, cost "
+               "233,680.83, balance then 0.00. Kept 40.00 years, Loan 1 "
+               "costs less.";
+    }
+
+    void changedResultsAreTold() {
+        QFETCH(QString, control);
+        QFETCH(QString, typed);
+        QFETCH(QString, told);
+        PageOnOffers on;
+        const QString before = QTest::currentDataTag();
+        announce(&on.page, before);
+        QTRY_COMPARE(lastAnnouncement(), before);
+        if (control.isEmpty())
+            on.offers.setLoan(WhichLoan::Loan2, loan(5.75, 480));
+        else if (typed.isEmpty())
+            QTest::keyClick(on.page.findChild<QComboBox*>(control), Qt::Key_Down);
+        else
+            on.type(qPrintable(control), typed);
+        QTest::qWait(20);
+        QVERIFY2(lastAnnouncement().startsWith(told.isEmpty() ? before : told),
+                 qPrintable(lastAnnouncement()));
+    }
+
+    // Each field is spoken with its loan, by the caption it is labelled by
+    // where it has one, as readers do, or else by its name.
+    void fieldsAreSpokenWithTheirLoan() {
+        PageOnOffers on;
+        for (const QString name : {"edtFees", "edtPoints", "edtExtra", "edtLump", "edtLumpPeriod"})
+            for (const QString loan : {"1", "2"}) {
+                QAccessibleInterface* field =
+                    QAccessible::queryAccessibleInterface(on.page.findChild<QWidget*>(name + loan));
+                const auto labels = field->relations(QAccessible::Label);
+                const QString spoken = labels.isEmpty() ? field->text(QAccessible::Name)
+                                                        : labels[0].first->text(QAccessible::Name);
+                QVERIFY2(spoken.endsWith(", Loan " + loan), qPrintable(spoken));
+            }
+    }
+
+    // The sentence on which costs less is reached by Tab between the table
+    // and the buttons.
+    void sentenceIsReachedByTab() {
+        PageOnOffers on;
+        auto* sentence = on.page.findChild<QWidget*>("lblCrossover");
+        sentence->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), sentence);
+        for (const auto& [key, next] :
+             {std::pair{Qt::Key_Tab, "btnCompareExport"}, std::pair{Qt::Key_Backtab, "chtCost"}}) {
+            sentence->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(sentence, key);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
+        }
     }
 
     // The export writes what the page shows: a refused extra is left out.
