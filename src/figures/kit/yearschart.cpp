@@ -236,6 +236,7 @@ void YearsChartWidget::setTitle(const QString& title) {
 
 void YearsChartWidget::setMarks(std::vector<ChartMark> marks) {
     m_chart.marks = std::move(marks);
+    describe();
     update();
 }
 
@@ -263,8 +264,11 @@ void YearsChartWidget::describe() {
                     ? chartText(QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "%1: no schedule"))
                           .arg(toQString(lines[loan].name))
                     : m_chart.missing[loan]);
+    std::vector<ChartMarkAt> marks;
+    for (const ChartMark& mark : m_chart.marks)
+        marks.push_back({toU16String(mark.label), mark.years});
     describeChartWidget(this, m_chart.title, lines, m_format.DecimalMark(), m_format.GroupMark(),
-                        wording);
+                        wording, marks);
 }
 
 void YearsChartWidget::paintEvent(QPaintEvent*) {
