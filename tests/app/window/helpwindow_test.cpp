@@ -1,6 +1,7 @@
 #include "app/window/helpwindow.h"
 
 #include "app/core/helptopics.h"
+#include "base/accessible/announcer.h"
 
 #include <QFile>
 #include <QScreen>
@@ -92,6 +93,24 @@ class HelpWindowTest : public QObject {
         help.close();
         help.showContents();
         QVERIFY(screen.contains(help.frameGeometry()));
+    }
+
+    // Tab from link to link is told link by link, back and forth.
+    void linkReachedByTabIsTold() {
+        QTemporaryDir folder;
+        writePage(folder, "index.html",
+                  "<p><a href='a.html'>Loans</a> and <a href='b.html'>Fees</a></p>");
+        HelpWindow help(folder.path(), nullptr);
+        help.showContents();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        auto* browser = help.findChild<QTextBrowser*>();
+        browser->setFocus();
+        for (const auto& [key, told] :
+             {std::pair{Qt::Key_Tab, "Loans link"}, std::pair{Qt::Key_Tab, "Fees link"},
+              std::pair{Qt::Key_Backtab, "Loans link"}}) {
+            QTest::keyClick(browser, key);
+            QTRY_COMPARE(lastAnnouncement(), QString(told));
+        }
     }
 
   private:
