@@ -11,6 +11,15 @@ class NotebookTabBar : public QTabBar {
     Q_OBJECT
   public:
     explicit NotebookTabBar(QWidget* parent);
+
+    // Whether the current tab is being changed by the mouse.
+    bool clicking() const { return m_clicking; }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    bool m_clicking = false;
 };
 
 // The main window's notebook of pages, with a NotebookTabBar.

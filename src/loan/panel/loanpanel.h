@@ -73,6 +73,8 @@ class LoanPanel : public QFrame {
     void setFrequencyText(const QString& caption);
     QString frequencyText() const;
 
+    // "Loan 1: payment 1,621.50, 30.00 years", as the panel shows them.
+    QString resultsSentence() const;
     // The loan as last worked out.
     const LoanValues& values() const { return m_values; }
 
@@ -100,10 +102,8 @@ class LoanPanel : public QFrame {
     QComboBox* addFrequencyBox(WhichLoan loan);
     void showInputs(const LoanEntry& entry, InputSet which);
     // A recalculation that the panel's own controls start; what it changes
-    // of the payment and the term is announced to screen readers.
-    void recalculateOnItsOwn(RecalcSource source);
-    // "Loan 1: payment 1,621.50, 30.00 years", as the panel shows them.
-    QString resultsSentence() const;
+    // of the payment and the term is announced to screen readers if `aloud`.
+    void recalculateOnItsOwn(RecalcSource source, bool aloud = true);
     LoanEntry entry() const;
     void showResults(const LoanResults& results);
     void setTermText(const QString& text);
