@@ -102,8 +102,8 @@ class LoanPanel : public QFrame {
     QComboBox* addFrequencyBox(WhichLoan loan);
     void showInputs(const LoanEntry& entry, InputSet which);
     // A recalculation that the panel's own controls start; what it changes
-    // of the payment and the term is announced to screen readers if `aloud`.
-    void recalculateOnItsOwn(RecalcSource source, bool aloud = true);
+    // of the payment and the term is announced to screen readers.
+    void recalculateOnItsOwn(RecalcSource source);
     LoanEntry entry() const;
     void showResults(const LoanResults& results);
     void setTermText(const QString& text);
