@@ -16,8 +16,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPdfWriter>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -182,6 +184,21 @@ class SchedulePageTest : public QObject {
         auto* chart = page.findChild<YearsChartWidget*>("chtBalance");
         QCOMPARE(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description),
                  toQString(describeChart(chartLinesOf(chart->series()), {}, u'.', u',')));
+
+        // Alt+1 and Alt+2 choose their loan as they focus it, so that a reader
+        // says it is chosen.
+        for (const auto& [key, name] :
+             {std::pair{Qt::Key_1, "rbScheduleLoan1"}, std::pair{Qt::Key_2, "rbScheduleLoan2"}}) {
+            QTest::keyClick(&page, key, Qt::AltModifier);
+            auto* button = page.findChild<QRadioButton*>(name);
+            QVERIFY2(button->hasFocus() && button->isChecked(), name);
+        }
+        // A figure of the comparison is heard with its row's name.
+        auto* summary = page.findChild<QTableWidget*>("twScheduleSummary");
+        QAccessibleInterface* cell =
+            QAccessible::queryAccessibleInterface(summary)->tableInterface()->cellAt(1, 1);
+        QCOMPARE(cell->text(QAccessible::Name),
+                 summary->verticalHeaderItem(1)->text() + ", " + summary->item(1, 1)->text());
     }
 
     void printsTheChosenLoanAsADocument_data() {
