@@ -63,8 +63,7 @@ def where(name):
     desktop = pyatspi.Registry.getDesktop(0)
     app = find(desktop, lambda n: n.getRole() == pyatspi.ROLE_APPLICATION
                and n.name == "paysmith")
-    found = find(app, lambda n: n.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM,
-                                                 pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_TEXT)
+    found = find(app, lambda n: n.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM)
                  and n.name.startswith(name)
                  and n.getState().contains(pyatspi.STATE_SHOWING))
     if found is None:
@@ -86,7 +85,7 @@ def main():
                 print(found)
                 return 0
             time.sleep(0.1)
-        print(f"FAIL: no {sys.argv[2]!r} to click on the screen", file=sys.stderr)
+        print(f"FAIL: no menu entry {sys.argv[2]!r} on the screen", file=sys.stderr)
         return 1
     panel_name, label, expected = sys.argv[1:4]
     found = None
