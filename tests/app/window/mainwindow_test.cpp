@@ -780,16 +780,20 @@ class MainWindowTest : public QObject {
         QTest::newRow("key refused")
             << QStringList{"edtTerm1", "x"}
             << QStringList{"Only digits and a minus sign can be typed here"};
+        // A click on a tab moves the focus into the page, which a reader then
+        // says instead of the tab.
         QTest::newRow("page turned by its tab")
-            << QStringList{"twScheduleSummary", ""} << QStringList{};
+            << QStringList{"twScheduleSummary", ""} << QStringList{"Schedule page"};
         QTest::newRow("page turned by Reset")
             << QStringList{"twScheduleSummary", "", "mnuFileReset", ""}
-            << QStringList{"Paysmith page"};
+            << QStringList{"Schedule page Paysmith page Loan 1: payment 972.90, 30.00 years "
+                           "Loan 2: payment 1,053.13, 20.00 years"};
         QTest::newRow("tab pressed by a screen reader")
             << QStringList{"reader presses", "2"} << QStringList{"Compare page"};
         QTest::newRow("extras note")
             << QStringList{"edtLump1", "5000"}
-            << QStringList{"Loan 1: The lump sum does nothing until a payment number is given."};
+            << QStringList{"Compare page Loan 1: The lump sum does nothing until a payment number "
+                           "is given."};
     }
 
     void changesAreAnnouncedOnce() {
