@@ -23,6 +23,10 @@
         <source>; </source>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 bei %2</translation>
+    </message>
 </context>
 <context>
     <name>paysmith::CommandLine</name>
@@ -347,6 +351,18 @@
         <source>Kept longer, the cheaper one changes: %1.</source>
         <translation>Länger behalten, wechselt das günstigere: %1.</translation>
     </message>
+    <message>
+        <source>Loan %1: %2 %3 %, cost %4, balance then %5.</source>
+        <translation>Darlehen %1: %2 %3 %, Kosten %4, dann noch geschuldet %5.</translation>
+    </message>
+    <message>
+        <source>APRC</source>
+        <translation>Effektiver Jahreszins</translation>
+    </message>
+    <message>
+        <source>APR</source>
+        <translation>APR</translation>
+    </message>
 </context>
 <context>
     <name>paysmith::DesktopShell</name>
@@ -475,6 +491,10 @@
     <message>
         <source>&lt;h3&gt;Help is not available&lt;/h3&gt;&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; was not found. Paysmith looks for its help in the folder &lt;tt&gt;%2&lt;/tt&gt;; reinstalling Paysmith puts it back.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Die Hilfe ist nicht verfügbar&lt;/h3&gt;&lt;p&gt;Die Hilfeseite &lt;b&gt;%1&lt;/b&gt; wurde nicht gefunden. Paysmith sucht seine Hilfe im Ordner &lt;tt&gt;%2&lt;/tt&gt;; eine Neuinstallation von Paysmith stellt sie wieder her.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1 link</source>
+        <translation>Link %1</translation>
     </message>
 </context>
 <context>

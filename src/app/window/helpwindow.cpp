@@ -2,6 +2,7 @@
 
 #include "app/core/helpstyle.h"
 #include "app/core/helptopics.h"
+#include "base/accessible/announcer.h"
 #include "base/qt/readablecolour.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -20,9 +22,31 @@
 
 namespace paysmith {
 
+namespace {
+
+// Tab moves from link to link by selecting it, quietly: neither readers nor
+// the browser's signals hear of it, so the link reached is told here.
+class HelpBrowser : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+
+  protected:
+    bool focusNextPrevChild(bool next) override {
+        const QTextCursor before = textCursor();
+        if (!QTextBrowser::focusNextPrevChild(next))
+            return false;
+        const QTextCursor reached = textCursor();
+        if (reached != before && reached.hasSelection() && reached.charFormat().isAnchor())
+            announce(this, HelpWindow::tr("%1 link").arg(reached.selectedText().trimmed()));
+        return true;
+    }
+};
+
+} // namespace
+
 HelpWindow::HelpWindow(QString helpFolder, QWidget* parent)
     : QWidget(parent, Qt::Window), m_folder(std::move(helpFolder)),
-      m_browser(new QTextBrowser(this)) {
+      m_browser(new HelpBrowser(this)) {
     setObjectName("helpWindow");
     setWindowTitle(tr("Paysmith Help"));
     resize(640, 520);

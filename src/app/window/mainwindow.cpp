@@ -1,5 +1,7 @@
 #include "app/window/mainwindow.h"
 
+#include "base/accessible/announcer.h"
+
 #include "base/qt/qtstrings.h"
 
 #include "app/core/helptopics.h"
@@ -291,6 +293,9 @@ void TfrmMain::btnResetClick() {
     m_loan1->controls().amount->setFocus(Qt::OtherFocusReason);
     Calculate(RecalcSource::Other);
     Calculate2(RecalcSource::Other);
+    // Told even when the figures were the defaults already: that is the news.
+    announce(this, m_loan1->resultsSentence());
+    announce(this, m_loan2->resultsSentence());
 }
 
 void TfrmMain::AppOnException(const std::exception& error) {
@@ -378,6 +383,9 @@ void TfrmMain::leaveFocusedField() {
     field->model().command(EntryCommand::ccRestore);
     Calculate(RecalcSource::Other);
     Calculate2(RecalcSource::Other);
+    // Told even when the figures were the defaults already: that is the news.
+    announce(this, m_loan1->resultsSentence());
+    announce(this, m_loan2->resultsSentence());
 }
 
 void TfrmMain::SaveWithoutDisplay() noexcept {

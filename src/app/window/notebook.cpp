@@ -108,13 +108,21 @@ void NotebookTabBar::changeEvent(QEvent* event) {
         colourCurrentTab();
 }
 
+void NotebookTabBar::mousePressEvent(QMouseEvent* event) {
+    m_clicking = true;
+    QTabBar::mousePressEvent(event);
+    m_clicking = false;
+}
+
 Notebook::Notebook(QWidget* parent) : QTabWidget(parent) {
-    setTabBar(new NotebookTabBar(this));
+    auto* bar = new NotebookTabBar(this);
+    setTabBar(bar);
     // With the focus on the tab bar, its own focus and selection events name
-    // the page turned to; a page turned from elsewhere (Reset, a screen
-    // reader pressing a tab) is announced.
-    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index >= 0 && isVisible() && !tabBar()->hasFocus())
+    // the page turned to by the keys; a page turned otherwise (a click, Reset,
+    // a screen reader pressing a tab) is announced, as the click moves the
+    // focus into the page, whose field a reader then says instead.
+    connect(this, &QTabWidget::currentChanged, this, [this, bar](int index) {
+        if (index >= 0 && isVisible() && (!bar->hasFocus() || bar->clicking()))
             announce(this, tr("%1 page").arg(tabText(index).remove(u'&').trimmed()));
     });
 }

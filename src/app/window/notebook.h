@@ -12,12 +12,18 @@ class NotebookTabBar : public QTabBar {
   public:
     explicit NotebookTabBar(QWidget* parent);
 
+    // Whether the current tab is being changed by the mouse.
+    bool clicking() const { return m_clicking; }
+
   protected:
     void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     // The current tab's caption is blue, or as blue as reads on the window.
     void colourCurrentTab();
+
+    bool m_clicking = false;
 };
 
 // The main window's notebook of pages, with a NotebookTabBar.

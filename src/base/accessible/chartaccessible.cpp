@@ -45,15 +45,17 @@ ChartWording translatedChartWording() {
     static_cast<void>(QT_TRANSLATE_NOOP("paysmith::ChartDescription", "%1 year"));
     static_cast<void>(QT_TRANSLATE_NOOP("paysmith::ChartDescription", "%1: nothing to draw"));
     static_cast<void>(QT_TRANSLATE_NOOP("paysmith::ChartDescription", "; "));
+    static_cast<void>(QT_TRANSLATE_NOOP("paysmith::ChartDescription", "%1 at %2"));
     ChartWording wording;
-    for (std::u16string* part :
-         {&wording.line, &wording.years, &wording.oneYear, &wording.empty, &wording.separator})
+    for (std::u16string* part : {&wording.line, &wording.years, &wording.oneYear, &wording.empty,
+                                 &wording.separator, &wording.mark})
         *part = translatedPart(*part);
     return wording;
 }
 
 void describeChartWidget(QWidget* chart, const QString& name, const std::vector<ChartLine>& lines,
-                         char16_t decimalMark, char16_t groupMark, const ChartWording& wording) {
+                         char16_t decimalMark, char16_t groupMark, const ChartWording& wording,
+                         const std::vector<ChartMarkAt>& marks) {
     [[maybe_unused]] static const bool installed =
         (QAccessible::installFactory(createAccessible), true);
     if (!chart->property(kChartProperty).toBool()) {
@@ -68,7 +70,8 @@ void describeChartWidget(QWidget* chart, const QString& name, const std::vector<
     // Each setter tells readers of its change; they hear of changes only.
     if (chart->accessibleName() != name)
         chart->setAccessibleName(name);
-    const QString description = toQString(describeChart(lines, wording, decimalMark, groupMark));
+    const QString description =
+        toQString(describeChart(lines, wording, decimalMark, groupMark, marks));
     if (chart->accessibleDescription() != description)
         chart->setAccessibleDescription(description);
 }

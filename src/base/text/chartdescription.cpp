@@ -59,7 +59,12 @@ std::u16string yearsText(double years, char16_t decimalMark) {
 } // namespace
 
 std::u16string describeChart(const std::vector<ChartLine>& lines, const ChartWording& wording,
-                             char16_t decimalMark, char16_t groupMark) {
+                             char16_t decimalMark, char16_t groupMark,
+                             const std::vector<ChartMarkAt>& marks) {
+    const auto yearsSaid = [&](double years) {
+        const std::u16string span = yearsText(years, decimalMark);
+        return filledIn(span == u"1" ? wording.oneYear : wording.years, {span});
+    };
     std::u16string description;
     for (const ChartLine& line : lines) {
         if (!description.empty())
@@ -70,11 +75,14 @@ std::u16string describeChart(const std::vector<ChartLine>& lines, const ChartWor
         }
         const ChartPoint& first = line.points.front();
         const ChartPoint& last = line.points.back();
-        const std::u16string span = yearsText(last.years - first.years, decimalMark);
-        const std::u16string& years = span == u"1" ? wording.oneYear : wording.years;
         description += filledIn(wording.line, {line.name, groupedWholeUnits(first.value, groupMark),
                                                groupedWholeUnits(last.value, groupMark),
-                                               filledIn(years, {span})});
+                                               yearsSaid(last.years - first.years)});
+    }
+    for (const ChartMarkAt& mark : marks) {
+        if (!description.empty())
+            description += wording.separator;
+        description += filledIn(wording.mark, {mark.label, yearsSaid(mark.years)});
     }
     return description;
 }

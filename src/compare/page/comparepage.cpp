@@ -1,5 +1,6 @@
 #include "compare/page/comparepage.h"
 
+#include "base/accessible/announcer.h"
 #include "base/qt/qtstrings.h"
 #include "compare/model/offersmodel.h"
 #include "compare/page/compareentries.h"
@@ -28,7 +29,7 @@ AprMethod ComparePage::shownMethod() const {
 void ComparePage::followOffers() {
     m_stale = true;
     if (isBuilt() && isVisible())
-        refresh();
+        refreshAloud();
 }
 
 void ComparePage::showNewInputs() {
@@ -37,7 +38,7 @@ void ComparePage::showNewInputs() {
     m_entries->showInputs(m_offers.inputs(), shownMethod());
     m_stale = true;
     if (isVisible())
-        refresh();
+        refreshAloud();
 }
 
 void ComparePage::showEvent(QShowEvent* event) {
@@ -109,6 +110,15 @@ void ComparePage::refresh() {
     m_entries->showKeepYears(offers.keepYears(), longest);
     m_view->showComparison(offers, shownMethod());
     showExtrasNote();
+}
+
+void ComparePage::refreshAloud() {
+    // The results change where the focus is not, and a reader would not say
+    // them; a change that changes no figure is not told again.
+    const QString before = m_view->spokenResults();
+    refresh();
+    if (m_view->spokenResults() != before)
+        announce(this, m_view->spokenResults());
 }
 
 void ComparePage::showExtrasNote() {

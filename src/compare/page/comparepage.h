@@ -48,6 +48,8 @@ class ComparePage : public QWidget {
     void makeCurrent();
     void publish(const ComparisonInputs& inputs);
     void refresh();
+    // Refreshed while in front: what changed is told.
+    void refreshAloud();
     void showExtrasNote();
 
     const TIntlSupport& m_format;

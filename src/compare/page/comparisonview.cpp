@@ -74,6 +74,10 @@ ComparisonView::ComparisonView(const TIntlSupport& format, QWidget* parent)
     m_sentence = new QLabel(this);
     m_sentence->setObjectName("lblCrossover");
     m_sentence->setWordWrap(true);
+    // The sentence is the page's conclusion: a keyboard or screen reader user
+    // reaches it by Tab after the table, and may copy it.
+    m_sentence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_sentence->setFocusPolicy(Qt::TabFocus);
 }
 
 void ComparisonView::showComparison(const Offers& offers, AprMethod method) {
@@ -106,6 +110,7 @@ void ComparisonView::showComparison(const Offers& offers, AprMethod method) {
                                      tr("Years until paid off"),
                                      tr("Interest with extra payments"),
                                      tr("Interest saved by extra payments")};
+    QStringList spoken;
     for (int row = 0; row < kRows; ++row) {
         const RowFigures& figures = rows[static_cast<std::size_t>(row)];
         QStringList texts;
@@ -124,7 +129,17 @@ void ComparisonView::showComparison(const Offers& offers, AprMethod method) {
         }
         setFiguresRow(m_table, row, captions[row], texts);
     }
+    const auto cell = [&](int row, WhichLoan loan) {
+        return m_table->item(row, static_cast<int>(indexOf(loan)))->text();
+    };
+    for (const WhichLoan loan : kBothLoans)
+        spoken << tr("Loan %1: %2 %3 %, cost %4, balance then %5.")
+                      .arg(QString::number(numberOf(loan)),
+                           method == AprMethod::EU ? tr("APRC") : tr("APR"), cell(RateRow, loan),
+                           cell(CostRow, loan), cell(BalanceRow, loan));
     m_sentence->setText(sentenceText(offers));
+    spoken << m_sentence->text();
+    m_spoken = spoken.join(u' ');
 
     std::vector<ChartMark> marks{{result.keepYears, tr("kept")}};
     if (result.crossover)

@@ -27,6 +27,9 @@ class ComparisonView : public QWidget {
     YearsChartWidget* chart() const { return m_chart; }
     // Laid out by the page, beside its buttons.
     QLabel* sentence() const { return m_sentence; }
+    // The figures a listener needs from what is shown: each loan's rate,
+    // cost and balance at the years kept, then the sentence.
+    const QString& spokenResults() const { return m_spoken; }
 
   private:
     // Why `loan` has no line in the chart; empty when it has one.
@@ -37,6 +40,7 @@ class ComparisonView : public QWidget {
     QTableWidget* m_table = nullptr;
     YearsChartWidget* m_chart = nullptr;
     QLabel* m_sentence = nullptr;
+    QString m_spoken;
 };
 
 } // namespace paysmith

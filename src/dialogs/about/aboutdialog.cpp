@@ -1,5 +1,6 @@
 #include "dialogs/about/aboutdialog.h"
 
+#include "base/accessible/announcer.h"
 #include "base/hint/hint.h"
 #include "base/qt/pngicon.h"
 #include "base/qt/qtstrings.h"
@@ -161,13 +162,14 @@ void TfrmAbout::FormCreate() {
     m_home->setPalette(blue);
     m_home->setCaption(toQString(maker::kSiteName));
     setHint(m_home, tr("Click Here to Visit Our Web Site ..."), PopUpHint::On);
+    // Reached by Tab like the buttons, and opened by Return or Space there.
+    m_home->setFocusPolicy(Qt::TabFocus);
     connect(m_home, &TUrlLabel::clicked, this, [this] { GoOnlineAbout(m_home); });
 
     auto* license =
         new QPushButton(pngIcon(QStringLiteral(":/icons/contents.png")), tr("Read &License"), this);
     license->setObjectName("btnShowLicense");
     license->setGeometry(172, 252, 103, 26);
-    license->setAutoDefault(false);
     setHint(license, tr("Show Software License ..."));
     connect(license, &QPushButton::clicked, this, &TfrmAbout::btnShowLicenseClick);
 
@@ -181,7 +183,8 @@ void TfrmAbout::FormCreate() {
     for (ClickableLabel* link : std::initializer_list<ClickableLabel*>{m_logo, m_icon, m_home})
         link->setLinkAddress(homePage());
 
-    setTabOrder(close, license);
+    setTabOrder(close, m_home);
+    setTabOrder(m_home, license);
     close->setFocus(Qt::OtherFocusReason);
 }
 
@@ -214,8 +217,10 @@ void TfrmAbout::btnShowLicenseClick() {
     const QString path = m_context.programFolder + QStringLiteral("License.txt");
     m_problem->hide();
     openTarget(path, this, [about = QPointer<TfrmAbout>(this), path](ShellAnswer answer) {
-        if (answer == ShellAnswer::Refused && about)
-            about->showRefusal(path);
+        if (answer != ShellAnswer::Refused || !about)
+            return;
+        about->showRefusal(path);
+        announce(about, refusedTargetText(path));
     });
 }
 

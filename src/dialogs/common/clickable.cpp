@@ -3,6 +3,7 @@
 #include "dialogs/common/linkmenu.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace paysmith {
@@ -19,6 +20,16 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     m_pressed = false;
     if (click)
         mouseClick();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        mouseClick();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void ClickableLabel::contextMenuEvent(QContextMenuEvent* event) {

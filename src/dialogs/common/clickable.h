@@ -23,6 +23,9 @@ class ClickableLabel : public QLabel {
     virtual void mouseClick() { emit clicked(); }
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Return, Enter or Space on a label that takes the focus clicks it, as on
+    // a button.
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:

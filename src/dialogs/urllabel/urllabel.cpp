@@ -1,5 +1,6 @@
 #include "dialogs/urllabel/urllabel.h"
 
+#include "base/accessible/announcer.h"
 #include "base/qt/qtstrings.h"
 #include "base/qt/readablecolour.h"
 #include "dialogs/shell/desktopshell.h"
@@ -101,8 +102,11 @@ void TUrlLabel::Click() {
                        if (answer != ShellAnswer::Refused)
                            return;
                        desktopShell().beep();
-                       if (label)
-                           emit label->openRefused(address);
+                       if (!label)
+                           return;
+                       // The beep alone tells a listener nothing of what failed.
+                       announce(label, refusedTargetText(address));
+                       emit label->openRefused(address);
                    });
     }
     emit clicked();

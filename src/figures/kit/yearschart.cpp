@@ -289,6 +289,7 @@ void YearsChartWidget::setTitle(const QString& title) {
 
 void YearsChartWidget::setMarks(std::vector<ChartMark> marks) {
     m_chart.marks = std::move(marks);
+    describe();
     update();
 }
 
@@ -316,8 +317,11 @@ void YearsChartWidget::describe() {
                     ? chartText(QT_TRANSLATE_NOOP("paysmith::YearsChartWidget", "%1: no schedule"))
                           .arg(toQString(lines[loan].name))
                     : m_chart.missing[loan]);
+    std::vector<ChartMarkAt> marks;
+    for (const ChartMark& mark : m_chart.marks)
+        marks.push_back({toU16String(mark.label), mark.years});
     describeChartWidget(this, m_chart.title, lines, m_format.DecimalMark(), m_format.GroupMark(),
-                        wording);
+                        wording, marks);
 }
 
 YearsChartLayout YearsChartWidget::laidOut() const {

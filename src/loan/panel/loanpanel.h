@@ -73,6 +73,8 @@ class LoanPanel : public QFrame {
     void setFrequencyText(const QString& caption);
     QString frequencyText() const;
 
+    // "Loan 1: payment 1,621.50, 30.00 years", as the panel shows them.
+    QString resultsSentence() const;
     // The loan as last worked out.
     const LoanValues& values() const { return m_values; }
 
@@ -102,8 +104,6 @@ class LoanPanel : public QFrame {
     // A recalculation that the panel's own controls start; what it changes
     // of the payment and the term is announced to screen readers.
     void recalculateOnItsOwn(RecalcSource source);
-    // "Loan 1: payment 1,621.50, 30.00 years", as the panel shows them.
-    QString resultsSentence() const;
     LoanEntry entry() const;
     void showResults(const LoanResults& results);
     void setTermText(const QString& text);

@@ -93,6 +93,19 @@ QString NumericFieldAccessible::text(QAccessible::Text t) const {
     return QAccessibleWidget::text(t);
 }
 
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+NumericFieldAccessible::relations(QAccessible::Relation match) const {
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found =
+        QAccessibleWidget::relations(match);
+    // Readers speak a field by the caption it is labelled by before its own
+    // name. A field given a name of its own shares its caption with others
+    // (one caption for a row of loans, carrying the mnemonic of the first):
+    // only its name tells it apart.
+    if (!field()->accessibleName().isEmpty())
+        found.removeIf([](const auto& relation) { return relation.second & QAccessible::Label; });
+    return found;
+}
+
 QAccessible::State NumericFieldAccessible::state() const {
     QAccessible::State s = QAccessibleWidget::state();
     s.editable = !field()->Options().contains(TEntryFieldOption::efoReadOnly) &&

@@ -18,6 +18,8 @@ class NumericFieldAccessible : public QAccessibleWidget,
 
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     QVariant currentValue() const override;

@@ -115,6 +115,7 @@ void SchedulePage::build() {
         setHint(button, first ? tr("Show the lender's schedule of Loan 1")
                               : tr("Show the lender's schedule of Loan 2"));
         group->addButton(button, static_cast<int>(indexOf(loan)));
+        button->installEventFilter(this);
         bar->addWidget(button);
         m_loanButtons[indexOf(loan)] = button;
     }
@@ -208,6 +209,16 @@ void SchedulePage::build() {
 }
 
 bool SchedulePage::eventFilter(QObject* watched, QEvent* event) {
+    // A loan's mnemonic chooses it at once and then gives it the focus, so
+    // that a reader, which says the focused button, says that it is chosen.
+    // Qt would focus it and choose it a moment later, unheard.
+    if (event->type() == QEvent::Shortcut && std::ranges::count(m_loanButtons, watched) == 1 &&
+        !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        auto* button = static_cast<QRadioButton*>(watched);
+        button->click();
+        button->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
     if (watched == m_table && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         QList<int> rows;

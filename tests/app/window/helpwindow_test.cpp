@@ -1,6 +1,7 @@
 #include "app/window/helpwindow.h"
 
 #include "app/core/helptopics.h"
+#include "base/accessible/announcer.h"
 #include "base/qt/readablecolour.h"
 
 #include <QFile>
@@ -126,6 +127,18 @@ class HelpWindowTest : public QObject {
         help.close();
         help.showContents();
         QVERIFY(screen.contains(help.frameGeometry()));
+    }
+
+    // Tab from link to link is told link by link.
+    void linkReachedByTabIsTold() {
+        QTemporaryDir folder;
+        writePage(folder, "index.html", "<a href='a.html'>Loans</a> <a href='b.html'>Fees</a>");
+        HelpWindow help(folder.path(), nullptr);
+        help.showContents();
+        for (const QString told : {"Loans link", "Fees link"}) {
+            QTest::keyClick(help.findChild<QTextBrowser*>(), Qt::Key_Tab);
+            QTRY_COMPARE(lastAnnouncement(), told);
+        }
     }
 
   private:

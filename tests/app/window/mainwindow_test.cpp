@@ -441,7 +441,7 @@ class MainWindowTest : public QObject {
         // Reset from a control of the Schedule page.
         m_window->findChild<QWidget*>("twScheduleSummary")->setFocus(Qt::TabFocusReason);
         m_window->btnResetClick();
-        QTRY_COMPARE(lastAnnouncement(), QStringLiteral("Paysmith page"));
+        QTRY_VERIFY(lastAnnouncement().startsWith("Paysmith page Loan 1: payment 972.90"));
     }
 
     void resetFromAnotherPageRestoresBothLoansAndTheComparison() {
@@ -857,15 +857,17 @@ class MainWindowTest : public QObject {
             << QStringList{"edtTerm1", "x"}
             << QStringList{"Only digits and a minus sign can be typed here"};
         QTest::newRow("page turned by its tab")
-            << QStringList{"twScheduleSummary", ""} << QStringList{};
+            << QStringList{"twScheduleSummary", ""} << QStringList{"Schedule page"};
         QTest::newRow("page turned by Reset")
             << QStringList{"twScheduleSummary", "", "mnuFileReset", ""}
-            << QStringList{"Paysmith page"};
+            << QStringList{"Schedule page Paysmith page Loan 1: payment 972.90, 30.00 years "
+                           "Loan 2: payment 1,053.13, 20.00 years"};
         QTest::newRow("tab pressed by a screen reader")
             << QStringList{"reader presses", "2"} << QStringList{"Compare page"};
         QTest::newRow("extras note")
             << QStringList{"edtLump1", "5000"}
-            << QStringList{"Loan 1: The lump sum does nothing until a payment number is given."};
+            << QStringList{"Compare page Loan 1: The lump sum does nothing until a payment number "
+                           "is given."};
     }
 
     void changesAreAnnouncedOnce() {

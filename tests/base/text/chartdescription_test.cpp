@@ -33,11 +33,12 @@ INSTANTIATE_TEST_SUITE_P(Charts, Description, testing::Values(
 // clang-format on
 
 TEST(Description, TakesItsWordsFromTheWording) {
-    const ChartWording german{u"%1 von %2 auf %3 in %4", u"%1 Jahren", u"%1 Jahr", u"%1: keine",
-                              u" – "};
-    EXPECT_EQ(
-        utf8FromUtf16(describeChart({{u"K1", {{0, 10}, {3, 0}}}, {u"K2", {}}}, german, u',', u'.')),
-        "K1 von 10 auf 0 in 3 Jahren – K2: keine");
+    const ChartWording german{
+        u"%1 von %2 auf %3 in %4", u"%1 Jahren", u"%1 Jahr", u"%1: keine", u" – ", u"%1 bei %2"};
+    EXPECT_EQ(utf8FromUtf16(describeChart({{u"K1", {{0, 10}, {3, 0}}}, {u"K2", {}}}, german, u',',
+                                          u'.', {{u"gehalten", 1}, {u"K2 billiger", 12.5}})),
+              "K1 von 10 auf 0 in 3 Jahren – K2: keine – gehalten bei 1 Jahr – K2 billiger bei "
+              "12,5 Jahren");
 }
 
 } // namespace

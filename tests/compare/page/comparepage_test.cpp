@@ -1,10 +1,12 @@
 #include "compare/page/comparepage.h"
 
+#include "base/accessible/announcer.h"
 #include "compare/model/offersmodel.h"
 #include "loan/core/exampleloan.h"
 #include "numfield/text/intlsupport.h"
 #include "numfield/widget/numericfield.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QTableWidget>
@@ -108,6 +110,58 @@ class ComparePageTest : public QObject {
         on.offers.setLoan(WhichLoan::Loan2, loan(5.75, 480));
         QCOMPARE(on.row(2).value(0), kept ? QString("Cost of borrowing if kept 7.00 years")
                                           : QString("Cost of borrowing if kept 40.00 years"));
+    }
+
+    // Changed figures are told with the sentence, an entry that changes
+    // nothing is not; Loan 1's fields are heard with their loan as Loan 2's
+    // are, and the sentence is reached by Tab after the chart.
+    void pageIsHeard_data() {
+        QTest::addColumn<QString>("control"); // empty: Loan 2 lengthened elsewhere
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told"); // how it starts; empty: nothing
+        QTest::newRow("fees") << "edtFees2"
+                              << "3000"
+                              << "Loan 1: APR 6.750 %, cost 200,240.76, "
+                                 "balance then 0.00. Loan 2: APR 5.937 %";
+        QTest::newRow("no change") << "edtFees1"
+                                   << "0"
+                                   << "";
+        QTest::newRow("method") << "cbAprMethod"
+                                << ""
+                                << "Loan 1: APRC 6.963 %";
+        QTest::newRow("loan") << ""
+                              << ""
+                              << "Loan 1: APR 6.750 %, cost 200,240.76, balance then "
+                                 "0.00. Loan 2: APR 5.750 %, cost 233,680.83, balance "
+                                 "then 0.00. Kept 40.00 years, Loan 1 costs less.";
+    }
+
+    void pageIsHeard() {
+        QFETCH(QString, control);
+        QFETCH(QString, typed);
+        QFETCH(QString, told);
+        PageOnOffers on;
+        const QString before = QTest::currentDataTag();
+        announce(&on.page, before);
+        QTRY_COMPARE(lastAnnouncement(), before);
+        if (control.isEmpty())
+            on.offers.setLoan(WhichLoan::Loan2, loan(5.75, 480));
+        else if (typed.isEmpty())
+            QTest::keyClick(on.page.findChild<QComboBox*>(control), Qt::Key_Down);
+        else
+            on.type(qPrintable(control), typed);
+        QTest::qWait(20);
+        QVERIFY2(lastAnnouncement().startsWith(told.isEmpty() ? before : told),
+                 qPrintable(lastAnnouncement()));
+        for (const QString name : {"edtFees1", "edtPoints1", "edtLumpPeriod1", "edtFees2"}) {
+            auto* field = QAccessible::queryAccessibleInterface(on.page.findChild<QWidget*>(name));
+            // Readers say the caption a field is labelled by before its name.
+            QVERIFY(field->relations(QAccessible::Label).isEmpty() &&
+                    field->text(QAccessible::Name).endsWith("Loan " + name.right(1)));
+        }
+        on.page.findChild<QWidget*>("chtCost")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("lblCrossover"));
     }
 
     // The export writes what the page shows: a refused extra is left out.

@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPdfWriter>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -182,6 +183,10 @@ class SchedulePageTest : public QObject {
         auto* chart = page.findChild<YearsChartWidget*>("chtBalance");
         QCOMPARE(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description),
                  toQString(describeChart(chartLinesOf(chart->series()), {}, u'.', u',')));
+
+        // Alt+1 chooses Loan 1 as it focuses it, so that a reader says so.
+        QTest::keyClick(&page, Qt::Key_1, Qt::AltModifier);
+        QVERIFY(page.findChild<QRadioButton*>("rbScheduleLoan1")->isChecked());
     }
 
     void printsTheChosenLoanAsADocument_data() {
