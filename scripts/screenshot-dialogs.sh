@@ -41,14 +41,12 @@ shoot "$disclaimer" disclaimer.png
 xdotool key Escape
 wait_until_gone '^Disclaimer$'
 
-# The promotional pages follow the loan page in the notebook: click their tabs,
-# which sit below the menu bar and the 35-pixel tool panel.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-tabs_y=$((HEIGHT - 435 + 35 + 10))
-page=0
-for tab_x in 218 349; do
-  page=$((page + 1))
-  xdotool mousemove --window "$main" "$tab_x" "$tabs_y" click 1
+# The promotional pages follow the loan, Schedule and Compare pages in the
+# notebook: Ctrl+Tab turns to them as a person would.
+wait_until_active "$main"
+xdotool key --window "$main" ctrl+Tab ctrl+Tab
+for page in 1 2; do
+  xdotool key --window "$main" ctrl+Tab
   sleep 0.5
   shoot "$main" "promo-page$page.png"
 done
