@@ -400,7 +400,14 @@ void LoanPanel::recalculateOnItsOwn(RecalcSource source) {
         }
     }
     // The read-outs change where the focus is not, so screen readers would
-    // not say them: the new payment and term are told, once.
+    // not say them: the new payment and term are told, once. An input refused
+    // on leaving reads as 0 while its error is on its way: the figures of that
+    // 0 are not told, the error is.
+    const TNumericField* const inputs[] = {m_controls.amount, m_controls.payments, m_controls.rate,
+                                           m_controls.annualTaxes, m_controls.annualInsurance};
+    if (std::any_of(std::begin(inputs), std::end(inputs),
+                    [](const TNumericField* field) { return field->LastValidationCode() != 0; }))
+        return;
     if (const QString sentence = resultsSentence(); sentence != heardBefore)
         announce(this, sentence);
 }

@@ -853,6 +853,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("frequency chosen") << QStringList{"cbFrequency2", "Quarterly 4"}
                                           << QStringList{"Loan 2: payment 2,228.76, 60.00 years"};
         QTest::newRow("input left as it was") << QStringList{"edtTerm1", "360"} << QStringList{};
+        QTest::newRow("out of range, worked out as 0")
+            << QStringList{"edtTerm1", "40000"} << QStringList{};
         QTest::newRow("key refused")
             << QStringList{"edtTerm1", "x"}
             << QStringList{"Only digits and a minus sign can be typed here"};
