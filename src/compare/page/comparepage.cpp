@@ -1,6 +1,7 @@
 #include "compare/page/comparepage.h"
 
 #include "base/accessible/announcer.h"
+#include "base/accessible/quietbuild.h"
 #include "base/qt/qtstrings.h"
 #include "compare/model/offersmodel.h"
 #include "compare/page/compareentries.h"
@@ -50,6 +51,8 @@ void ComparePage::showEvent(QShowEvent* event) {
 }
 
 void ComparePage::makeCurrent() {
+    // Built first, here, with its figures: a reader hears of none of it.
+    const QuietBuild quiet(isBuilt() ? nullptr : this);
     if (!isBuilt())
         build();
     if (m_stale)

@@ -1,5 +1,6 @@
 #include "schedule/page/schedulepage.h"
 
+#include "base/accessible/quietbuild.h"
 #include "base/hint/hint.h"
 #include "base/palette/accentkeeper.h"
 #include "base/print/printing.h"
@@ -73,6 +74,8 @@ void SchedulePage::showEvent(QShowEvent* event) {
 }
 
 void SchedulePage::makeCurrent() {
+    // Built first, here, with its figures: a reader hears of none of it.
+    const QuietBuild quiet(isBuilt() ? nullptr : this);
     if (!isBuilt())
         build();
     if (m_stale)
