@@ -51,7 +51,8 @@ void ComparePage::showEvent(QShowEvent* event) {
 }
 
 void ComparePage::makeCurrent() {
-    // Built first, here, with its figures: a reader hears of none of it.
+    // Built here on first use, with its figures: readers meet its controls
+    // when they go there, not one by one as they are made.
     const QuietBuild quiet(isBuilt() ? nullptr : this);
     if (!isBuilt())
         build();

@@ -74,7 +74,8 @@ void SchedulePage::showEvent(QShowEvent* event) {
 }
 
 void SchedulePage::makeCurrent() {
-    // Built first, here, with its figures: a reader hears of none of it.
+    // Built here on first use, with its figures: readers meet its controls
+    // when they go there, not one by one as they are made.
     const QuietBuild quiet(isBuilt() ? nullptr : this);
     if (!isBuilt())
         build();
