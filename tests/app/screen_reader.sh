@@ -97,7 +97,7 @@ click() {
 # The Schedule and Compare pages, built as they are first turned to, leave
 # Orca reading: the page clicked to is named after its build. On the Compare
 # page a fee typed for Loan 2 is heard with its loan, and the new figures
-# follow, with the sentence on which costs less.
+# follow, with the sentence on which costs less; the rate's method is heard.
 xdotool key ctrl+Tab
 wait_until_spoken "Schedule page tab"
 click Compare
@@ -115,6 +115,14 @@ wait_until_spoken "notification Loan 1: APR 6.750 %, cost 333,734.37, balance th
 grep -F "SPEECH OUTPUT: 'notification Loan 1: APR" "$orca_log" |
   grep -qF "cost 105,749.06, balance then 0.00. Kept 30.00 years, Loan 2 costs less." ||
   fail "the comparison's sentence was not heard with Loan 2's new cost"
+# The box of the rate's method says the method it shows.
+xdotool key Tab
+wait_until_spoken "Points (%), Loan 2 text"
+xdotool key Tab
+wait_until_spoken "Years kept text"
+xdotool key Tab
+wait_until_spoken "Rate shown as combo box"
+wait_until_spoken "APR (United States)"
 
 # A promotional page and the Disclaimer are read as texts; the Disclaimer's is
 # said as the dialog opens.
