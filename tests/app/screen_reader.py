@@ -10,9 +10,9 @@ read-only text in the window titled LABEL holds EXPECTED.
 
     screen_reader.py --where NAME
 
-waits until the menu entry whose name starts with NAME is on the screen and
-prints its centre, for a click that no key held for the screen reader can
-overtake.
+waits until the menu entry or page tab whose name starts with NAME is on the
+screen and prints its centre, for a click that no key held for the screen
+reader can overtake.
 """
 import sys
 import time
@@ -63,7 +63,8 @@ def where(name):
     desktop = pyatspi.Registry.getDesktop(0)
     app = find(desktop, lambda n: n.getRole() == pyatspi.ROLE_APPLICATION
                and n.name == "paysmith")
-    found = find(app, lambda n: n.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM)
+    found = find(app, lambda n: n.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM,
+                                                 pyatspi.ROLE_PAGE_TAB)
                  and n.name.startswith(name)
                  and n.getState().contains(pyatspi.STATE_SHOWING))
     if found is None:
@@ -85,7 +86,7 @@ def main():
                 print(found)
                 return 0
             time.sleep(0.1)
-        print(f"FAIL: no menu entry {sys.argv[2]!r} on the screen", file=sys.stderr)
+        print(f"FAIL: no menu entry or tab {sys.argv[2]!r} on the screen", file=sys.stderr)
         return 1
     panel_name, label, expected = sys.argv[1:4]
     found = None

@@ -2,8 +2,8 @@
 # Paysmith as a blind user meets it: on a D-Bus session of its own with the
 # AT-SPI bus and registry, and Orca, read Loan 1's amount through the
 # accessibility bus, type a new amount with the keyboard, Tab out, and hear the
-# new payment; hear why a key is refused; read a promotional page and the
-# Disclaimer.
+# new payment; hear why a key is refused; hear the Compare page's new figures
+# and its sentence; read a promotional page and the Disclaimer.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -84,20 +84,53 @@ xdotool type .
 wait_until_spoken "notification Whole numbers only"
 read_field "Loan 1" "Number of Payments" "360"
 
-# A promotional page and the Disclaimer are read as texts; the Disclaimer's is
-# said as the dialog opens.
-xdotool key ctrl+shift+Tab
-wait_until_spoken "Mortgage Qualifier Plus page tab"
-read_field --text "Paysmith, 4.6" "works out the loan a buyer qualifies for"
-# Clicked, not typed: Qt holds each key until Orca has answered for it, and a
-# loaded machine can leave Orca's answers behind far enough for Qt to give a
-# key the answer meant for another, losing Alt+H.
+# Clicked, not typed where a key could do: Qt holds each key until Orca has
+# answered for it, and a loaded machine can leave Orca's answers behind far
+# enough for Qt to give a key the answer meant for another, losing Alt+H.
 click() {
   local centre
   centre=$(/usr/bin/python3 "$here/screen_reader.py" --where "$1") || fail "no $1 to click"
   # shellcheck disable=SC2086 # the centre is two numbers
   xdotool mousemove $centre click 1
 }
+
+# The Schedule and Compare pages, built as they are first turned to, leave
+# Orca reading: the page clicked to is named after its build. On the Compare
+# page a fee typed for Loan 2 is heard with its loan, and the new figures
+# follow, with the sentence on which costs less; the rate's method is heard.
+xdotool key ctrl+Tab
+wait_until_spoken "Schedule page tab"
+click Compare
+wait_until_spoken "notification Compare page"
+# The first field may be named or only its selected text said, as Orca takes
+# its events.
+fees=$(grep -cF "SPEECH OUTPUT: '0.00" "$orca_log" || true)
+xdotool key Tab
+wait_until_spoken "0.00" $((fees + 1))
+xdotool key Tab
+wait_until_spoken "Closing fees, Loan 2 text"
+xdotool type --delay 40 3000
+xdotool key Tab
+wait_until_spoken "notification Loan 1: APR 6.750 %, cost 333,734.37, balance then 0.00. Loan 2: APR"
+grep -F "SPEECH OUTPUT: 'notification Loan 1: APR" "$orca_log" |
+  grep -qF "cost 105,749.06, balance then 0.00. Kept 30.00 years, Loan 2 costs less." ||
+  fail "the comparison's sentence was not heard with Loan 2's new cost"
+# The box of the rate's method says the method it shows.
+xdotool key Tab
+wait_until_spoken "Points (%), Loan 2 text"
+xdotool key Tab
+wait_until_spoken "Years kept text"
+xdotool key Tab
+wait_until_spoken "Rate shown as combo box"
+wait_until_spoken "APR (United States)"
+
+# A promotional page and the Disclaimer are read as texts; the Disclaimer's is
+# said as the dialog opens.
+xdotool key ctrl+Tab
+wait_until_spoken "Closing Cost Pro page tab"
+xdotool key ctrl+Tab
+wait_until_spoken "Mortgage Qualifier Plus page tab"
+read_field --text "Paysmith, 4.6" "works out the loan a buyer qualifies for"
 click Help
 click Disclaimer
 wait_for_window '^Disclaimer$' >/dev/null || fail "Help > Disclaimer opened no dialog"

@@ -1,6 +1,7 @@
 #include "compare/page/compareentries.h"
 
 #include "base/accessible/announcer.h"
+#include "base/accessible/comboaccessible.h"
 #include "base/hint/hint.h"
 #include "compare/page/extrasguard.h"
 #include "numfield/text/rangerecord.h"
@@ -87,6 +88,7 @@ CompareEntries::CompareEntries(const TIntlSupport& format, LoanOf loan, QWidget*
     connect(m_method, &QComboBox::activated, this, [this](int index) {
         emit methodChosen(static_cast<AprMethod>(m_method->itemData(index).toInt()));
     });
+    makeValueHeard(m_method);
     entries->addWidget(m_method, 4, 1, 1, 2);
     caption(tr("&Rate shown as"), 4, 0, m_method);
     entries->setColumnMinimumWidth(3, 8);

@@ -1,6 +1,7 @@
 #include "compare/page/comparepage.h"
 
 #include "base/accessible/announcer.h"
+#include "base/accessible/quietbuild.h"
 #include "base/qt/qtstrings.h"
 #include "compare/model/offersmodel.h"
 #include "compare/page/compareentries.h"
@@ -50,6 +51,9 @@ void ComparePage::showEvent(QShowEvent* event) {
 }
 
 void ComparePage::makeCurrent() {
+    // Built here on first use, with its figures: readers meet its controls
+    // when they go there, not one by one as they are made.
+    const QuietBuild quiet(isBuilt() ? nullptr : this);
     if (!isBuilt())
         build();
     if (m_stale)

@@ -78,8 +78,13 @@ QTableWidget* figuresTable(QWidget* parent, const char* name, int rows) {
 
 void setFiguresRow(QTableWidget* table, int row, const QString& caption, const QStringList& texts) {
     table->setVerticalHeaderItem(row, readOnlyItem(caption, Qt::AlignLeft | Qt::AlignVCenter));
-    for (int column = 0; column < texts.size(); ++column)
-        table->setItem(row, column, readOnlyItem(texts[column], Qt::AlignRight | Qt::AlignVCenter));
+    for (int column = 0; column < texts.size(); ++column) {
+        QTableWidgetItem* item = readOnlyItem(texts[column], Qt::AlignRight | Qt::AlignVCenter);
+        // A reader moving down a column says the figure alone, which without
+        // its row means nothing.
+        item->setData(Qt::AccessibleTextRole, caption + QStringLiteral(", ") + texts[column]);
+        table->setItem(row, column, item);
+    }
 }
 
 void addPageButtons(QBoxLayout* layout, QWidget* page, std::initializer_list<PageButton> buttons) {

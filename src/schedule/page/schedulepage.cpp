@@ -1,5 +1,6 @@
 #include "schedule/page/schedulepage.h"
 
+#include "base/accessible/quietbuild.h"
 #include "base/hint/hint.h"
 #include "base/palette/accentkeeper.h"
 #include "base/print/printing.h"
@@ -73,6 +74,9 @@ void SchedulePage::showEvent(QShowEvent* event) {
 }
 
 void SchedulePage::makeCurrent() {
+    // Built here on first use, with its figures: readers meet its controls
+    // when they go there, not one by one as they are made.
+    const QuietBuild quiet(isBuilt() ? nullptr : this);
     if (!isBuilt())
         build();
     if (m_stale)

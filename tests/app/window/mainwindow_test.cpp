@@ -891,6 +891,30 @@ class MainWindowTest : public QObject {
         QTEST(told, "told");
     }
 
+    // A page built when first turned to tells readers of its controls as they
+    // reach them, not all at once: Orca takes fifty changes at once for a
+    // flood and drops what follows, the page's own announcement first.
+    void pageBuiltWhenFirstTurnedToIsAnnounced_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("Schedule") << 1 << "Schedule page";
+        QTest::newRow("Compare") << 2 << "Compare page";
+    }
+
+    void pageBuiltWhenFirstTurnedToIsAnnounced() {
+        QFETCH(int, page);
+        QFETCH(QString, told);
+        openWindow();
+        const AccessibleEventLog log;
+        turnPage(page);
+        QTRY_VERIFY(log.events(QAccessible::Notification).contains("ObjectShow " + told));
+        const qsizetype changes = log.count(
+            {QAccessible::NameChanged, QAccessible::DescriptionChanged, QAccessible::ValueChanged,
+             QAccessible::TextInserted, QAccessible::TextRemoved, QAccessible::TextUpdated,
+             QAccessible::TextCaretMoved, QAccessible::TextSelectionChanged});
+        QVERIFY2(changes < 20, qPrintable(QStringLiteral("%1 changes told").arg(changes)));
+    }
+
     void closingKeepsTheInputsForTheNextStart_data() { typedLoans(); }
 
     void closingKeepsTheInputsForTheNextStart() {

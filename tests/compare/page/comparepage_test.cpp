@@ -78,10 +78,15 @@ class ComparePageTest : public QObject {
         QFETCH(int, key);
         QFETCH(QStringList, row);
         PageOnOffers on(region);
+        auto* box = on.page.findChild<QComboBox*>("cbAprMethod");
         if (key)
-            QTest::keyClick(on.page.findChild<QComboBox*>("cbAprMethod"), Qt::Key(key));
+            QTest::keyClick(box, Qt::Key(key));
         QCOMPARE(on.row(1), row);
         QCOMPARE(on.offers.inputs().method.has_value(), key != 0);
+        // Orca reads the method a closed box shows from its text.
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(box)->textInterface();
+        QVERIFY(text && text->text(0, text->characterCount()) == box->currentText());
     }
 
     // Until the user types a span, the years kept follow the longer loan; a

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <QAccessible>
 #include <QList>
 #include <QMetaEnum>
@@ -66,6 +69,12 @@ class AccessibleEventLog {
                 found << e.event;
         return found;
     }
+    // How many events of `types` readers were told of.
+    qsizetype count(std::initializer_list<QAccessible::Event> types) const {
+        return std::count_if(m_entries.begin(), m_entries.end(), [types](const Entry& e) {
+            return std::find(types.begin(), types.end(), e.type) != types.end();
+        });
+    }
     void clear() { m_entries.clear(); }
 
   private:
@@ -76,12 +85,14 @@ class AccessibleEventLog {
         QString inserted;
         int caret = -1;
         QAccessible::Role role = QAccessible::NoRole;
+        QAccessible::Event type = QAccessible::InvalidEvent;
         QString event;
     };
 
     static void record(QAccessibleEvent* event) {
         Entry e;
         e.object = event->object();
+        e.type = event->type();
         switch (event->type()) {
         case QAccessible::TextInserted: {
             const auto* insert = static_cast<QAccessibleTextInsertEvent*>(event);

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -187,6 +188,12 @@ class SchedulePageTest : public QObject {
         // Alt+1 chooses Loan 1 as it focuses it, so that a reader says so.
         QTest::keyClick(&page, Qt::Key_1, Qt::AltModifier);
         QVERIFY(page.findChild<QRadioButton*>("rbScheduleLoan1")->isChecked());
+        // A figure of the comparison is heard with its row's name.
+        auto* summary = page.findChild<QTableWidget*>("twScheduleSummary");
+        QAccessibleInterface* cell =
+            QAccessible::queryAccessibleInterface(summary)->tableInterface()->cellAt(1, 1);
+        QCOMPARE(cell->text(QAccessible::Name),
+                 summary->verticalHeaderItem(1)->text() + ", " + summary->item(1, 1)->text());
     }
 
     void printsTheChosenLoanAsADocument_data() {
