@@ -36,17 +36,31 @@ start_x_session() {
   # A window mapped before the window manager runs is never managed by it:
   # wait for openbox to announce itself on the root window. (Spying on the
   # property misses it: xprop cannot watch an atom that does not exist yet.)
-  openbox >"$session/openbox.log" 2>&1 &
-  WM_PID=$!
+  # Under load Xvfb can refuse a first client for a moment after it has
+  # named its display: an openbox turned away is started again.
+  poll display_answers || { echo "Xvfb does not answer on $DISPLAY" >&2; return 1; }
+  OPENBOX_LOG="$session/openbox.log"
+  start_openbox
   poll wm_announced || {
     echo "openbox did not start:" >&2
-    cat "$session/openbox.log" >&2
+    cat "$OPENBOX_LOG" >&2
     return 1
   }
 }
 
+display_answers() {
+  xprop -root >/dev/null 2>&1
+}
+
+start_openbox() {
+  openbox >>"$OPENBOX_LOG" 2>&1 &
+  WM_PID=$!
+}
+
 wm_announced() {
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+  kill -0 "$WM_PID" 2>/dev/null || start_openbox
+  return 1
 }
 
 stop_x_session() {
