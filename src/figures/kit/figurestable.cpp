@@ -64,13 +64,19 @@ QTableWidget* figuresTable(QWidget* parent, const char* name, int rows) {
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setFixedHeight(kRowHeight + 2);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Reached by Tab, where a screen reader reads it cell by cell with the
     // arrow keys; Tab goes on at once.
     table->setFocusPolicy(Qt::StrongFocus);
     table->setTabKeyNavigation(false);
-    table->setFixedHeight(kRowHeight * (rows + 1) + 2 + 2 * table->frameWidth());
+    // All its rows where there is room. Short of it (the Schedule page at its
+    // designed size with both of its notes) it keeps four and scrolls the
+    // rest, rather than running under the note below it.
+    const auto heightFor = [&](int shown) {
+        return kRowHeight * (shown + 1) + 2 + 2 * table->frameWidth();
+    };
+    table->setMaximumHeight(heightFor(rows));
+    table->setMinimumHeight(heightFor(std::min(rows, 4)));
     // As wide as its captions and figures; what is left goes to the chart.
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     return table;

@@ -205,7 +205,8 @@ void SchedulePage::build() {
     m_chart->setObjectName("chtBalance");
     m_chart->setFont(small);
     m_chart->setTitle(tr("Balance against years"));
-    m_chart->setMinimumWidth(180);
+    // Narrow enough that the comparison keeps its figures beside a scroll bar.
+    m_chart->setMinimumWidth(160);
     setHint(m_chart, tr("Both loans' balances against the years"));
     lower->addWidget(m_chart);
     m_body->addLayout(lower);
